@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# One entry point for setting up, building, testing and running Dorvel on a
+# Debian machine.
+#   scripts/dorvel.sh test   install what is missing, build, run every test
+#   scripts/dorvel.sh run    install what is missing, build, compute an example
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${DORVEL_BUILD_DIR:-$here/build}"
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+packages=(cmake g++ make libgtest-dev libbenchmark-dev)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+configure_and_build() {
+  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$build" -j "$jobs"
+}
+
+case "${1:-test}" in
+  test)
+    install_missing
+    configure_and_build
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" --timeout 300
+    ;;
+  run)
+    install_missing
+    configure_and_build
+    if [ -x "$build/src/cli/dorvel-cli" ]; then
+      shift || true
+      "$build/src/cli/dorvel-cli" calc "${@:-$here/examples/water-orifice-flange.dvl}"
+    else
+      echo "The command-line front end is not built yet; the engine and its tests are." >&2
+      exit 2
+    fi
+    ;;
+  *)
+    echo "usage: scripts/dorvel.sh test|run [args]" >&2
+    exit 2
+    ;;
+esac

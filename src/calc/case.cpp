@@ -1,0 +1,81 @@
+#include "calc/case.h"
+
+#include "calc/format.h"
+
+namespace dorvel {
+
+bool isCompressible(int k) {
+  return k == FluidSteam || k == FluidAir || k == FluidOtherGas || k == FluidCokeGas ||
+         k == FluidNaturalGas8 || k == FluidNaturalGas || k == FluidSteam13;
+}
+
+bool isOrificePlate(int t) { return t >= DevOrificeCorner && t <= DevOrificeFlange; }
+
+namespace {
+constexpr int kFluidByItem[] = {1, 3, 4, 9, 7, 5, 2, 6};
+constexpr int kDeviceByItem[] = {1, 2, 3, 4, 5, 6, 9, 10, 11, 8, 12, 7};
+}  // namespace
+
+int fluidKindFromItem(int item) {
+  if (item < 0 || item >= static_cast<int>(std::size(kFluidByItem))) return 0;
+  return kFluidByItem[item];
+}
+
+int fluidItemFromKind(int kind) {
+  for (int i = 0; i < static_cast<int>(std::size(kFluidByItem)); ++i)
+    if (kFluidByItem[i] == kind) return i;
+  return -1;
+}
+
+int deviceTypeFromItem(int item) {
+  if (item < 0 || item >= static_cast<int>(std::size(kDeviceByItem))) return 0;
+  return kDeviceByItem[item];
+}
+
+int deviceItemFromType(int type) {
+  for (int i = 0; i < static_cast<int>(std::size(kDeviceByItem)); ++i)
+    if (kDeviceByItem[i] == type) return i;
+  return -1;
+}
+
+int flowUnitCount(int fluidKind) {
+  switch (fluidKind) {
+    case FluidWater:
+    case FluidOtherLiquid:
+    case FluidLiquidAmmonia:
+      return 4;
+    case FluidSteam:
+    case FluidSteam13:
+      return 3;
+    default:
+      return 5;
+  }
+}
+
+void applyFluidKind(CalculationCase& c, int fluidKind) {
+  c.fluidKind = fluidKind;
+  if (c.flowUnit > flowUnitCount(fluidKind)) c.flowUnit = 1;
+}
+
+void CalculationCase::clearWarnings() {
+  warnReynoldsHigh = warnReynoldsLow = warnDpRatio = false;
+  warnPipeTooLarge = warnPipeTooSmall = warnDeviceTooSmall = false;
+  warnVaporization = warnAsmeRange = false;
+  warnDrainHolePipe = warnDrainHoleBeta = warnDrainHoleSize = false;
+}
+
+std::string referenceConditionsText(Real refTemperature, Real refPressure) {
+  return "(" + formatGeneral(refTemperature, 4) + " \u00B0C, " + formatGeneral(refPressure, 6) +
+         " kPa)";
+}
+
+void resetCase(CalculationCase& c) {
+  CalculationCase fresh;
+  fresh.task = c.task;
+  fresh.lastPropertyInputs = c.lastPropertyInputs;
+  fresh.asmeFittingListShown = c.asmeFittingListShown;
+  fresh.refConditionsText = referenceConditionsText(fresh.refTemperature, fresh.refPressure);
+  c = std::move(fresh);
+}
+
+}  // namespace dorvel

@@ -1,0 +1,25 @@
+// Number formats of the messages, results and reports.  The decimal
+// separator is always ".", whatever the locale.
+#pragma once
+
+#include <string>
+
+namespace dorvel {
+
+// General format with `digits` significant digits: fixed notation when the
+// integer part has at most `digits` digits and |x| >= 0.0001, otherwise
+// scientific ("1.5E20", "2.5E-6"); trailing zeros and a bare point removed.
+std::string formatGeneral(long double x, int digits);
+
+// Fixed notation with `decimals` decimals, right-aligned in `width`
+// characters (wider values are not cut).
+std::string formatFixed(long double x, int width, int decimals);
+
+// Shortest text that reads back to exactly the same long double.
+std::string formatRoundTrip(long double x);
+
+// Locale-independent parse of a whole text (leading/trailing blanks allowed).
+// Returns false when the text is not a number.
+bool parseReal(const std::string& text, long double& out);
+
+}  // namespace dorvel

@@ -1,0 +1,90 @@
+// Messages and Yes/No questions of the engine.
+//
+// The engine never talks to a screen: every information box and every
+// question goes through this interface, so the same code runs under the
+// window system (message boxes), the command line (printed, questions
+// answered by a policy) and the tests (scripted answers, recorded messages).
+//
+// Each call carries a language selector (true selects Polish) and both texts;
+// the engine always passes false, so the English text is the one shown.  A
+// single prepared text is passed as the Polish text with the selector true.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace dorvel {
+
+class Interaction {
+ public:
+  virtual ~Interaction() = default;
+  // Information box titled "Dorvel" with an OK button.
+  virtual void showMessage(bool polish, const std::string& polishText,
+                           const std::string& englishText) = 0;
+  // Question box titled "Dorvel" with Yes and No; true for Yes.
+  virtual bool askQuestion(bool polish, const std::string& polishText,
+                           const std::string& englishText) = 0;
+
+  static const std::string& chosen(bool polish, const std::string& pl, const std::string& en) {
+    return polish ? pl : en;
+  }
+};
+
+// Records every message and question; answers questions from a script, then
+// with a default answer once the script is used up.
+class RecordingInteraction : public Interaction {
+ public:
+  struct Entry {
+    bool question = false;
+    bool answer = false;
+    std::string text;    // the text that would be shown
+    std::string polish;  // the Polish text of the pair
+    std::string english; // the English text of the pair
+  };
+
+  explicit RecordingInteraction(bool defaultAnswer = false) : defaultAnswer_(defaultAnswer) {}
+
+  void script(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+  void setDefaultAnswer(bool a) { defaultAnswer_ = a; }
+
+  void showMessage(bool polish, const std::string& pl, const std::string& en) override {
+    log_.push_back({false, false, chosen(polish, pl, en), pl, en});
+  }
+  bool askQuestion(bool polish, const std::string& pl, const std::string& en) override {
+    bool a = defaultAnswer_;
+    if (!answers_.empty()) {
+      a = answers_.front();
+      answers_.pop_front();
+    }
+    log_.push_back({true, a, chosen(polish, pl, en), pl, en});
+    return a;
+  }
+
+  const std::vector<Entry>& log() const { return log_; }
+  std::vector<std::string> messages() const {
+    std::vector<std::string> out;
+    for (const auto& e : log_)
+      if (!e.question) out.push_back(e.text);
+    return out;
+  }
+  std::vector<std::string> questions() const {
+    std::vector<std::string> out;
+    for (const auto& e : log_)
+      if (e.question) out.push_back(e.text);
+    return out;
+  }
+  bool saw(const std::string& text) const {
+    for (const auto& e : log_)
+      if (e.text == text) return true;
+    return false;
+  }
+  void clear() { log_.clear(); }
+
+ private:
+  std::vector<Entry> log_;
+  std::deque<bool> answers_;
+  bool defaultAnswer_;
+};
+
+}  // namespace dorvel
