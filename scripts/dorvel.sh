@@ -9,7 +9,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${DORVEL_BUILD_DIR:-$here/build}"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev
+          qt6-base-dev libqt6printsupport6 fonts-liberation poppler-utils)
 
 install_missing() {
   local missing=()

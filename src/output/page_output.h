@@ -1,0 +1,69 @@
+// The page-drawing entry and the rendering of pages to images and PDF files.
+//
+// One page is drawn at a time, on a bitmap (print preview, clipboard, PNG)
+// or on a printer (here QPrinter's PDF output):
+//   bitmap page set-up: 70 lines per page from line 1, font H/70;
+//   printer page set-up: the column unit from the printer font, and for the
+//     report a dry run that picks the lines per page (n + 5, or 85 from
+//     line 1 beyond 80).
+// The pages are the calculation report and the uncertainty-analysis page
+// with the two graphs and the range table.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include <string>
+
+#include "calc/case.h"
+#include "output/page_context.h"
+
+namespace dorvel::output {
+
+enum class PageKind { CalculationReport, UncertaintyAnalysis };
+
+// Print-job titles.
+inline constexpr const char* kReportJobTitle = "Dorvl - report";
+inline constexpr const char* kGraphsJobTitle = "Dorvel - graphs";
+
+// Page-drawing entry: draws one page on `painter` (device W x H).  With
+// `bitmap` the bitmap page set-up runs and the uncertainty page also gets its
+// graphs and table; without it the printer page set-up runs and the caller
+// draws the graphs and table afterwards (drawGraphsAndTable).  `today` is the
+// date printed ("" for today's date).  Returns the context that was drawn.
+PageContext drawPage(QPainter& painter, int pageWidth, int pageHeight, bool english, bool bitmap,
+                     PageKind kind, CalculationCase& c, const std::string& today = {});
+
+// The two graphs and the range table of the uncertainty page, at their places
+// on a page of W x H (line unit L' = H/70): graphs at 2(W/21) and
+// W - 2(W/21) - 3(W/8), top 15 L', 3(W/8) x 18 L'; table at 2(W/21), top
+// 39 L', W - 4(W/21) wide and (H - H/7) - 40 L' high.
+void drawGraphsAndTable(QPainter& painter, int pageWidth, int pageHeight, CalculationCase& c,
+                        bool english);
+
+// Lines-per-page set-up of the report on a page already set up: a dry run
+// from the start line, then the rule of fitReportToPage().  On a bitmap the
+// rule only applies when the report would not fit 70 lines.
+void fitReport(PageContext& ctx, const CalculationCase& c, bool bitmap);
+
+// Height of a page bitmap of the given width: round(width * 1.4142857), the
+// proportion of an A-series sheet (1280 -> 1810).
+int bitmapPageHeight(int width);
+
+// The page drawn on a white bitmap `width` pixels wide.
+QImage renderPageImage(CalculationCase& c, PageKind kind, bool english, int width = 1280,
+                       const std::string& today = {});
+bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::string& path,
+                   int width = 1280, const std::string& today = {});
+
+// The page printed through QPrinter's PDF output on A4 (printer page set-up),
+// with the print-job title of the page.  False when the file cannot be
+// written.
+bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::string& path,
+                   const std::string& today = {});
+
+// Drawing text needs a QGuiApplication.  Creates one when none exists, on the
+// offscreen platform when no display is set; harmless when one exists.
+void ensureGuiApplication();
+
+}  // namespace dorvel::output

@@ -1,0 +1,64 @@
+#include "output/uncertainty_page.h"
+
+namespace dorvel::output {
+
+void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
+  const bool en = ctx.english;
+  auto t = [en](const char* english, const char* polish) { return std::string(en ? english : polish); };
+
+  ctx.frame(ctx.leftMargin, ctx.rightEdge, ctx.startLine, false, ctx.linesPerPage,
+            kUncertaintyFrameBottom);
+  ctx.frame(ctx.leftMargin, ctx.rightEdge, ctx.startLine, true, ctx.linesPerPage,
+            ctx.startLine + 4);
+  ctx.headerBlock();
+
+  ctx.nextLine(6);
+  ctx.rightText(ctx.today, ctx.rightEdge);
+  ctx.centredTitle(t("UNCERTAINTY ENVELOPES AND BIAS \"LINEAR SCALE\" ERROR",
+                     "ANALIZA NIEPEWNOŚCI POMIARU STRUMIENIA"));
+  ctx.nextLine();
+  ctx.centredTitle(t("OVER THE MEASUREMENT RANGE", "W CAŁYM ZAKRESIE POMIAROWYM"));
+
+  ctx.nextLine(2);
+  ctx.leftText(t("  Description: ", "  Dla obliczenia: ") + c.caseTitle);
+  ctx.nextLine();
+  if (c.dpTransmitterError == 0) {
+    ctx.leftText(t("  Error of differential pressure transmitter not declared",
+                   "  Błędu przetwornika ciśnienia różnicowego nie podano"));
+    ctx.nextLine();
+  }
+  if (c.densityUncertainty + c.pressureTransmitterError + c.temperatureTransmitterError +
+          c.k1Uncertainty + c.refDensityUncertainty ==
+      0) {
+    ctx.leftText(t("  Uncertainty of density determination not declared",
+                   "  Niepewności wyznaczenia gęstości nie podano"));
+    ctx.nextLine();
+  }
+
+  ctx.currentLine = kLegendLine;
+  ctx.leftText(t("  1 - absolute and relative uncertainty envelopes",
+                 "  1 - niepewność pomiaru (bezwzględna i względna)"));
+  ctx.nextLine();
+  ctx.leftText(t("      (rows 7 and 8 of the table)", "      (wiersze 7 i 8 w tabeli)"));
+  ctx.nextLine();
+  ctx.leftText(t("  2 - absolute and relative bias \"linear scale\" error",
+                 "  2 - błąd skali liniowej (proporcjonalnej do pierwiastka z delta p)"));
+  ctx.nextLine();
+  ctx.leftText(t("      (row 4 of the table)", "      (wiersz 4 w tabeli)"));
+  ctx.nextLine();
+
+  ctx.currentLine = kClosingNoteLine;
+  if (en && c.flowUnit == 5)
+    ctx.leftText("  Sm3/h = m3/h at reference conditions " + c.refConditionsText + ".");
+}
+
+PageContext buildUncertaintyPage(const CalculationCase& c, bool english, const std::string& today) {
+  PageContext ctx;
+  setupBitmapPage(ctx, 1280, 1810);
+  ctx.english = english;
+  ctx.today = today;
+  writeUncertaintyPage(ctx, c);
+  return ctx;
+}
+
+}  // namespace dorvel::output
