@@ -49,6 +49,7 @@ void fitReport(PageContext& ctx, const CalculationCase& c, bool bitmap) {
 
 PageContext drawPage(QPainter& painter, int pageWidth, int pageHeight, bool english, bool bitmap,
                      PageKind kind, CalculationCase& c, const std::string& today) {
+  ensureGuiApplication();
   PageContext ctx;
   if (bitmap)
     setupBitmapPage(ctx, pageWidth, pageHeight);

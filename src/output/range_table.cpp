@@ -3,13 +3,16 @@
 #include <QFontMetrics>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 #include "calc/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/page_draw.h"
+#include "output/page_output.h"
 #include "output/range_sweep.h"
 #include "output/report_texts.h"
 
@@ -27,6 +30,19 @@ int rangeFlowDecimals(Real qExact) {
   if (qExact > 200) return 2;
   if (qExact > 10) return 3;
   return 4;
+}
+
+std::vector<Real> rangeColumnFlows(Real q100, Real qMin) {
+  std::vector<Real> flows;
+  Real q = 1.1L * q100;
+  const Real step = q100 / 10;
+  for (int i = 0; i < 10; ++i) {
+    q = q - step;
+    if (q < qMin) break;
+    flows.push_back(q);
+    if (q <= qMin) break;
+  }
+  return flows;
 }
 
 int RangeTable::filledColumns() const {
@@ -106,14 +122,13 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
   }
 
   // Columns from 100 % down, stopping below q(min).
-  Real q = 1.1L * q100;
-  const Real step = q100 / 10;
-  for (RangeColumn& col : t.columns) {
-    q = q - step;
-    if (q < qMin) break;
+  const std::vector<Real> flows = rangeColumnFlows(q100, qMin);
+  for (size_t i = 0; i < flows.size(); ++i) {
+    RangeColumn& col = t.columns[i];
+    const Real q = flows[i];
     col.qLinear = q;
     col.dp = (q / t.K) * (q / t.K);
-    SolveResult r = solveFlowrate(c, col.dp / dpFactor, beta, p1, kappa, mu, D, rho);
+    const SolveResult r = solveFlowrate(c, col.dp / dpFactor, beta, p1, kappa, mu, D, rho);
     col.status = r.status;
     if (r.status == SolverStatus::NoSolution) {
       t.failed = true;
@@ -122,21 +137,134 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
     col.qExact = r.value * flowFactor;
     col.difference = q - col.qExact;
     col.pressureLoss = lossRatio * col.dp;
+    // The uncertainty of C is the one the flowrate solver left for this
+    // reading, and so is the expansibility the uncertainty routine reads.
     const FlowUncertainty u = flowUncertaintyOf(c, col.dp / dpFactor, c.cUncertainty);
     col.relativeUncertainty = u.flow;
     col.absoluteUncertainty = u.flow * col.qExact / 100;
     col.flowDecimals = rangeFlowDecimals(col.qExact);
     col.filled = true;
-    if (q <= qMin) break;
   }
   return t;
 }
 
+namespace {
+
+// Characters of a UTF-8 text (for padding columns of the text table).
+size_t textWidth(const std::string& s) {
+  size_t n = 0;
+  for (unsigned char ch : s)
+    if ((ch & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string padRight(const std::string& s, size_t width) {
+  const size_t n = textWidth(s);
+  return n >= width ? s : s + std::string(width - n, ' ');
+}
+
+std::string padLeft(const std::string& s, size_t width) {
+  const size_t n = textWidth(s);
+  return n >= width ? s : std::string(width - n, ' ') + s;
+}
+
+std::string jsonNumberOf(Real x) { return std::isfinite(x) ? formatRoundTrip(x) : "null"; }
+
+std::string jsonStringOf(const std::string& s) {
+  std::string out = "\"";
+  for (unsigned char ch : s) {
+    if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += static_cast<char>(ch);
+    } else if (ch < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+      out += buf;
+    } else {
+      out += static_cast<char>(ch);
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+std::string rangeTableText(const RangeTable& table) {
+  std::string out;
+  for (int row = 1; row <= 8; ++row) {
+    std::string line = std::to_string(row) + "  " +
+                       padRight(table.headings[static_cast<size_t>(row - 1)], 22) +
+                       padLeft(table.units[static_cast<size_t>(row - 1)], 6);
+    for (int col = 0; col < 10; ++col) line += padLeft(table.cell(row, col), 10);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out += line + "\n";
+  }
+  return out;
+}
+
+std::string rangeTableJson(const RangeTable& t) {
+  std::string out = "{";
+  out += "\"q100\":" + jsonNumberOf(t.q100);
+  out += ",\"qMin\":" + jsonNumberOf(t.qMin);
+  out += ",\"K\":" + jsonNumberOf(t.K);
+  out += ",\"flowUnit\":" + jsonStringOf(t.units[1]);
+  out += ",\"dpUnit\":" + jsonStringOf(t.units[4]);
+  out += std::string(",\"failed\":") + (t.failed ? "true" : "false");
+  out += ",\"columns\":[";
+  bool first = true;
+  for (const RangeColumn& col : t.columns) {
+    if (!col.filled) continue;
+    if (!first) out += ",";
+    first = false;
+    out += "{\"reading\":" + std::to_string(col.reading);
+    out += ",\"qLinear\":" + jsonNumberOf(col.qLinear);
+    out += ",\"qExact\":" + jsonNumberOf(col.qExact);
+    out += ",\"difference\":" + jsonNumberOf(col.difference);
+    out += ",\"dp\":" + jsonNumberOf(col.dp);
+    out += ",\"pressureLoss\":" + jsonNumberOf(col.pressureLoss);
+    out += ",\"relativeUncertainty\":" + jsonNumberOf(col.relativeUncertainty);
+    out += ",\"absoluteUncertainty\":" + jsonNumberOf(col.absoluteUncertainty);
+    out += ",\"flowDecimals\":" + std::to_string(col.flowDecimals);
+    out += ",\"status\":" + std::to_string(static_cast<int>(col.status)) + "}";
+  }
+  out += "]}";
+  return out;
+}
+
+namespace {
+
+// Pixel size of the table font: the cell height of the page (h/25 on paper
+// and page bitmaps, 12 pixels in a window), made smaller when a number would
+// run over its column or a heading into its unit.
+QFont tableFont(const RangeTable& table, bool printing, int h, int w, int inset) {
+  QFont font = printing ? pageFont(h / 25) : pageFont(12);
+  const QFontMetrics fm(font);
+  const int c = w / 40;
+  double scale = 1.0;
+  for (int row = 1; row <= 8; ++row)
+    for (int col = 0; col < 10; ++col) {
+      const int need = fm.horizontalAdvance(qs(table.cell(row, col))) + 2 * inset;
+      if (need > 3 * c) scale = std::min(scale, double(3 * c) / need);
+    }
+  const int headingLeft = c + 4 * (w / 400);
+  const int unitRight = 2 * c + w / 5 - 1 - inset;
+  for (size_t row = 0; row < 8; ++row) {
+    const int need = fm.horizontalAdvance(qs(table.headings[row] + "  " + table.units[row]));
+    if (need > unitRight - headingLeft) scale = std::min(scale, double(unitRight - headingLeft) / need);
+  }
+  if (scale < 1.0) font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
+  return font;
+}
+
+}  // namespace
+
 void drawRangeTable(QPainter& painter, const RangeTable& table, int left, int top, bool printing,
                     int h, int w) {
+  ensureGuiApplication();
   painter.save();
   painter.translate(left, top);
-  painter.setFont(printing ? pageFont(h / 25) : pageFont(12));
+  const int inset = std::max(2, w / 400);
+  painter.setFont(tableFont(table, printing, h, w, inset));
   painter.setBrush(Qt::NoBrush);
 
   const int rowHeight = h / 8;
@@ -156,15 +284,18 @@ void drawRangeTable(QPainter& painter, const RangeTable& table, int left, int to
   // Data columns, 100 % at the right edge; then the readings row.
   for (int col = 0; col < 10; ++col) {
     const int x = w - 3 * c * (col + 1);
-    for (int row = 2; row <= 8; ++row) put(cellRect(row, x, 3 * c), Qt::AlignHCenter, table.cell(row, col));
+    for (int row = 2; row <= 8; ++row)
+      put(cellRect(row, x, 3 * c), Qt::AlignHCenter, table.cell(row, col));
   }
   for (int col = 0; col < 10; ++col)
     put(cellRect(1, w - 3 * c * (col + 1), 3 * c), Qt::AlignHCenter, table.cell(1, col));
-  // Unit cells, row numbers, headings.
+  // Unit cells (kept clear of the rule at their right), row numbers, headings.
   const int unitRight = 2 * c + w / 5 - 1;
   for (int row = 1; row <= 8; ++row)
-    put(cellRect(row, c, unitRight - c), Qt::AlignRight, table.units[static_cast<size_t>(row - 1)]);
-  for (int row = 1; row <= 8; ++row) put(cellRect(row, 0, c), Qt::AlignHCenter, std::to_string(row));
+    put(cellRect(row, c, unitRight - c - inset), Qt::AlignRight,
+        table.units[static_cast<size_t>(row - 1)]);
+  for (int row = 1; row <= 8; ++row)
+    put(cellRect(row, 0, c), Qt::AlignHCenter, std::to_string(row));
   const int headingLeft = c + 4 * (w / 400);
   const int headingWidth = w / 5 + 6 * (w / 400);
   for (int row = 1; row <= 8; ++row)

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "calc/case.h"
 #include "calc/solver_status.h"
@@ -53,9 +54,23 @@ struct RangeTable {
 // 1000 one, above 200 two, above 10 three, otherwise four.
 int rangeFlowDecimals(Real qExact);
 
+// Linear-scale flowrates of the data columns: from q = 1.1 q100 step down by
+// q100/10; a q below q(min) ends the list, and so does the first q at or
+// below q(min) after it is taken.  At most ten (100 % ... 10 %).
+std::vector<Real> rangeColumnFlows(Real q100, Real qMin);
+
 // Computes the table of the finished case.  `rangeMode` is set on the case
 // while the solvers run and the case is left exactly as it was.
 RangeTable computeRangeTable(CalculationCase& c, bool english);
+
+// The table as plain text: one line per row (number, heading, unit, the ten
+// cells as printed), for a terminal.
+std::string rangeTableText(const RangeTable& table);
+
+// The table's values as one JSON object: q100, qMin, K, the unit texts, a
+// failure flag and the filled columns with every value in full precision
+// (shortest round-trip digits; null for a value that is not finite).
+std::string rangeTableJson(const RangeTable& table);
 
 // Paints a computed table with its top-left corner at (left, top), h high and
 // w wide.  `printing`: font h/25 (paper and page bitmaps), else a fixed 12

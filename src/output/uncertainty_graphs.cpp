@@ -10,6 +10,7 @@
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/page_draw.h"
+#include "output/page_output.h"
 #include "output/range_sweep.h"
 #include "output/report_texts.h"
 
@@ -203,6 +204,7 @@ GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w) {
 }
 
 void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool printing) {
+  ensureGuiApplication();
   painter.save();
   painter.translate(left, top);
   painter.setBrush(Qt::NoBrush);
