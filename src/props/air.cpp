@@ -83,6 +83,9 @@ GasMixtureStatus gasMixtureProperties(CalculationCase& c, const Composition& mol
                            (tk * c.refPressure * k1) +
                        phi / 100 * sat.vapourDensity;
   if (!finite(k1) || !finite(density)) return GasMixtureStatus::NoSolution;
+  // A pressureKPa that does not match pBar (it comes from the case) could
+  // leave no dry-gas part at all.
+  if (!(density > 0)) return GasMixtureStatus::BadState;
 
   c.satPressure = sat.pressureAt;
   c.satVapourDensity = sat.vapourDensity;
