@@ -19,6 +19,7 @@
 
 #include "calc/case.h"
 #include "calc/interaction.h"
+#include "props/components.h"
 #include "props/sgerg88.h"
 
 namespace dorvel {
@@ -65,8 +66,6 @@ std::string gasValidityMessage(bool polish, int code);
 
 // ---- natural-gas component order (naturalGasComposition) ---------------------
 
-inline constexpr int kNaturalGasSlots = 30;
-
 //! One component of the natural-gas order.
 struct NaturalGasComponent {
   const char* formula;
@@ -74,8 +73,8 @@ struct NaturalGasComponent {
   Real hs;         //!< ideal superior calorific value [MJ/m3] (25 degC / 0 degC, 101.325 kPa); 0 for inert gases
 };
 
-//! The 30 components of `naturalGasComposition` in slot order (index = slot - 1).
-extern const std::array<NaturalGasComponent, kNaturalGasSlots> kNaturalGasComponents;
+//! The 30 components of `naturalGasComposition`, indexed by kNgSlot... (slot - 1).
+extern const std::array<NaturalGasComponent, kNaturalGasComponents> naturalGasComponentData;
 
 // ---- results ------------------------------------------------------------------
 
