@@ -351,6 +351,8 @@ MixtureState mixtureStateProperties(StateDetail detail, Real t, Real pBar,
     if (mix.y[i] != 0)
       cvIdeal += mix.y[i] * (kJoulePerKcal * idealHeatCapacity(static_cast<int>(i), tk) - r);
   const Real departure = 0.75L * am * std::log(1 + bm / vm) / (bm * t15);
+  // cv [J/(kg*K)].  The Redlich-Kwong departure term (per kmol) enters
+  // divided by M twice, as the method has it; the results keep that form.
   const Real cv = (cvIdeal + departure / mm) / mm;
   const Real cpMinusCv = -tk * dpdT * dpdT / dpdv;
   const Real kappa = -dpdv * (1 + cpMinusCv / cv) / (p * rho);
