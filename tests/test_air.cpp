@@ -360,3 +360,33 @@ TEST(HumidityCorrection, HostileInputChangesNothing) {
   EXPECT_EQ(correctHumidity(c).status, HumidityCorrectionStatus::OutOfRange);
   EXPECT_EQ(c.relativeHumidity, 0);
 }
+
+// Our own results, pinned so that a refactoring cannot drift unnoticed
+// (the independent checks above hold them to the published values).
+TEST(GasMixture, PinnedResults) {
+  CalculationCase c = gasCase(20, 1000);
+  ASSERT_EQ(run(c, 50), GasMixtureStatus::Ok);
+  EXPECT_REL_NEAR(c.refDensity, 1.29314580265264610385L, 1e-14L);
+  EXPECT_REL_NEAR(c.density, 11.9361995784924541097L, 1e-14L);
+  EXPECT_REL_NEAR(c.compressibilityK1, 0.995824872326201826391L, 1e-14L);
+  EXPECT_REL_NEAR(c.compressibilityZ, 0.995072579746161031754L, 1e-14L);
+  EXPECT_REL_NEAR(c.isentropicExponent, 1.4049180899295395143L, 1e-14L);
+  EXPECT_REL_NEAR(c.viscosityEntered, 1.81542625413270147958e-05L, 1e-14L);
+  EXPECT_REL_NEAR(c.steamMoleFraction, 0.00116827000531186525012L, 1e-14L);
+
+  // A sour natural-gas-like mixture, with binary interaction coefficients
+  // in play, at 10 degC and 40 bar.
+  MoleFractions y{};
+  y[kSlotCH4] = 0.85L;
+  y[kSlotC2H6] = 0.06L;
+  y[kSlotC3H8] = 0.02L;
+  y[kSlotN2] = 0.04L;
+  y[kSlotCO2] = 0.02L;
+  y[kSlotH2S] = 0.01L;
+  const MixtureState s = mixtureStateProperties(StateDetail::Full, 10, 40, mixtureParameters(y));
+  ASSERT_TRUE(s.ok);
+  EXPECT_REL_NEAR(s.density, 35.4559232805649602004L, 1e-14L);
+  EXPECT_REL_NEAR(s.z, 0.894393242771470448494L, 1e-14L);
+  EXPECT_REL_NEAR(s.isentropicExponent, 1.33446789932790292415L, 1e-14L);
+  EXPECT_REL_NEAR(s.viscosity, 0.0113709706810709959677L, 1e-14L);
+}

@@ -122,6 +122,12 @@ TEST(Sgerg88BadInput, NoSolutionIsReportedInsteadOfNaNOrEndlessIteration) {
   // Far below the range the gas is a liquid for the virial equation: the
   // substitution finds no positive density.
   EXPECT_FALSE(sgergCompressibility(a.x, a.hCH, 12000, 120).ok);
+  // An unphysical pseudo-composition on which the substitution oscillates
+  // for ever: stopped at the pass limit.
+  const SgergComposition wild{0.953297L, 0.677054L, 0.230305L, 0.181727L, 0.0444022L};
+  const SgergResult r = sgergCompressibility(wild, 862.34L, 14244.9L, 265.024L);
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.passes, kSgergMaxPasses);
 }
 
 TEST(Sgerg88BadInput, HostileSweepStaysFiniteAndBounded) {

@@ -96,10 +96,14 @@ ComponentParameters buildComponentParameters() {
 
 // Composition-independent parts of the viscosity: xi_i of Jossi-Stiel-Thodos
 // and the residual term of each pure component at 0 degC, 1 atm.
+// Also the molar-mass factors of Wilke's phi_ij, (M_j/M_i)^(1/4) and
+// 2.828427*sqrt(1 + M_i/M_j).
 struct ViscosityConstants {
   bool ok = true;
   std::array<Real, kN> xi{};
   std::array<Real, kN> fRef{};
+  std::array<std::array<Real, kN>, kN> massRoot{};
+  std::array<std::array<Real, kN>, kN> wilkeDenominator{};
 };
 
 ViscosityConstants buildViscosityConstants() {
@@ -116,6 +120,13 @@ ViscosityConstants buildViscosityConstants() {
     }
     const Real rr = cp.zc[i] * d.criticalTemperature * kRefP / (*z * d.criticalPressure * kRefT);
     vc.fRef[i] = jossiStielThodos(rr);
+  }
+  for (std::size_t i = 0; i < kN; ++i) {
+    for (std::size_t j = 0; j < kN; ++j) {
+      const Real mi = componentData[i].molarMass, mj = componentData[j].molarMass;
+      vc.massRoot[i][j] = std::pow(mj / mi, 0.25L);
+      vc.wilkeDenominator[i][j] = 2.828427L * std::sqrt(1 + mi / mj);
+    }
   }
   return vc;
 }
@@ -340,6 +351,8 @@ MixtureState mixtureStateProperties(StateDetail detail, Real t, Real pBar,
     if (mix.y[i] != 0)
       cvIdeal += mix.y[i] * (kJoulePerKcal * idealHeatCapacity(static_cast<int>(i), tk) - r);
   const Real departure = 0.75L * am * std::log(1 + bm / vm) / (bm * t15);
+  // cv [J/(kg*K)].  The Redlich-Kwong departure term (per kmol) enters
+  // divided by M twice, as the method has it; the results keep that form.
   const Real cv = (cvIdeal + departure / mm) / mm;
   const Real cpMinusCv = -tk * dpdT * dpdT / dpdv;
   const Real kappa = -dpdv * (1 + cpMinusCv / cv) / (p * rho);
@@ -369,13 +382,12 @@ MixtureState mixtureStateProperties(StateDetail detail, Real t, Real pBar,
   Real viscosity = 0;
   for (std::size_t i = 0; i < kN; ++i) {
     if (mix.y[i] == 0) continue;
-    const Real mi = componentData[i].molarMass;
     Real denom = 1;
     for (std::size_t j = 0; j < kN; ++j) {
       if (j == i || mix.y[j] == 0) continue;
-      const Real mj = componentData[j].molarMass;
-      const Real num = 1 + std::sqrt(eta[i] / eta[j]) * std::pow(mj / mi, 0.25L);
-      const Real phi = num * num / (2.828427L * std::sqrt(1 + mi / mj));
+      // phi_ij = (1 + sqrt(eta_i/eta_j)*(M_j/M_i)^(1/4))^2 / (2.828427*sqrt(1 + M_i/M_j))
+      const Real num = 1 + std::sqrt(eta[i] / eta[j]) * vcst.massRoot[i][j];
+      const Real phi = num * num / vcst.wilkeDenominator[i][j];
       denom += (mix.y[j] / mix.y[i]) * phi;
     }
     viscosity += eta[i] / denom;

@@ -12,7 +12,7 @@ namespace dorvel {
 // 0 degC / 101.325 kPa metering) of the natural-gas components.  The H2 and CO
 // values (12.752 and 12.63 MJ/m3 = 285.83 and 282.98 MJ/kmol / 22.414097) are
 // used apart from the hydrocarbon sum.
-const std::array<NaturalGasComponent, kNaturalGasSlots> kNaturalGasComponents = {{
+const std::array<NaturalGasComponent, kNaturalGasComponents> naturalGasComponentData = {{
     {"CH4", 16.043L, 39.735L},       // 1
     {"C2H6", 30.07L, 69.63L},        // 2
     {"C3H8", 44.097L, 99.01L},       // 3
@@ -47,10 +47,12 @@ const std::array<NaturalGasComponent, kNaturalGasSlots> kNaturalGasComponents = 
 
 namespace {
 
-// 0-based indices of the natural-gas slots used here.
-constexpr int kCH4 = 0, kC2H6 = 1, kC3H8 = 2, kNC4 = 3, kIC4 = 4, kNC5 = 5, kIC5 = 6, kC6 = 7,
-              kC7 = 8, kC8 = 9, kLastHydrocarbon = 19, kH2 = 20, kCO = 22, kHe = 23, kN2 = 26,
-              kCO2 = 28;
+// Natural-gas slots used here (0-based array indices).
+constexpr std::size_t kCH4 = kNgSlotCH4, kC2H6 = kNgSlotC2H6, kC3H8 = kNgSlotC3H8,
+                      kNC4 = kNgSlotNC4H10, kIC4 = kNgSlotIC4H10, kNC5 = kNgSlotNC5H12,
+                      kIC5 = kNgSlotIC5H12, kC6 = kNgSlotC6H14, kC7 = kNgSlotC7H16,
+                      kC8 = kNgSlotC8H18, kLastHydrocarbon = kNgSlotCH3OH, kH2 = kNgSlotH2,
+                      kCO = kNgSlotCO, kHe = kNgSlotHe, kN2 = kNgSlotN2, kCO2 = kNgSlotCO2;
 
 // ISO 12213-3 Table B.1 and the closed form of the input-set-A equations.
 constexpr Real kHsH2 = 285.83L;        // molar superior calorific value of H2 [MJ/kmol]
@@ -215,10 +217,8 @@ constexpr ValidityText kFailureTexts[] = {
     {kGasSgergFailed, "Natural gas properties cannot be calculated for these data.",
      "Nie można obliczyć właściwości gazu ziemnego dla podanych danych."},
     {kCokeGasFailed,
-     "Coke-oven gas properties cannot be calculated for these data:\r\nthe Beattie-Bridgeman "
-     "equation of state has no solution.",
-     "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych:\r\nrównanie stanu "
-     "Beattie-Bridgemana nie ma rozwiązania."},
+     "Coke-oven gas properties cannot be calculated for these data.",
+     "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych."},
 };
 
 constexpr const char* kSgergBase = "Metodę SGERG-88 można stosować gdy \r\n";
@@ -329,7 +329,7 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
 
   // SGERG-88 composition: the equivalent hydrocarbon is CH4 to C8H18+.
   SgergComposition x;
-  for (int i = kCH4; i <= kC8; ++i) x.ch += y[static_cast<std::size_t>(i)];
+  for (std::size_t i = kCH4; i <= kC8; ++i) x.ch += y[i];
   x.ch /= 100;
   x.n2 = y[kN2] / 100;
   x.co2 = y[kCO2] / 100;
@@ -338,12 +338,10 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
 
   // Ideal calorific value of the hydrocarbons (all of slots 1..20) and of the gas.
   Real s = 0;
-  for (int i = kCH4; i <= kLastHydrocarbon; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    s += kNaturalGasComponents[k].hs * y[k] / 100;
-  }
+  for (std::size_t i = kCH4; i <= kLastHydrocarbon; ++i)
+    s += naturalGasComponentData[i].hs * y[i] / 100;
   const Real hs0 =
-      s + kNaturalGasComponents[kH2].hs * x.h2 + kNaturalGasComponents[kCO].hs * x.co;  // MJ/m3
+      s + naturalGasComponentData[kH2].hs * x.h2 + naturalGasComponentData[kCO].hs * x.co;  // MJ/m3
   const Real hCH = s * kSgergMolarVolumeN / x.ch;  // MJ/kmol of hydrocarbon
 
   const SgergResult zn = sgergCompressibility(x, hCH, kSgergPressureN, kSgergTemperatureN);
@@ -352,8 +350,8 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
   NaturalGasResult r;
   r.calorificValue = hs0 / zn.z;
   Real m = 0;
-  for (std::size_t i = 0; i < kNaturalGasComponents.size(); ++i)
-    m += kNaturalGasComponents[i].molarMass * y[i] / 100;
+  for (std::size_t i = 0; i < naturalGasComponentData.size(); ++i)
+    m += naturalGasComponentData[i].molarMass * y[i] / 100;
   r.refDensity = m / (zn.z * kSgergMolarVolumeN);
   r.relativeDensity = r.refDensity / kSgergAirDensityN;
 

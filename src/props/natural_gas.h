@@ -19,6 +19,7 @@
 
 #include "calc/case.h"
 #include "calc/interaction.h"
+#include "props/components.h"
 #include "props/sgerg88.h"
 
 namespace dorvel {
@@ -65,8 +66,6 @@ std::string gasValidityMessage(bool polish, int code);
 
 // ---- natural-gas component order (naturalGasComposition) ---------------------
 
-inline constexpr int kNaturalGasSlots = 30;
-
 //! One component of the natural-gas order.
 struct NaturalGasComponent {
   const char* formula;
@@ -74,8 +73,8 @@ struct NaturalGasComponent {
   Real hs;         //!< ideal superior calorific value [MJ/m3] (25 degC / 0 degC, 101.325 kPa); 0 for inert gases
 };
 
-//! The 30 components of `naturalGasComposition` in slot order (index = slot - 1).
-extern const std::array<NaturalGasComponent, kNaturalGasSlots> kNaturalGasComponents;
+//! The 30 components of `naturalGasComposition`, indexed by kNgSlot... (slot - 1).
+extern const std::array<NaturalGasComponent, kNaturalGasComponents> naturalGasComponentData;
 
 // ---- results ------------------------------------------------------------------
 
@@ -99,7 +98,11 @@ struct NaturalGasResult {
 //!
 //! Range check C (each failing test overwrites the code, the last one is
 //! reported, any failure returns without results), then SGERG-88 with the
-//! equivalent hydrocarbon of slots 1..10.  A computed Hs outside 20..48 MJ/m3
+//! equivalent hydrocarbon of slots 1..10.  The component limits are read as
+//! the ranges their messages state ("between 0 and 30%"), so a negative
+//! share fails its own test; a negative or non-finite share of a component
+//! without a test gives 1267, as does a state where SGERG-88 or the
+//! viscosity correlation has no physical solution.  A computed Hs outside 20..48 MJ/m3
 //! or d outside 0.55..0.90 shows the message of code 1252 / 1253 as a
 //! warning through `ui` and the computation goes on.
 //! @param molePercent        `naturalGasMolePercent` [mol %]
@@ -111,7 +114,9 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
 
 //! Natural gas from its physical properties (ISO 12213-3 input set A).
 //!
-//! Range check A, the iteration for the SGERG-88 composition, range check B,
+//! Range check A (NaN-safe; CO2 and H2 read as 0..30 % and 0..10 %, p as
+//! 0..12000 kPa), the iteration for the SGERG-88 composition (x_CH not
+//! positive: 1256; no solution or no convergence: 1267), range check B,
 //! then SGERG-88 at working conditions.  Hs and d are inputs here; the
 //! result carries them unchanged.
 //! @param calorificValue    Hs [MJ/m3]

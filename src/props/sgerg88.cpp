@@ -131,6 +131,7 @@ SgergResult sgergCompressibility(const SgergComposition& x, Real hCH, Real pKPa,
   const Real rt = kSgergR * tK;
   Real rho = 1 / (v.b + rt / pKPa);  // (B.37)
   for (int pass = 1; pass <= kSgergMaxPasses; ++pass) {
+    r.passes = pass;
     const Real zOld = 1 + v.b * rho + v.c * rho * rho;
     if (!(zOld > 0)) return r;
     rho = pKPa / (rt * zOld);  // (B.38)
@@ -140,7 +141,6 @@ SgergResult sgergCompressibility(const SgergComposition& x, Real hCH, Real pKPa,
       r.ok = z > 0;
       r.z = z;
       r.molarDensity = rho;
-      r.passes = pass;
       return r;
     }
   }

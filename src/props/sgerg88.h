@@ -46,7 +46,7 @@ struct SgergResult {
   bool ok = false;        //!< false: no solution (bad state, no convergence)
   Real z = 0;             //!< compression factor Z
   Real molarDensity = 0;  //!< rho_m [kmol/m3]
-  int passes = 0;         //!< substitution passes used
+  int passes = 0;         //!< substitution passes used (kSgergMaxPasses: no convergence)
 };
 
 //! Maximum number of substitution passes of sgergCompressibility.  At the
