@@ -311,6 +311,46 @@ TEST(RangeSweep, ScopeRestoresTheCaseOnEveryPath) {
   expectSameResults(c, before);
 }
 
+TEST_F(RangeTableWater, TextAndJsonForTheCommandLine) {
+  setLowerRange(c, 0.35L);
+  const RangeTable t = computeRangeTable(c, true);
+  const std::string text = rangeTableText(t);
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t nl; (nl = text.find('\n', start)) != std::string::npos; start = nl + 1)
+    lines.push_back(text.substr(start, nl - start));
+  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines[0].substr(0, 10), "1  Reading");
+  EXPECT_NE(lines[0].find("%qmax"), std::string::npos);
+  EXPECT_NE(lines[0].find("       100        90"), std::string::npos);
+  EXPECT_NE(lines[4].find(t.cell(5, 0)), std::string::npos);
+  EXPECT_EQ(lines[7].substr(0, 3), "8  ");
+
+  const std::string json = rangeTableJson(t);
+  EXPECT_EQ(json.front(), '{');
+  EXPECT_EQ(json.back(), '}');
+  EXPECT_NE(json.find("\"flowUnit\":\"kg/h\""), std::string::npos);
+  EXPECT_NE(json.find("\"dpUnit\":\"kPa\""), std::string::npos);
+  EXPECT_NE(json.find("\"failed\":false"), std::string::npos);
+  size_t columns = 0;
+  for (size_t pos = 0; (pos = json.find("\"reading\":", pos)) != std::string::npos; ++pos) ++columns;
+  EXPECT_EQ(columns, 7u);
+  // Full precision: the exact flowrate of the 40 % column reads back exactly.
+  const std::string key = "\"qExact\":";
+  size_t pos = 0;
+  for (int i = 0; i < 7; ++i) pos = json.find(key, pos) + key.size();
+  long double back = 0;
+  ASSERT_TRUE(parseReal(json.substr(pos, json.find(',', pos) - pos), back));
+  EXPECT_EQ(back, t.columns[6].qExact);
+
+  CalculationCase fresh;
+  resetCase(fresh);
+  const std::string failed = rangeTableJson(computeRangeTable(fresh, true));
+  EXPECT_NE(failed.find("\"failed\":true"), std::string::npos);
+  EXPECT_NE(failed.find("\"columns\":[]"), std::string::npos);
+  EXPECT_NE(failed.find("\"qMin\":null"), std::string::npos);
+}
+
 // ---- graph data -----------------------------------------------------------
 
 TEST(GraphData, EnvelopeAndErrorOverTheRange) {
