@@ -409,6 +409,27 @@ TEST(GraphData, EnvelopeAndErrorOverTheRange) {
   EXPECT_FALSE(c.rangeMode);
 }
 
+TEST(GraphData, DiameterTaskSweepsWithCAtTheReadingsReynoldsNumber) {
+  CalculationCase c = waterInput(TaskDiameter);
+  c.nominalFlowrate = 10000;
+  ASSERT_TRUE(calculate(c));
+  const CalculationCase before = c;
+  GraphData g = computeGraphData(c);
+  ASSERT_FALSE(g.failed);
+  // The point at q100: the differential-pressure solver with rangeMode set
+  // (C at the upper-range Reynolds number) ...
+  CalculationCase sweep = before;
+  sweep.rangeMode = true;
+  solveDifferentialPressure(sweep, before.massFlowKgH, before.beta);
+  EXPECT_REL_NEAR(g.points[0].dp, sweep.dpKPa, 1e-15L);
+  // ... not the sizing's C at the nominal flow, which gives back dpInput.
+  EXPECT_REL_NEAR(before.dpInput, 20, 1e-12L);
+  EXPECT_GT(std::fabs(g.points[0].dp - 20), 1e-6L);
+  EXPECT_GT(std::fabs(g.points[0].errorOfQ), 1e-7L);
+  expectSameResults(c, before);
+  EXPECT_FALSE(c.rangeMode);
+}
+
 TEST(GraphData, OneStepWhenTheLowerRangeIsTheUpperRange) {
   CalculationCase c = calculated(waterInput(TaskFlowrate));
   setLowerRange(c, 1);
