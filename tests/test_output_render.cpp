@@ -138,7 +138,7 @@ TEST(RenderPages, PageBitmapOfAnASheet) {
   EXPECT_EQ(image.width(), 1280);
   EXPECT_EQ(image.height(), 1810);
   EXPECT_GT(inkBox(image).count, 5000);
-  const std::string path = outDir() + "/water_report_en.png";
+  const std::string path = outDir() + "/water_graphs_pl.png";
   ASSERT_TRUE(renderPagePng(c, PageKind::UncertaintyAnalysis, false, path));
   QImage back(QString::fromStdString(path));
   EXPECT_EQ(back.width(), 1280);

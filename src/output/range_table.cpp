@@ -241,9 +241,11 @@ QFont tableFont(const RangeTable& table, bool printing, int h, int w, int inset)
   const QFontMetrics fm(font);
   const int c = w / 40;
   double scale = 1.0;
+  // Numbers keep a fifth of a unit clear of the column edges.
+  const int pad = std::max(inset, c / 5);
   for (int row = 1; row <= 8; ++row)
     for (int col = 0; col < 10; ++col) {
-      const int need = fm.horizontalAdvance(qs(table.cell(row, col))) + 2 * inset;
+      const int need = fm.horizontalAdvance(qs(table.cell(row, col))) + 2 * pad;
       if (need > 3 * c) scale = std::min(scale, double(3 * c) / need);
     }
   const int headingLeft = c + 4 * (w / 400);
