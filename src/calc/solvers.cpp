@@ -162,29 +162,31 @@ SolveResult solveFlowrate(CalculationCase& c, Real dp, Real beta, Real p1, Real 
   if (!finitePositive(X)) return fail();
 
   // 3. Start from C at Re_D = 1e6, iterate Re_D = C*X, C = C(Re_D).  beta is
-  // fixed: its terms are prepared once.
+  // fixed: its terms are prepared once, and a pass evaluates only the
+  // Reynolds terms and C; the full coefficient call (uncertainty, limits,
+  // straight lengths) is made once, for the last Re_D.
   GeometryTerms g;
   BetaTerms t;
   ReynoldsTerms rt;
   detail::prepareGeometry(c, g);
   detail::prepareBeta(g, beta, true, t);
   detail::prepareReynolds(g, 1e6L, rt);
-  SolverStatus st = detail::evaluateCoefficients(c, g, t, rt);
-  if (st == SolverStatus::NoSolution) return fail();
-  Real C = c.dischargeCoefficient;
+  Real C = 0;
+  if (!detail::dischargeCoefficientOf(g, t, rt, C)) return fail();
   Real re = 0;
   for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
     r.passes = pass;
     re = C * X;
     detail::prepareReynolds(g, re, rt);
-    st = detail::evaluateCoefficients(c, g, t, rt);
-    if (st == SolverStatus::NoSolution) return fail();
-    const Real Cnew = c.dischargeCoefficient;
+    Real Cnew = 0;
+    if (!detail::dischargeCoefficientOf(g, t, rt, Cnew)) return fail();
     // |(Re/C' - X)/X|: the relative change of C in this pass.
     const bool done = std::fabs((re / Cnew - X) / X) < kSolverTolerance;
     C = Cnew;
     if (done) break;
   }
+  const SolverStatus st = detail::evaluateCoefficients(c, g, t, rt);
+  if (st == SolverStatus::NoSolution) return fail();
 
   // 4. qm = (pi/4) mu D Re_D, with the last Re_D (formed with the previous C).
   c.reynolds = re;
