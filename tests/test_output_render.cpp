@@ -170,6 +170,16 @@ TEST(RenderPages, EnvelopeGreyOnScreenOnly) {
   EXPECT_GT(grey, 5000);
 }
 
+TEST(RenderPages, PreviewLayout) {
+  const PreviewLayout p = previewLayout(1280, 1024);
+  EXPECT_EQ(p.clientWidth, 1200);
+  EXPECT_EQ(p.clientHeight, 896);
+  EXPECT_EQ(p.imageWidth, 1200);
+  EXPECT_EQ(p.imageHeight, 2240);
+  EXPECT_EQ(p.pageWidth, 1125);
+  EXPECT_EQ(p.pageHeight, 1960);
+}
+
 bool haveTool(const char* tool) {
   const std::string cmd = std::string("command -v ") + tool + " >/dev/null 2>&1";
   return std::system(cmd.c_str()) == 0;

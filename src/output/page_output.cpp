@@ -103,6 +103,20 @@ bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::s
   return image.save(qs(path), "PNG");
 }
 
+bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool english,
+               const std::string& today) {
+  ensureGuiApplication();
+  printer.setDocName(kind == PageKind::CalculationReport ? kReportJobTitle : kGraphsJobTitle);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  const int W = printer.width(), H = printer.height();
+  drawPage(painter, W, H, english, false, kind, c, today);
+  // On the printer the graphs and table come after the page entry.
+  if (kind == PageKind::UncertaintyAnalysis) drawGraphsAndTable(painter, W, H, c, english);
+  return painter.end();
+}
+
 bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::string& path,
                    const std::string& today) {
   ensureGuiApplication();
@@ -113,14 +127,18 @@ bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::s
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);
-  printer.setDocName(kind == PageKind::CalculationReport ? kReportJobTitle : kGraphsJobTitle);
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
-  const int W = printer.width(), H = printer.height();
-  drawPage(painter, W, H, english, false, kind, c, today);
-  if (kind == PageKind::UncertaintyAnalysis) drawGraphsAndTable(painter, W, H, c, english);
-  return painter.end();
+  return printPage(printer, c, kind, english, today);
+}
+
+PreviewLayout previewLayout(int screenWidth, int screenHeight) {
+  PreviewLayout p;
+  p.clientWidth = screenWidth * 15 / 16;
+  p.clientHeight = screenHeight * 7 / 8;
+  p.imageWidth = p.clientWidth;
+  p.imageHeight = static_cast<int>(std::lround(2.5 * p.clientHeight));
+  p.pageWidth = p.imageWidth * 15 / 16;
+  p.pageHeight = p.imageHeight * 7 / 8;
+  return p;
 }
 
 void ensureGuiApplication() {

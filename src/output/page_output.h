@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 
 #include <string>
 
@@ -56,11 +57,30 @@ QImage renderPageImage(CalculationCase& c, PageKind kind, bool english, int widt
 bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::string& path,
                    int width = 1280, const std::string& today = {});
 
+// Prints one page on a printer that is set up (printer dialog, or PDF
+// output): sets the print-job title of the page, begins the document, draws
+// with the printer page set-up (and the graphs and table of the uncertainty
+// page), and ends the document whatever happened while drawing.  False when
+// the printer cannot be started.
+bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool english,
+               const std::string& today = {});
+
 // The page printed through QPrinter's PDF output on A4 (printer page set-up),
 // with the print-job title of the page.  False when the file cannot be
 // written.
 bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::string& path,
                    const std::string& today = {});
+
+// Print preview: the window's client area is 15/16 of the screen width and
+// 7/8 of its height; the image fills the client width and is round(2.5 x
+// client height) high; the report is drawn on it with W = 15/16 of the image
+// width and H = 7/8 of the image height.
+struct PreviewLayout {
+  int clientWidth = 0, clientHeight = 0;
+  int imageWidth = 0, imageHeight = 0;
+  int pageWidth = 0, pageHeight = 0;
+};
+PreviewLayout previewLayout(int screenWidth, int screenHeight);
 
 // Drawing text needs a QGuiApplication.  Creates one when none exists, on the
 // offscreen platform when no display is set; harmless when one exists.
