@@ -6,8 +6,13 @@
 #include <QPageSize>
 #include <QPrinter>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "output/calculation_report.h"
 #include "output/page_draw.h"
@@ -146,6 +151,12 @@ void ensureGuiApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
     qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Without a session (a terminal, CI) Qt makes its own runtime folder and
+  // says so on stderr; make it quietly.
+  if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+    const std::string dir = "/tmp/runtime-" + std::to_string(::getuid());
+    if (::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST) qputenv("XDG_RUNTIME_DIR", dir.c_str());
+  }
   static int argc = 1;
   static char name[] = "dorvel";
   static char* argv[] = {name, nullptr};
