@@ -10,11 +10,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
 #include "calc/format.h"
 #include "output/page_output.h"
+#include "output/range_table.h"
 #include "output/uncertainty_graphs.h"
 #include "support/driven_cases.h"
 #include "support/output_cases.h"
@@ -168,6 +170,35 @@ TEST(RenderPages, EnvelopeGreyOnScreenOnly) {
     for (int x = 0; x < window.width(); ++x)
       if (window.pixel(x, y) == qRgb(192, 192, 192)) ++grey;
   EXPECT_GT(grey, 5000);
+}
+
+TEST(RenderPages, BadValuesAndTinySurfacesDoNotBreakTheDrawing) {
+  CalculationCase c = testing::waterFlowrateCase();
+  c.density = std::numeric_limits<Real>::quiet_NaN();
+  c.flowrateInput = std::numeric_limits<Real>::infinity();
+  c.pressureUnit = 9;
+  c.viscosityUnit = 0;
+  c.deviceType = 42;
+  c.flowUnit = 7;
+  c.fittingOrifice = -3;
+  for (PageKind kind : {PageKind::CalculationReport, PageKind::UncertaintyAnalysis})
+    for (bool en : {true, false}) {
+      const QImage image = renderPageImage(c, kind, en, 1280);
+      EXPECT_GT(inkBox(image).count, 1000);
+      EXPECT_FALSE(c.rangeMode);
+    }
+  // Surfaces far too small for the page still draw without failing.
+  CalculationCase water = calculated(testing::waterInput(TaskFlowrate));
+  for (int w : {1, 10, 40}) {
+    QImage small(w, w, QImage::Format_RGB32);
+    small.fill(Qt::white);
+    QPainter painter(&small);
+    drawPage(painter, w, w, true, true, PageKind::UncertaintyAnalysis, water);
+    drawRangeTable(painter, computeRangeTable(water, true), 0, 0, true, w, w);
+    drawGraph(painter, layoutGraph(computeGraphData(water), GraphKind::Absolute, w, w), 0, 0, false);
+    painter.end();
+  }
+  EXPECT_FALSE(water.rangeMode);
 }
 
 TEST(RenderPages, PreviewLayout) {
