@@ -17,6 +17,10 @@ namespace dorvel {
 struct WaterState {
   Real specificVolume = 0;    // m3/kg
   Real specificEnthalpy = 0;  // kJ/kg
+  // False when t or p is not a number the equations can be evaluated at
+  // (NaN, infinite, p <= 0, T <= 0 K, or a state so far outside the
+  // subregion that the equation has no real value); both values are then 0.
+  bool valid = true;
 };
 
 // IFC-67 subregion 1 (compressed water).
@@ -36,11 +40,14 @@ struct SaturationState {
 // Saturation data for humidity work.
 SaturationState waterSaturation(Real t);
 
-// Saturation temperature of steam at p (bar); no value at 220 bar and above.
+// Saturation temperature of steam at p (bar), degC; no value at 220 bar and
+// above, nor for a pressure that is not a positive number.
 std::optional<Real> steamSaturationTemperature(Real pBar);
-// Isentropic exponent of steam at p (bar) and t (degC).
+// Isentropic exponent of steam at p (bar) and t (degC); 0 when p or t is not
+// a finite number.
 Real steamIsentropicExponent(Real pBar, Real t);
-// IAPS 1985 viscosity (normal part) of water or steam at t and specific volume.
+// IAPS 1985 viscosity (normal part) of water or steam at t and specific
+// volume, Pa*s; 0 when t or v is not a finite number or v <= 0.
 Real waterViscosity(Real t, Real specificVolume);
 
 }  // namespace dorvel

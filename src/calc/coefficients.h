@@ -1,0 +1,104 @@
+// Device coefficients: geometry at the working temperature, the discharge
+// coefficient C with its uncertainty, the expansibility factor and the
+// quarter-circle profile radius, for the twelve primary devices.
+//
+// Equations: ISO 5167-2:2003 (Reader-Harris/Gallagher orifice equation),
+// ISO 5167-3:2003 (ISA 1932, long radius and Venturi nozzles), ISO 5167-4:2003
+// (classical Venturi tubes), ISO/TR 15377:2018 (eccentric, quarter-circle and
+// conical entrance orifices), ASME MFC-14M-2003 (small-bore orifices).
+//
+// Units: diameters mm, differential pressure kG/m2 (= mm H2O), absolute
+// pressure kG/cm2, temperature degC.  The limits of use and straight lengths
+// (limits.h) are computed in the same call as C.
+#pragma once
+
+#include "calc/case.h"
+#include "calc/limits.h"
+#include "calc/solver_status.h"
+
+namespace dorvel {
+
+// ---- geometry ---------------------------------------------------------------
+
+//! Thermal expansion factor L(t)/L(20 degC) of a material (codes 1-7):
+//! e = (a*tau + b)*tau + c [mm/m], tau = t/100, clamped at 0, then the linear
+//! rule of the material where it applies (not clamped); factor = 1 + e/1000.
+//! An unknown material code or a non-finite temperature gives 1.
+Real thermalExpansionFactor(int material, Real temperatureC);
+
+//! Reads `pipeMaterial`, `deviceMaterial`, `temperature`, `pipeDiameter20`;
+//! writes `pipeExpansionFactor`, `deviceExpansionFactor` and
+//! `pipeDiameter` = pipeExpansionFactor * pipeDiameter20 [mm].
+void expansionFactors(CalculationCase& c);
+
+//! Drain-hole factor k: 0.55 for orifice plates (codes 1-3), 0.40 for the
+//! ISA 1932 nozzle, 0 for every other (and unknown) device.
+Real drainHoleFactorOf(int deviceType);
+
+//! Differential-pressure and flowrate tasks.  Reads `deviceType`,
+//! `deviceDiameter20`, `drainHoleDiameter`, `deviceExpansionFactor`,
+//! `pipeDiameter`; writes `drainHoleFactor`, for devices with k = 0 also
+//! `drainHoleDiameter` = 0 (the input page must then show "0"),
+//!   `deviceDiameter` = d20 * (1 + k*(dh/d20)^2) * deviceExpansionFactor [mm],
+//!   `beta` = deviceDiameter / pipeDiameter.
+//! With d20 or D not positive and finite, `deviceDiameter` and `beta` are set
+//! to 0 and the result is false.
+bool deviceGeometry(CalculationCase& c);
+
+//! Profile radius ratio r/d of a quarter-circle orifice (ISO/TR 15377):
+//! r/d = 3.17e-6*e^(16.8*beta) + 0.0554*e^(1.016*beta) + 0.029.
+//! Non-finite beta gives 0.
+Real quarterCircleRadiusRatio(Real beta);
+
+// ---- discharge coefficient, limits and straight lengths -----------------------
+
+//! One evaluation of the coefficient equations of the device at (beta, Re_D).
+//!
+//! Reads `deviceType`, `task`, `rangeMode`, `nominalPercent`, `pipeDiameter`
+//! (D at t, in the equations), `pipeDiameter20` (range tests, straight
+//! lengths), `eccentricRoughness` (code 7), the four fitting codes,
+//! `upstreamLengthActual`, `downstreamLengthActual`.
+//!
+//! The equations use Re_c = Re_D * nominalPercent/100 when task = 1 and
+//! rangeMode = 0 (the diameter is sized for C at the nominal flow), else
+//! Re_c = Re_D.
+//!
+//! Writes `dischargeCoefficient` (C), `cUncertainty` [%] (including the 0.5 %
+//! for straight lengths between B and A), `reynoldsMin`, `reynoldsMax` (only
+//! devices 4-12; the orifice plates keep the driver's 1e9),
+//! `roughnessLimitFactor`, `upstreamLengthRequired`, `upstreamLengthB`,
+//! `downstreamLengthRequired`, `downstreamLengthB` (multiples of D).
+//!
+//! Returns the straight-length status (Ok, 1305, 1306, 1307), or NoSolution
+//! when the inputs admit no coefficient: unknown device code, beta not in
+//! (0, 1), Re_c not a positive finite number, D or D20 not positive and
+//! finite, a negative or non-finite roughness for the eccentric orifice, or an
+//! equation whose value is not finite.  C, its uncertainty, the roughness
+//! limit and the straight lengths are then 0; `reynoldsMin`/`reynoldsMax` are
+//! left unchanged.
+SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds);
+
+// ---- expansibility ------------------------------------------------------------
+
+//! Expansibility factor epsilon of a compressible fluid.
+//!
+//! x = dp/(10000*p1) with dp [kG/m2] and p1 [kG/cm2]; for task = 1 with
+//! rangeMode = 0, x is multiplied by (nominalPercent/100)^2 (epsilon at the
+//! nominal flow).  tau = 1 - x.
+//!   orifice family (codes 1, 2, 3, 7, 8), ISO 5167-2:2003 eq. (5):
+//!     eps = 1 - (0.351 + 0.256 beta^4 + 0.93 beta^8)*(1 - tau^(1/kappa))
+//!   nozzles and Venturi tubes (4, 5, 6, 9, 10, 11), ISO 5167-3:2003 eq. (3):
+//!     eps = 1 for x < 0.001, else
+//!     sqrt[kappa tau^(2/kappa)/(kappa-1) * (1-beta^4)/(1-beta^4 tau^(2/kappa))
+//!          * (1 - tau^((kappa-1)/kappa))/(1 - tau)]
+//!   conical entrance orifice (12): mean of the two.
+//! Reads `task`, `deviceType`, `rangeMode`, `nominalPercent`.  Whether the
+//! fluid is compressible is the caller's business (liquids: eps = 1).
+//!
+//! Outside the domain of the equations (non-finite inputs, beta not in (0, 1),
+//! kappa <= 0, kappa = 1 for the nozzle family, p1 <= 0, dp < 0, x >= 1, an
+//! unknown device code) the factor is 1, i.e. no correction; the solvers test
+//! their inputs first and report NoSolution instead.
+Real expansibilityFactor(const CalculationCase& c, Real kappa, Real beta, Real dpKgm2, Real p1At);
+
+}  // namespace dorvel

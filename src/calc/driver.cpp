@@ -1,0 +1,521 @@
+#include "calc/driver.h"
+
+#include <cmath>
+#include <string>
+
+#include "calc/coefficients.h"
+#include "calc/format.h"
+#include "calc/limits.h"
+#include "calc/loss_uncertainty.h"
+#include "calc/shared.h"
+#include "calc/solvers.h"
+#include "props/ammonia.h"
+#include "props/water_steam.h"
+
+namespace dorvel {
+
+namespace {
+
+bool finite(Real x) { return std::isfinite(x); }
+
+// One run of the driver: the case, the user and the error bookkeeping of the
+// checkpoints.
+class Run {
+ public:
+  Run(CalculationCase& c, Interaction& ui, bool& nonConforming)
+      : c_(c), ui_(ui), nonConforming_(nonConforming) {}
+
+  bool execute();
+
+ private:
+  // An error: shown now, counted at the next checkpoint.
+  void error(const std::string& pl, const std::string& en) {
+    ui_.showMessage(false, pl, en);
+    failed_ = true;
+  }
+  // A warning that lets the calculation go on.
+  void warn(bool& flag, const std::string& pl, const std::string& en) {
+    ui_.showMessage(false, pl, en);
+    flag = true;
+    nonConforming_ = true;
+  }
+  // A question; Yes accepts the deviation and sets the flag.
+  bool accept(bool& flag, const std::string& pl, const std::string& en) {
+    if (!ui_.askQuestion(false, pl, en)) return false;
+    flag = true;
+    nonConforming_ = true;
+    return true;
+  }
+  bool checkpoint() const { return !failed_; }
+
+  // dp/p1 with dp in kG/m2 and p1 in kG/cm2.  A zero or negative absolute
+  // pressure makes every differential pressure too large for it.
+  Real dpRatio() const {
+    if (!(c_.pressureAt > 0)) return c_.dpMmH2O > 0 ? INFINITY : 0;
+    return c_.dpMmH2O * 0.0001L / c_.pressureAt;
+  }
+
+  bool vaporizes();
+  bool otherGasChecks();
+  void rangeChecks();
+  bool solve();
+  void drainHoleChecks();
+  bool resultsFinite() const;
+
+  CalculationCase& c_;
+  Interaction& ui_;
+  bool& nonConforming_;
+  bool failed_ = false;
+};
+
+// Vaporization behind the device (water and liquid ammonia): the pressure
+// after the device, p1 - dp, at or below the saturation pressure.
+bool Run::vaporizes() {
+  if (c_.fluidKind == FluidWater) {
+    const Real ps = saturationPressure(c_.temperature);  // Pa
+    const Real p2 = (c_.pressureAt - c_.dpMmH2O * 0.0001L) * 100000 / kBarToAt;
+    return p2 <= ps;
+  }
+  if (c_.fluidKind == FluidLiquidAmmonia) {
+    const AmmoniaProperties r =
+        liquidAmmoniaProperties(c_.temperature, c_.pressureAt, c_.dpMmH2O, ui_);
+    c_.density = r.density;
+    c_.viscosityEntered = r.viscosity;
+    return r.status == AmmoniaEvaporation;
+  }
+  return false;
+}
+
+// Other gas: pressure, completeness of the typed properties and the humidity
+// correction of a hand-typed density.
+bool Run::otherGasChecks() {
+  if (!(c_.pressureBar >= 0.006L)) {
+    ui_.showMessage(false, "Za niskie ci\u015Bnienie", "Absolute pressure too low");
+    return false;
+  }
+  const bool needK1 = (c_.densityKind == 2 || c_.flowUnit == 5);
+  if (!(c_.enteredDensity * c_.viscosityEntered * c_.isentropicExponent != 0) ||
+      (needK1 && !(c_.compressibilityK1 != 0))) {
+    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    return false;
+  }
+  if (c_.densityEnteredByHand) {
+    const Real phi = c_.relativeHumidity;
+    const SaturationState s = waterSaturation(c_.temperature);
+    c_.satPressure = s.pressureAt;
+    c_.satVapourDensity = s.vapourDensity;
+    if (!(c_.pressureAt - phi / 100 * c_.satPressure > 0) || !(phi >= 0) || !(phi <= 100)) {
+      ui_.showMessage(false,
+                      "Za du\u017Ca wilgotno\u015B\u0107 wzgl\u0119dna gazu\r\nProsz\u0119 "
+                      "sprawdzi\u0107, czy wilgotno\u015B\u0107 dotyczy warunk\u00F3w pomiaru.",
+                      "Gas humidity too high");
+      return false;
+    }
+    // Dry part of the working density over the reference density:
+    // (p - phi*ps) * Tref / (T * pref * K1).
+    const Real F = (c_.pressureKPa - phi * c_.satPressure / kBarToAt) *
+                   (c_.refTemperature + kKelvin) /
+                   ((c_.temperature + kKelvin) * c_.refPressure * c_.compressibilityK1);
+    if (!finite(F) || !(F > 0)) {
+      ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+      return false;
+    }
+    if (c_.densityKind == 2)
+      c_.density = c_.refDensity * F + phi / 100 * c_.satVapourDensity;
+    else
+      c_.refDensity = (c_.density - phi / 100 * c_.satVapourDensity) / F;
+    c_.humidityCorrected = true;
+  }
+  return true;
+}
+
+// The range checks of the inputs; each failure is an error.
+void Run::rangeChecks() {
+  const Real D = c_.pipeDiameter20;
+  const Real d = c_.deviceDiameter20;
+  const bool task23 = (c_.task == 2 || c_.task == 3);
+  if (!(D <= 3000)) error("Za du\u017Ca \u015Brednica ruroci\u0105gu!", "Pipe diameter too large");
+  if (!(D >= 6)) error("Za ma\u0142a \u015Brednica ruroci\u0105gu!", "Pipe diameter too small");
+  if (task23 && !(d >= 0.6L))
+    error("Za ma\u0142a \u015Brednica otworu zw\u0119\u017Cki", "Orifice diameter (throat) too small");
+  if (c_.task == 1 && !(c_.nominalPercent >= 10))
+    error("Za ma\u0142y strumie\u0144 nominalny", "Nominal fluid flowrate too small");
+  if ((c_.task == 1 || c_.task == 2) && !(c_.flowrateInput > 0))
+    error("Brak strumienia", "Enter the fluid flowrate");
+  const auto steel = [](int m) { return m >= 1 && m <= 3; };
+  const Real lowest = (steel(c_.pipeMaterial) && steel(c_.deviceMaterial)) ? -270 : -70;
+  if (!(c_.temperature >= lowest)) error("Za niska temperatura", "Temperature too low");
+  if (!(c_.temperature <= 650)) error("Za wysoka temperatura", "Temperature too high");
+  if (c_.task == 3 && !(c_.dpInput > 0))
+    error("Brak ci\u015Bnienia r\u00F3\u017Cnicowego", "Enter the differential pressure.");
+  if (c_.task == 1 && c_.nominalFlowrate > c_.flowrateInput && c_.flowrateInput > 0) {
+    if ((c_.nominalFlowrate - c_.flowrateInput) / c_.flowrateInput < 0.01L) {
+      // Within 1 %: a rounding of the user's, the nominal flow is the upper
+      // range flow (and so 100 % of it).
+      c_.nominalFlowrate = c_.flowrateInput;
+      c_.nominalPercent = 100;
+    } else {
+      error("Strumie\u0144 nominalny nie mo\u017Ce by\u0107 wi\u0119kszy od maksymalnego",
+            "Nominal flowrate should be less than or equal to upper range flowrate");
+    }
+  }
+  if (isCompressible(c_.fluidKind) && c_.task == 1 && dpRatio() > 0.25L)
+    error("Stosunek ci\u015Bnienia r\u00F3\u017Cnicowego do ci\u015Bnienia bezwzgl\u0119dnego\r\n"
+          "nie mo\u017Ce by\u0107 wi\u0119kszy od liczby 0.25",
+          "The pressure ratio p2/p1 shall be greater than or equal to 0.75");
+  if ((c_.task == 1 || c_.task == 3) && dpRatio() > 0.5L)
+    error("Za du\u017Ce ci\u015Bnienie r\u00F3\u017Cnicowe", "Differential pressure too high");
+}
+
+bool Run::resultsFinite() const {
+  for (Real x : {c_.pipeDiameter, c_.deviceDiameter, c_.deviceDiameter20, c_.beta,
+                 c_.massFlowKgH, c_.dpMmH2O, c_.dischargeCoefficient, c_.expansibility,
+                 c_.cUncertainty, c_.flowUncertainty, c_.expansibilityUncertainty, c_.pressureLoss,
+                 c_.reynolds, c_.density, c_.viscosityPaS})
+    if (!finite(x)) return false;
+  return true;
+}
+
+void Run::drainHoleChecks() {
+  const Real dh = c_.drainHoleDiameter;
+  if (!(dh > 0)) return;
+  const Real d20 = c_.deviceDiameter20;
+  if (dh > 0.1L * d20)
+    warn(c_.warnDrainHoleSize, "\u015Arednica otworu spustowego powinna by\u0107 <= 0.1*d.",
+         "The diameter of the drain hole should not exceed 0.1*d.");
+  if (isOrificePlate(c_.deviceType) && c_.pipeDiameter20 <= 100)
+    warn(c_.warnDrainHolePipe,
+         "Otw\u00F3r spustowy mo\u017Cna stosowa\u0107 dla \u015Brednic ruroci\u0105gu > 100 mm.",
+         "If a drain hole is drilled through the orifice plate - D should be > 100 mm.");
+  if (c_.deviceType == DevIsa1932Nozzle && c_.beta >= 0.625L)
+    warn(c_.warnDrainHoleBeta, "Otw\u00F3r spustowy mo\u017Cna stosowa\u0107 gdy beta=d/D <0.625.",
+         "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.");
+  if (d20 > 0) c_.cUncertainty += 100 * c_.drainHoleFactor * (dh / d20) * (dh / d20);
+}
+
+// Step 16: the solver of the task.
+bool Run::solve() {
+  SolverStatus status = SolverStatus::Ok;
+  if (c_.task == 1) {
+    const BetaWindowResult w = checkBetaWindow(c_, ui_, c_.dpMmH2O, c_.nominalPercent, c_.reynolds);
+    if (w.status != SolverStatus::Ok) {
+      const std::string limit =
+          formatFixed(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
+      switch (w.status) {
+        case SolverStatus::DpAboveLimit:
+          ui_.showMessage(false, "Ci\u015Bnienie r\u00F3\u017Cnicowe ma by\u0107 mniejsze od " + limit,
+                          "Differential pressure should be less than " + limit);
+          break;
+        case SolverStatus::DpBelowLimit:
+          ui_.showMessage(false, "Ci\u015Bnienie r\u00F3\u017Cnicowe ma by\u0107 wi\u0119ksze od " + limit,
+                          "Differential pressure should be greater than " + limit);
+          break;
+        case SolverStatus::BetaWindowTooNarrow:
+          ui_.showMessage(false,
+                          "Nie odpowiednie liczby Reynoldsa dla strumieni maksymalnego i nominalnego",
+                          "Reynolds nambers for upper range and nominal flow not proper.");
+          break;
+        case SolverStatus::ReynoldsLowDeclined:
+        case SolverStatus::ReynoldsHighDeclined:
+          break;  // the user said No: nothing more to say
+        default:
+          ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+          break;
+      }
+      return false;
+    }
+    if (c_.rangePartlyOutside) nonConforming_ = true;
+    const SolveResult r = solveBeta(c_, c_.dpMmH2O, c_.reynolds);
+    status = r.status;
+    if (status == SolverStatus::NoSolution) {
+      ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+      return false;
+    }
+    c_.deviceDiameter = c_.beta * c_.pipeDiameter;
+    const Real dh = c_.drainHoleDiameter;
+    const Real k = c_.drainHoleFactor;
+    c_.deviceDiameter20 = c_.deviceDiameter *
+                          (1 - k * (dh / c_.deviceDiameter) * (dh / c_.deviceDiameter)) /
+                          c_.deviceExpansionFactor;
+    if (c_.deviceType == DevQuarterCircle)
+      c_.quarterCircleRadiusRatio = quarterCircleRadiusRatio(c_.beta);
+    if (c_.deviceDiameter20 < minimumThroatDiameter(c_.deviceType, c_.pipeDiameter20)) {
+      c_.warnDeviceTooSmall = true;
+      nonConforming_ = true;
+    }
+  } else if (c_.task == 2) {
+    status = solveDifferentialPressure(c_, c_.massFlowKgH, c_.beta).status;
+    // Re_D above 1e9: no coefficient there; the Reynolds window below says so.
+    if (status == SolverStatus::NoSolution && !(c_.reynolds > 1e9L)) {
+      ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+      return false;
+    }
+    if (status == SolverStatus::NoSolution) status = SolverStatus::Ok;
+  } else {
+    status = solveFlowrate(c_, c_.dpMmH2O, c_.beta, c_.pressureAt, c_.isentropicExponent,
+                           c_.viscosityTech, c_.pipeDiameter, c_.density)
+                 .status;
+    if (status == SolverStatus::NoSolution) {
+      ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+      return false;
+    }
+  }
+  switch (status) {
+    case SolverStatus::DownstreamTooShort:
+      ui_.showMessage(false, "Za kr\u00F3tki prosty odcinek za zw\u0119\u017Ck\u0105",
+                      "Downstream straight length too short.");
+      return false;
+    case SolverStatus::UpstreamTooShort:
+      ui_.showMessage(false, "Za kr\u00F3tki prosty odcinek przed zw\u0119\u017Ck\u0105",
+                      "Upstream straight length too short.");
+      return false;
+    case SolverStatus::BothLengthsTooShort:
+      ui_.showMessage(false, "Za kr\u00F3tkie proste odcinki przed i za zw\u0119\u017Ck\u0105",
+                      "Upstream and downstream straigth lengths too short.");
+      return false;
+    default:
+      return true;
+  }
+}
+
+bool Run::execute() {
+  // 1-2. Units first, then a clean slate of warnings.
+  convertPressureUnits(c_);
+  c_.clearWarnings();
+  c_.rangePartlyOutside = false;
+  nonConforming_ = false;
+
+  // 3. Nominal percentage.
+  if (c_.task == 1) {
+    c_.nominalPercent = c_.flowrateInput > 0 ? c_.nominalFlowrate / c_.flowrateInput * 100 : 0;
+  } else {
+    c_.nominalPercent = 100;
+    c_.nominalFlowrate = c_.flowrateInput;
+  }
+  if (c_.task < 1 || c_.task > 3) {
+    ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+    return false;
+  }
+
+  // 4. Other gas: typed properties and the humidity correction.
+  if (c_.fluidKind == FluidOtherGas && !otherGasChecks()) return false;
+
+  // 5. Ranges.
+  rangeChecks();
+  if (!checkpoint()) return false;
+
+  // 6. Small-bore pipe: the upstream fittings come from the ASME list.
+  if (!c_.asmeFittingListShown && isSmallBoreOrifice(c_.deviceType, c_.pipeDiameter20) &&
+      c_.fittingOrifice > 1 && c_.fittingAsme == 1) {
+    c_.asmeFittingListShown = true;
+    ui_.showMessage(false,
+                    "Niekt\u00F3re zmiany wprowadzone w danych spowodowa\u0142y zmian\u0119 zestawu "
+                    "element\u00F3w przed kryz\u0105.\n\rProsz\u0119 sprawdzi\u0107, czy element "
+                    "jest prawid\u0142owo wybrany.",
+                    "That change of input data causes a change of the set of upstream "
+                    "fittings.\n\rCheck whether the declared fitting is correct.");
+    return false;
+  }
+
+  // 7. Vaporization behind the device.
+  if ((c_.task == 1 || c_.task == 3) &&
+      (c_.fluidKind == FluidWater || c_.fluidKind == FluidLiquidAmmonia) && vaporizes()) {
+    if (!accept(c_.warnVaporization,
+                "Za zw\u0119\u017Ck\u0105 mo\u017Ce nast\u0105pi\u0107 odparowanie zak\u0142\u00F3caj\u0105ce "
+                "pomiar. Czy kontynuowa\u0107 obliczenia ?",
+                "Vaporization occurs. Continue?"))
+      return false;
+  }
+
+  // 8. Pipe diameter against the device's range.
+  const LimitRange range = pipeDiameterRange(c_.deviceType);
+  if (c_.pipeDiameter20 < range.min) {
+    if (!accept(c_.warnPipeTooSmall,
+                "Za ma\u0142a \u015Brednica ruroci\u0105gu. Czy kontynuowa\u0107 obliczenia? Wyniki nie "
+                "b\u0119d\u0105 zgodne z norm\u0105!",
+                "Pipe diameter too small. Continue?"))
+      failed_ = true;
+  } else if (c_.pipeDiameter20 > range.max) {
+    if (!accept(c_.warnPipeTooLarge,
+                "Za du\u017Ca \u015Brednica ruroci\u0105gu. Czy kontynuowa\u0107 obliczenia? Wyniki nie "
+                "b\u0119d\u0105 zgodne z norm\u0105!",
+                "Pipe diameter too large. Continue?"))
+      failed_ = true;
+  }
+
+  // 9. Minimum throat diameter.
+  if ((c_.task == 2 || c_.task == 3) &&
+      c_.deviceDiameter20 < minimumThroatDiameter(c_.deviceType, c_.pipeDiameter20)) {
+    if (!accept(c_.warnDeviceTooSmall,
+                "Za ma\u0142a \u015Brednica otworu zw\u0119\u017Cki. Czy kontynuowa\u0107 obliczenia? "
+                "Wyniki nie b\u0119d\u0105 zgodne z norm\u0105!",
+                "Device diameter too small. Continue?"))
+      failed_ = true;
+  }
+
+  // 10. Flange tappings between 40 and 50 mm: no standard covers them.
+  if (c_.deviceType == DevOrificeFlange && c_.pipeDiameter20 > 40 && c_.pipeDiameter20 < 50) {
+    if (!accept(c_.warnAsmeRange,
+                "Zakres \u015Brednic ruroci\u0105gu 40mm<D<50mm nie jest uwzgl\u0119dniony w "
+                "\u017Cadnej normie. Program proponuje obliczenia zgodnie z norm\u0105 ASME "
+                "MFC-14M-2003. Czy kontynuowa\u0107 prac\u0119 ?",
+                "Pipe diameter range 40mm<D<50mm is not coverd by any standard. Continue "
+                "calculations according to ASME MFC-14M-2003 standard ?"))
+      failed_ = true;
+  }
+  if (!checkpoint()) return false;
+
+  // 11. Gas, flowrate task, dp above a quarter of p1.
+  if (isCompressible(c_.fluidKind) && c_.task == 3 && dpRatio() > 0.25L) {
+    if (!accept(c_.warnDpRatio,
+                "Ci\u015Bnienie r\u00F3\u017Cnicowe jest wi\u0119ksze od 0.25*P1. Czy kontynuowa\u0107 "
+                "obliczenia? Wyniki nie b\u0119d\u0105 zgodne z norm\u0105!",
+                "Differential pressur greater than 0.25*P1. Continue?"))
+      return false;
+  }
+
+  // 12. Geometry at the working temperature.
+  expansionFactors(c_);
+  if (c_.task == 2 || c_.task == 3) {
+    deviceGeometry(c_);
+    const LimitRange br = betaRange(c_.deviceType, c_.pipeDiameter20);
+    const std::string b = formatGeneral(c_.beta, 8);
+    if (!(c_.beta >= br.min)) {
+      error("Za ma\u0142e przew\u0119\u017Cenie \"beta\" = d/D =" + b,
+            "Diameter ratio beta=d/D=" + b + " too small.");
+    } else if (!(c_.beta <= br.max)) {
+      error("Za du\u017Ce przew\u0119zenie \"beta\" = d/D =" + b,
+            "Diameter ratio beta=d/D=" + b + " too large.");
+    }
+    if (!failed_ && c_.deviceType == DevQuarterCircle)
+      c_.quarterCircleRadiusRatio = quarterCircleRadiusRatio(c_.beta);
+  } else {
+    // The diameter task applies the drain-hole correction the other way
+    // round after solving; a device without a drain-hole factor has no
+    // drain hole.
+    c_.drainHoleFactor = drainHoleFactorOf(c_.deviceType);
+    if (c_.drainHoleFactor == 0) c_.drainHoleDiameter = 0;
+  }
+  if (!checkpoint()) return false;
+
+  // 13. Viscosity in kG*s/m2 and Pa*s.
+  const Real v = c_.viscosityEntered;
+  switch (c_.viscosityUnit) {
+    case 1:
+      c_.viscosityTech = v;
+      c_.viscosityPaS = v / kPaToKgm2;
+      break;
+    case 2:
+      c_.viscosityTech = v / kKgmhToTech;
+      c_.viscosityPaS = v / kKgmhToTech / kPaToKgm2;
+      break;
+    case 3:
+      c_.viscosityTech = kPaToKgm2 * v;
+      c_.viscosityPaS = v;
+      break;
+    case 4:
+      c_.viscosityTech = kCpToTech * v;
+      c_.viscosityPaS = 0.001L * v;
+      break;
+    default:
+      c_.viscosityTech = c_.viscosityPaS = 0;
+      break;
+  }
+  // Every solver divides by the density and the viscosity.
+  if (!(c_.density > 0) || !finite(c_.density) || !(c_.viscosityPaS > 0) ||
+      !finite(c_.viscosityPaS)) {
+    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    return false;
+  }
+
+  // 14. Flowrate unit.
+  switch (c_.flowUnit) {
+    case 1: c_.flowUnitFactor = 1; break;
+    case 2: c_.flowUnitFactor = 1.0L / 3600; break;
+    case 3: c_.flowUnitFactor = 0.001L; break;
+    case 4: c_.flowUnitFactor = 1 / c_.density; break;
+    case 5: {
+      const Real phi = c_.relativeHumidity;
+      const Real G = (c_.pressureKPa - phi * c_.satPressure / kBarToAt) *
+                     (c_.refTemperature + kKelvin) /
+                     ((c_.temperature + kKelvin) * c_.refPressure * c_.compressibilityK1);
+      c_.flowUnitFactor = G / c_.density;
+      break;
+    }
+    default: c_.flowUnitFactor = 0; break;
+  }
+  if (!finite(c_.flowUnitFactor) || !(c_.flowUnitFactor > 0)) {
+    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    return false;
+  }
+  c_.massFlowKgH = c_.flowrateInput / c_.flowUnitFactor;
+  c_.reynoldsMax = 1e9L;
+
+  // 15. Reynolds number of the given flow.
+  if (c_.task == 1 || c_.task == 2) {
+    c_.reynolds = 4 * (c_.massFlowKgH / 3600) / (kPi * c_.viscosityPaS * c_.pipeDiameter * 0.001L);
+    if (!(c_.reynolds <= c_.reynoldsMax)) {
+      const std::string re = formatGeneral(c_.reynolds, 4);
+      ui_.showMessage(false, "Za du\u017Ca liczba Reynoldsa Re = " + re,
+                      "Reynolds number Re = " + re + " too large");
+      return false;
+    }
+  }
+
+  // 16. Solve.
+  if (!solve()) return false;
+
+  // 17. Drain hole.
+  drainHoleChecks();
+
+  // 18. Uncertainty and pressure loss.
+  c_.pressureLoss = pressureLossOf(c_, c_.dischargeCoefficient, c_.beta);
+  const FlowUncertainty u = flowUncertaintyOf(c_, c_.dpMmH2O, c_.cUncertainty);
+  c_.expansibilityUncertainty = u.expansibility;
+  c_.flowUncertainty = u.flow;
+
+  // 19. Reynolds number against the device's window.
+  if (c_.task == 2 || c_.task == 3) {
+    const std::string re = formatFixed(c_.reynolds, 10, 0);
+    if (c_.reynoldsMin > c_.reynolds)
+      warn(c_.warnReynoldsLow, "Za ma\u0142a liczba Reynoldsa Re=" + re,
+           "Reynolds number Re=" + re + " too small");
+    else if (c_.reynolds > c_.reynoldsMax)
+      warn(c_.warnReynoldsHigh, "Za du\u017Ca liczba Reynoldsa Re=" + re,
+           "Reynolds number Re=" + re + " too large");
+  }
+
+  // 20. Differential-pressure task: warnings on the computed dp.
+  if (c_.task == 2) {
+    if (isCompressible(c_.fluidKind) && dpRatio() > 0.25L)
+      warn(c_.warnDpRatio, "Ci\u015Bnienie r\u00F3\u017Cnicowe wi\u0119ksze od 0.25*P1!",
+           "Differential pressure greater than 0.25*P1.");
+    if ((c_.fluidKind == FluidWater || c_.fluidKind == FluidLiquidAmmonia) && vaporizes())
+      warn(c_.warnVaporization,
+           "Za zw\u0119\u017Ck\u0105 nast\u0119puje odparowanie! Pomiar ulega zak\u0142\u00F3ceniu!",
+           "Vaporization occurs.");
+  }
+
+  // Nothing that is not a number leaves the driver as a result.
+  if (!resultsFinite()) {
+    ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+    return false;
+  }
+  computeLimitValues(c_);
+  return true;
+}
+
+}  // namespace
+
+bool runCalculation(CalculationCase& c, Interaction& ui, bool& nonConforming) {
+  nonConforming = false;
+  Run run(c, ui, nonConforming);
+  return run.execute();
+}
+
+void storeTaskResult(CalculationCase& c) {
+  if (c.task == 2) c.dpInput = c.dpMmH2O * c.dpUnitFactor;
+  if (c.task == 3) c.flowrateInput = c.massFlowKgH * c.flowUnitFactor;
+}
+
+}  // namespace dorvel

@@ -1,0 +1,26 @@
+// The calculation driver: validates the inputs of the case in a fixed order,
+// converts units, corrects the diameters for temperature, runs the solver of
+// the task, computes uncertainty and pressure loss and raises the warnings of
+// a result outside the standard's limits.
+#pragma once
+
+#include "calc/case.h"
+#include "calc/interaction.h"
+
+namespace dorvel {
+
+//! Runs the task of the case.  Returns true when the results are valid.
+//!
+//! Errors are shown as they are found and collected until the next
+//! checkpoint; aborts return at once; questions go to `ui`, and a Yes sets
+//! the named warning flag.  `nonConforming` is set whenever a warning was
+//! raised or a deviation from the standard was accepted.  A false return
+//! leaves the derived fields as far as they had been updated.
+bool runCalculation(CalculationCase& c, Interaction& ui, bool& nonConforming);
+
+//! After a successful run: writes the task's result back into its input
+//! field in the user's unit (task 2 `dpInput`, task 3 `flowrateInput`; task 1
+//! has already written `deviceDiameter20`), as the results page does.
+void storeTaskResult(CalculationCase& c);
+
+}  // namespace dorvel

@@ -1,0 +1,429 @@
+// Limits of use and required straight lengths of the primary devices.
+#include "calc/limits.h"
+
+#include <array>
+#include <cmath>
+#include <cstddef>
+
+namespace dorvel {
+
+namespace {
+
+bool finitePositive(Real x) { return std::isfinite(x) && x > 0; }
+
+// ---- table lookup ---------------------------------------------------------------
+
+// Linear interpolation in beta on an ascending grid: at or below the first
+// point the first value, at or above the last point the last value,
+// otherwise between the first grid point not below beta and the one before.
+template <std::size_t N>
+Real lookupBeta(const std::array<Real, N>& grid, const std::array<Real, N>& values, Real beta) {
+  if (!(beta > grid[0])) return values[0];  // also a NaN beta
+  if (beta >= grid[N - 1]) return values[N - 1];
+  std::size_t i = 1;
+  while (grid[i] < beta) ++i;
+  const Real w = (beta - grid[i - 1]) / (grid[i] - grid[i - 1]);
+  return values[i - 1] + w * (values[i] - values[i - 1]);
+}
+
+// ---- roughness --------------------------------------------------------------------
+
+// ISO 5167-2:2003 Table 3: upper limit of 10^4*Ra/D for orifice plates.
+constexpr std::array<Real, 9> kRoughReynolds = {1e4L, 3e4L, 1e5L, 3e5L, 1e6L,
+                                                3e6L, 1e7L, 3e7L, 1e8L};
+constexpr std::array<Real, 6> kRoughBeta = {0.20L, 0.30L, 0.40L, 0.50L, 0.60L, 0.65L};
+constexpr std::array<std::array<Real, 9>, 6> kRoughOrifice = {{
+    {15, 15, 15, 15, 15, 15, 15, 15, 15},                                  // beta <= 0.20
+    {15, 15, 15, 15, 15, 15, 15, 14, 13},                                  // 0.30
+    {15, 15, 10, 7.2L, 5.2L, 4.1L, 3.5L, 3.1L, 2.7L},                     // 0.40
+    {11, 7.7L, 4.9L, 3.3L, 2.2L, 1.6L, 1.3L, 1.1L, 0.9L},                 // 0.50
+    {5.6L, 4.0L, 2.5L, 1.6L, 1.0L, 0.7L, 0.6L, 0.5L, 0.4L},               // 0.60
+    {4.2L, 3.0L, 1.9L, 1.2L, 0.8L, 0.6L, 0.4L, 0.3L, 0.3L},               // >= 0.65
+}};
+
+// One row of the orifice table, linear in Re (end columns outside 1e4..1e8).
+Real roughRow(const std::array<Real, 9>& row, Real re) {
+  if (!(re > kRoughReynolds[0])) return row[0];
+  if (re >= kRoughReynolds[8]) return row[8];
+  std::size_t i = 1;
+  while (kRoughReynolds[i] < re) ++i;
+  const Real w = (re - kRoughReynolds[i - 1]) / (kRoughReynolds[i] - kRoughReynolds[i - 1]);
+  return row[i - 1] + w * (row[i] - row[i - 1]);
+}
+
+// ISO 5167-3:2003 Table 1: upper limit of 10^4*k/D, ISA 1932 and Venturi nozzles.
+constexpr std::array<Real, 13> kRoughNozzleBeta = {0.35L, 0.36L, 0.38L, 0.40L, 0.42L,
+                                                   0.44L, 0.46L, 0.48L, 0.50L, 0.60L,
+                                                   0.70L, 0.77L, 0.80L};
+constexpr std::array<Real, 13> kRoughNozzle = {25, 18.6L, 13.5L, 10.6L, 8.7L, 7.5L, 6.7L,
+                                               6.1L, 5.6L, 4.5L, 4.0L, 3.9L, 3.9L};
+
+// ---- straight lengths ------------------------------------------------------------
+
+struct AB {
+  Real a;
+  Real b;
+};
+
+// ISO 5167-2:2003 Table 3: orifice plates, fittings 1-10 (A / B), beta grid
+// 0.1 ... 0.75, and the downstream lengths.  Fittings 11 and 12 do not vary
+// with beta.
+constexpr std::array<Real, 7> kOrificeBeta = {0.1L, 0.2L, 0.4L, 0.5L, 0.6L, 0.67L, 0.75L};
+constexpr std::array<std::array<AB, 7>, 10> kOrificeLengths = {{
+    {{{6, 3}, {6, 3}, {16, 3}, {22, 9}, {42, 13}, {44, 20}, {44, 20}}},
+    {{{10, 10}, {10, 10}, {10, 10}, {18, 10}, {30, 18}, {44, 18}, {44, 18}}},
+    {{{10, 10}, {10, 10}, {10, 10}, {22, 10}, {42, 18}, {44, 20}, {44, 22}}},
+    {{{19, 18}, {19, 18}, {44, 18}, {44, 18}, {44, 18}, {44, 20}, {44, 20}}},
+    {{{34, 17}, {34, 17}, {50, 25}, {75, 34}, {65, 25}, {60, 18}, {75, 18}}},
+    {{{3, 3}, {3, 3}, {9, 3}, {19, 9}, {29, 18}, {36, 18}, {44, 18}}},
+    {{{7, 7}, {7, 7}, {30, 9}, {30, 18}, {30, 18}, {44, 18}, {44, 18}}},
+    {{{5, 5}, {5, 5}, {5, 5}, {8, 5}, {9, 5}, {12, 6}, {13, 8}}},
+    {{{6, 6}, {6, 6}, {12, 8}, {20, 9}, {26, 11}, {28, 14}, {36, 18}}},
+    {{{12, 6}, {12, 6}, {12, 6}, {12, 6}, {14, 7}, {18, 9}, {24, 12}}},
+}};
+constexpr std::array<Real, 7> kOrificeDownstream = {4, 4, 6, 6, 7, 7, 8};
+constexpr AB kOrificeAbruptReduction = {30, 15};  // fitting 11
+constexpr AB kOrificeThermowell = {5, 3};         // fitting 12
+
+// ASME MFC-14M-2003: small-bore orifices, fittings 1-7 (A = B), beta grid
+// 0.10 ... 0.80 in steps of 0.05.
+constexpr std::array<Real, 15> kSmallBoreBeta = {0.10L, 0.15L, 0.20L, 0.25L, 0.30L,
+                                                 0.35L, 0.40L, 0.45L, 0.50L, 0.55L,
+                                                 0.60L, 0.65L, 0.70L, 0.75L, 0.80L};
+constexpr std::array<std::array<Real, 15>, 7> kSmallBoreLengths = {{
+    {24, 24, 24, 24, 24, 24, 25, 25, 25, 26, 27, 29, 32, 35, 40},
+    {25, 25, 25, 25, 26, 26, 27, 27, 28, 29, 31, 32, 35, 38, 45},
+    {30, 30, 30, 30, 30, 31, 31, 32, 33, 35, 37, 39, 42, 45, 50},
+    {20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 20, 21, 23, 25, 30},
+    {22, 22, 22, 22, 22, 22, 22, 23, 23, 24, 25, 26, 28, 30, 35},
+    {24, 24, 24, 24, 24, 24, 25, 25, 25, 26, 27, 29, 32, 35, 40},
+    {22, 22, 22, 22, 22, 22, 22, 23, 23, 24, 25, 26, 28, 30, 35},
+}};
+constexpr Real kSmallBoreAbruptReduction = 30;  // fitting 8
+constexpr Real kSmallBoreThermowell = 5;        // fitting 9
+constexpr Real kSmallBoreDownstream = 10;
+
+// ISO 5167-3:2003 Table 3: nozzles and the quarter-circle orifice, fittings
+// 1-7 (upstream A), beta grid 0.1, 0.2, 0.25 ... 0.8.
+constexpr std::array<Real, 14> kNozzleBeta = {0.10L, 0.20L, 0.25L, 0.30L, 0.35L, 0.40L, 0.45L,
+                                              0.50L, 0.55L, 0.60L, 0.65L, 0.70L, 0.75L, 0.80L};
+constexpr std::array<std::array<Real, 14>, 7> kNozzleLengths = {{
+    {10, 10, 10, 10, 12, 14, 14, 14, 16, 18, 22, 28, 36, 46},
+    {14, 14, 14, 16, 16, 18, 18, 20, 22, 26, 32, 36, 42, 50},
+    {34, 34, 34, 34, 36, 36, 38, 40, 44, 48, 54, 62, 70, 80},
+    {5, 5, 5, 5, 5, 5, 5, 6, 8, 9, 11, 14, 22, 30},
+    {16, 16, 16, 16, 16, 16, 17, 18, 20, 22, 25, 30, 38, 54},
+    {18, 18, 18, 18, 18, 20, 20, 22, 24, 26, 28, 32, 36, 44},
+    {12, 12, 12, 12, 12, 12, 12, 12, 14, 14, 16, 20, 24, 30},
+}};
+constexpr AB kNozzleAbruptReduction = {30, 15};  // fitting 8
+constexpr AB kNozzleThermowellSmall = {5, 3};    // fitting 9, diameter <= 0.03D
+constexpr AB kNozzleThermowellLarge = {20, 10};  // fitting 10, diameter > 0.03D
+
+// ISO 5167-4:2003 Table 1: classical Venturi tubes, fittings 1-7 (A / B),
+// beta grid 0.3 ... 0.75.
+constexpr std::array<Real, 6> kVenturiBeta = {0.30L, 0.40L, 0.50L, 0.60L, 0.70L, 0.75L};
+constexpr std::array<std::array<AB, 6>, 7> kVenturiLengths = {{
+    {{{8, 3}, {8, 3}, {9, 3}, {10, 3}, {14, 3}, {16, 8}}},
+    {{{8, 3}, {8, 3}, {10, 3}, {10, 3}, {18, 3}, {22, 8}}},
+    {{{4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}, {4, 4}}},
+    {{{4, 4}, {4, 4}, {5, 4}, {6, 4}, {7, 5}, {7, 6}}},
+    {{{2.5L, 2.5L}, {2.5L, 2.5L}, {5.5L, 2.5L}, {8.5L, 2.5L}, {10.5L, 2.5L}, {11.5L, 3.5L}}},
+    {{{2.5L, 2.5L}, {2.5L, 2.5L}, {2.5L, 2.5L}, {3.5L, 2.5L}, {5.5L, 3.5L}, {6.5L, 4.5L}}},
+    {{{2.5L, 2.5L}, {2.5L, 2.5L}, {3.5L, 2.5L}, {4.5L, 2.5L}, {5.5L, 3.5L}, {5.5L, 3.5L}}},
+}};
+constexpr AB kVenturiThermowell = {4, 4};  // fitting 8
+
+template <std::size_t N>
+AB lookupAB(const std::array<Real, N>& grid, const std::array<AB, N>& row, Real beta) {
+  std::array<Real, N> a{}, b{};
+  for (std::size_t i = 0; i < N; ++i) {
+    a[i] = row[i].a;
+    b[i] = row[i].b;
+  }
+  return {lookupBeta(grid, a, beta), lookupBeta(grid, b, beta)};
+}
+
+Real nozzleDownstream(Real beta) {
+  if (beta < 0.275L) return 4;
+  if (beta < 0.375L) return 5;
+  if (beta < 0.575L) return 6;
+  if (beta < 0.725L) return 7;
+  return 8;
+}
+
+}  // namespace
+
+// ---- ranges -------------------------------------------------------------------------
+
+bool isSmallBoreOrifice(int deviceType, Real D20) {
+  return (deviceType == DevOrificeCorner && D20 < 25) ||
+         (deviceType == DevOrificeFlange && D20 < 50);
+}
+
+LimitRange pipeDiameterRange(int deviceType) {
+  // ISO 5167-2/-3/-4, ISO/TR 15377; corner tappings down to 12 mm and flange
+  // tappings down to 25 mm by ASME MFC-14M.
+  static constexpr std::array<LimitRange, 12> kRange = {{
+      {12, 1000}, {50, 1000}, {25, 1000}, {50, 500}, {50, 630}, {65, 500},
+      {100, 1000}, {25, 500}, {100, 800}, {50, 350}, {200, 1200}, {25, 500},
+  }};
+  if (deviceType < 1 || deviceType > 12) return {0, 0};
+  return kRange[static_cast<std::size_t>(deviceType - 1)];
+}
+
+Real minimumThroatDiameter(int deviceType, Real D20) {
+  Real dmin = 1.2L;
+  if (deviceType == DevOrificeCorner && D20 <= 12) dmin = 0.6L;
+  if (deviceType == DevQuarterCircle) dmin = 15;
+  if (deviceType == DevOrificeCorner && D20 >= 25) dmin = 12.5L;
+  if (deviceType == DevOrificeDD2) dmin = 12.5L;
+  if (deviceType == DevOrificeFlange && D20 >= 50) dmin = 12.5L;
+  if (deviceType == DevVenturiNozzle) dmin = 50;
+  if (deviceType == DevConicalEntrance) dmin = 6;
+  if (deviceType == DevEccentricOrifice) dmin = 50;
+  return dmin;
+}
+
+LimitRange betaRange(int deviceType, Real D20) {
+  static constexpr std::array<LimitRange, 12> kRange = {{
+      {0.1L, 0.75L}, {0.1L, 0.75L}, {0.1L, 0.75L}, {0.3L, 0.8L}, {0.2L, 0.8L},
+      {0.316L, 0.775L}, {0.46L, 0.84L}, {0.245L, 0.6L}, {0.3L, 0.75L}, {0.4L, 0.75L},
+      {0.4L, 0.7L}, {0.1L, 0.316L},
+  }};
+  if (deviceType < 1 || deviceType > 12) return {0, 0};
+  LimitRange r = kRange[static_cast<std::size_t>(deviceType - 1)];
+  if (deviceType == DevOrificeCorner && D20 >= 25 && D20 < 50) r = {0.23L, 0.7L};
+  if (deviceType == DevOrificeCorner && D20 < 25) r.max = 0.8L;
+  if (deviceType == DevOrificeFlange && D20 < 50) r = {0.15L, 0.7L};
+  return r;
+}
+
+ReynoldsLimits reynoldsLimitsOf(int deviceType, Real beta, Real D, Real D20) {
+  const Real b2 = beta * beta;
+  switch (deviceType) {
+    case DevOrificeCorner:
+    case DevOrificeDD2:
+      if (deviceType == DevOrificeCorner && D20 < 25) return {1000, 0, false};
+      return {beta > 0.56L ? 16000 * b2 : Real(5000), 0, false};
+    case DevOrificeFlange: {
+      if (D20 < 50) return {1000, 0, false};
+      const Real m = 170 * b2 * D;
+      return {m > 5000 ? m : Real(5000), 0, false};
+    }
+    case DevIsa1932Nozzle:
+      return {beta < 0.44L ? Real(70000) : Real(20000), 1e7L, true};
+    case DevLongRadiusNozzle:
+      return {10000, 1e7L, true};
+    case DevVenturiNozzle:
+      return {150000, 2e6L, true};
+    case DevEccentricOrifice:
+      return {200000 * b2, 1e6L * beta, true};
+    case DevQuarterCircle: {
+      const Real u = beta - 0.24L;
+      const Real u2 = u * u, u4 = u2 * u2;
+      return {1000 * beta + 9.4e6L * u4 * u4, 1e5L * beta, true};
+    }
+    case DevVenturiAsCast:
+    case DevVenturiMachined:
+    case DevVenturiRoughWelded:
+      return {200000, 2e6L, true};
+    case DevConicalEntrance:
+      return {80, 200000 * beta, true};
+    default:
+      return {0, 0, false};
+  }
+}
+
+// ---- roughness ----------------------------------------------------------------------
+
+Real orificeRoughnessTable(Real beta, Real re) {
+  if (!(beta > kRoughBeta[0])) return 15;
+  if (beta >= kRoughBeta[5]) return roughRow(kRoughOrifice[5], re);
+  std::size_t i = 1;
+  while (kRoughBeta[i] < beta) ++i;
+  const Real lo = roughRow(kRoughOrifice[i - 1], re);
+  const Real hi = roughRow(kRoughOrifice[i], re);
+  const Real w = (beta - kRoughBeta[i - 1]) / (kRoughBeta[i] - kRoughBeta[i - 1]);
+  return lo + w * (hi - lo);
+}
+
+Real nozzleRoughnessTable(Real beta) {
+  if (!(beta > 0.35L)) return 25;
+  if (beta >= 0.8L) return 3.9L;
+  return lookupBeta(kRoughNozzleBeta, kRoughNozzle, beta);
+}
+
+Real roughnessLimitFactorOf(int deviceType, Real D20, Real beta, Real re) {
+  switch (deviceType) {
+    case DevOrificeCorner:
+    case DevOrificeDD2:
+    case DevOrificeFlange:
+      if (isSmallBoreOrifice(deviceType, D20)) return 0.00025L;
+      // The table gives the arithmetical mean deviation Ra; the equivalent
+      // roughness is k = pi*Ra (ISO 5167-1:2003, 3.3.5).
+      return orificeRoughnessTable(beta, re) * kPi;
+    case DevIsa1932Nozzle:
+    case DevVenturiNozzle:
+      return nozzleRoughnessTable(beta);
+    case DevEccentricOrifice:
+      return 25;
+    case DevLongRadiusNozzle:
+    case DevQuarterCircle:
+    case DevVenturiAsCast:
+    case DevVenturiMachined:
+    case DevVenturiRoughWelded:
+    case DevConicalEntrance:
+      return 10;
+    default:
+      return 0;
+  }
+}
+
+// ---- straight lengths ---------------------------------------------------------------
+
+LengthTable straightLengthTable(int deviceType, Real D20) {
+  switch (deviceType) {
+    case DevOrificeCorner:
+    case DevOrificeFlange:
+      return isSmallBoreOrifice(deviceType, D20) ? LengthTable::SmallBore : LengthTable::Orifice;
+    case DevOrificeDD2:
+    case DevEccentricOrifice:
+    case DevConicalEntrance:
+      return LengthTable::Orifice;
+    case DevIsa1932Nozzle:
+    case DevLongRadiusNozzle:
+    case DevVenturiNozzle:
+    case DevQuarterCircle:
+      return LengthTable::Nozzle;
+    case DevVenturiAsCast:
+    case DevVenturiMachined:
+    case DevVenturiRoughWelded:
+      return LengthTable::Venturi;
+    default:
+      return LengthTable::None;
+  }
+}
+
+StraightLengths straightLengthsFor(LengthTable table, int fitting, Real beta) {
+  StraightLengths s;
+  switch (table) {
+    case LengthTable::Orifice: {
+      AB up;
+      if (fitting >= 1 && fitting <= 10)
+        up = lookupAB(kOrificeBeta, kOrificeLengths[static_cast<std::size_t>(fitting - 1)], beta);
+      else if (fitting == 11)
+        up = kOrificeAbruptReduction;
+      else if (fitting == 12)
+        up = kOrificeThermowell;
+      else
+        return s;
+      s.upstreamA = up.a;
+      s.upstreamB = up.b;
+      s.downstreamA = lookupBeta(kOrificeBeta, kOrificeDownstream, beta);
+      s.downstreamB = s.downstreamA / 2;
+      break;
+    }
+    case LengthTable::SmallBore: {
+      Real up;
+      if (fitting >= 1 && fitting <= 7)
+        up = lookupBeta(kSmallBoreBeta, kSmallBoreLengths[static_cast<std::size_t>(fitting - 1)],
+                        beta);
+      else if (fitting == 8)
+        up = kSmallBoreAbruptReduction;
+      else if (fitting == 9)
+        up = kSmallBoreThermowell;
+      else
+        return s;
+      s.upstreamA = s.upstreamB = up;
+      s.downstreamA = s.downstreamB = kSmallBoreDownstream;
+      break;
+    }
+    case LengthTable::Nozzle: {
+      if (fitting >= 1 && fitting <= 7) {
+        s.upstreamA =
+            lookupBeta(kNozzleBeta, kNozzleLengths[static_cast<std::size_t>(fitting - 1)], beta);
+        s.upstreamB = s.upstreamA / 2;
+        // ISO 5167-3:2003 Table 3, footnotes: these B lengths are not half of A.
+        if (fitting == 1 && beta < 0.35L) s.upstreamB = 6;
+        if (fitting == 4 && beta < 0.65L) s.upstreamB = 5;
+      } else if (fitting >= 8 && fitting <= 10) {
+        const AB up = fitting == 8   ? kNozzleAbruptReduction
+                      : fitting == 9 ? kNozzleThermowellSmall
+                                     : kNozzleThermowellLarge;
+        s.upstreamA = up.a;
+        s.upstreamB = up.b;
+      } else {
+        return s;
+      }
+      s.downstreamA = nozzleDownstream(beta);
+      s.downstreamB = s.downstreamA / 2;
+      break;
+    }
+    case LengthTable::Venturi: {
+      AB up;
+      if (fitting >= 1 && fitting <= 7)
+        up = lookupAB(kVenturiBeta, kVenturiLengths[static_cast<std::size_t>(fitting - 1)], beta);
+      else if (fitting == 8)
+        up = kVenturiThermowell;
+      else
+        return s;
+      s.upstreamA = up.a;
+      s.upstreamB = up.b;
+      // Four throat diameters: 4d = 4*beta*D.
+      s.downstreamA = 4 * beta;
+      s.downstreamB = s.downstreamA / 2;
+      break;
+    }
+    case LengthTable::None:
+      return s;
+  }
+  s.known = true;
+  return s;
+}
+
+StraightLengths requiredStraightLengths(const CalculationCase& c, Real beta) {
+  const LengthTable t = straightLengthTable(c.deviceType, c.pipeDiameter20);
+  int fitting = 0;
+  switch (t) {
+    case LengthTable::Orifice: fitting = c.fittingOrifice; break;
+    case LengthTable::SmallBore: fitting = c.fittingAsme; break;
+    case LengthTable::Nozzle: fitting = c.fittingNozzle; break;
+    case LengthTable::Venturi: fitting = c.fittingVenturi; break;
+    case LengthTable::None: break;
+  }
+  return straightLengthsFor(t, fitting, beta);
+}
+
+StraightLengthCheck checkStraightLengths(const StraightLengths& req, Real L1, Real L2, Real D20) {
+  StraightLengthCheck r;
+  // A length of 0 is "not stated"; negative and non-finite entries are
+  // treated the same way rather than as a measured length.
+  const bool upStated = finitePositive(L1);
+  const bool downStated = finitePositive(L2);
+  const bool upOk = !upStated || L1 * 1000 >= req.upstreamA * D20;
+  const bool downOk = !downStated || L2 * 1000 >= req.downstreamA * D20;
+  if (upOk && downOk) return r;
+  r.addUncertainty = true;
+  if (upOk && L2 * 1000 < req.downstreamB * D20) r.status = SolverStatus::DownstreamTooShort;
+  if (downOk && L1 * 1000 < req.upstreamB * D20) r.status = SolverStatus::UpstreamTooShort;
+  if (!upOk && !downOk) r.status = SolverStatus::BothLengthsTooShort;
+  return r;
+}
+
+void computeLimitValues(CalculationCase& c) {
+  if (finitePositive(c.reynolds)) {
+    const Real flow = c.massFlowKgH * c.flowUnitFactor;
+    c.lowerRangeFlowrate = c.reynoldsMin / c.reynolds * flow;
+    c.reynoldsLimitFlowrate = c.reynoldsMax / c.reynolds * flow;
+  } else {
+    c.lowerRangeFlowrate = 0;
+    c.reynoldsLimitFlowrate = 0;
+  }
+  c.edgeRadiusLimit = 0.0004L * c.deviceDiameter;
+  c.roughnessLimit = isSmallBoreOrifice(c.deviceType, c.pipeDiameter20)
+                         ? c.roughnessLimitFactor
+                         : c.roughnessLimitFactor * 1e-4L * c.pipeDiameter20;
+}
+
+}  // namespace dorvel

@@ -1,0 +1,486 @@
+// Flowrate, differential-pressure and diameter-ratio solvers, and the
+// admissible beta window of the diameter task.
+#include "calc/solvers.h"
+
+#include <cmath>
+#include <string>
+
+#include "calc/coefficients.h"
+#include "calc/device_terms.h"
+#include "calc/format.h"
+
+namespace dorvel {
+
+namespace {
+
+using detail::DeviceTerms;
+using detail::ExpansibilityTerms;
+
+bool finitePositive(Real x) { return std::isfinite(x) && x > 0; }
+bool validBeta(Real beta) { return beta > 0 && beta < 1; }
+
+// Gas inputs of the expansibility factor.
+bool validGas(Real p1, Real kappa) { return finitePositive(p1) && finitePositive(kappa); }
+
+// ---- differential pressure --------------------------------------------------------
+
+struct DpSolution {
+  SolverStatus status = SolverStatus::NoSolution;
+  Real dpPa = 0;
+  Real reynolds = 0;
+  Real eps = 1;
+  int passes = 0;
+  bool reynoldsKnown = false;
+};
+
+// The differential-pressure solve proper.  Writes only the fields of the
+// coefficient routine; the caller decides what else goes into the case.
+DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
+  DpSolution s;
+  const Real rho = c.density;
+  const Real mu = c.viscosityPaS;
+  const Real Dm = c.pipeDiameter * 0.001L;
+  if (!finitePositive(massFlowKgH) || !validBeta(beta) || !finitePositive(rho) ||
+      !finitePositive(mu) || !finitePositive(Dm))
+    return s;
+  const Real qm = massFlowKgH / 3600;  // kg/s
+  s.reynolds = 4 * qm / (kPi * mu * Dm);
+  s.reynoldsKnown = std::isfinite(s.reynolds);
+  if (!(s.reynolds <= 1e9L)) return s;
+
+  // C does not depend on dp: one evaluation.
+  const SolverStatus st = deviceCoefficients(c, beta, s.reynolds);
+  if (st == SolverStatus::NoSolution) return s;
+  const Real C = c.dischargeCoefficient;
+  if (!(C > 0)) return s;
+
+  // dp for eps = 1, from qm = C/sqrt(1-b4) (pi/4) d^2 sqrt(2 dp rho).
+  const Real d = beta * Dm;
+  const Real b4 = beta * beta * beta * beta;
+  const Real d2 = d * d;
+  const Real dp1 = 8 * (1 - b4) * qm * qm / (rho * kPi * kPi * C * C * d2 * d2);
+  if (!finitePositive(dp1)) return s;
+
+  Real dp = dp1, eps = 1;
+  if (isCompressible(c.fluidKind)) {
+    const Real p1 = c.pressureAt;
+    if (!validGas(p1, c.isentropicExponent)) return s;
+    // Beyond dp/p1 = 0.25 the expansibility equations are not valid: the
+    // differential pressure is given for eps = 1.
+    if (!(dp1 * kPaToKgm2 / p1 / 10000 > 0.25L)) {
+      ExpansibilityTerms e;
+      detail::prepareExpansibility(c, c.isentropicExponent, beta, e);
+      if (!detail::evaluateExpansibility(e, dp1 * kPaToKgm2, p1, eps)) return s;
+      for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
+        s.passes = pass;
+        dp = dp1 / (eps * eps);
+        if (!detail::evaluateExpansibility(e, dp * kPaToKgm2, p1, eps)) return s;
+        if (std::fabs(eps * eps * dp - dp1) / dp1 < kSolverTolerance) break;
+      }
+    }
+  }
+  if (!finitePositive(dp)) return s;
+  s.status = st;
+  s.dpPa = dp;
+  s.eps = eps;
+  return s;
+}
+
+// Case fields that the coefficient routine and the solvers write; saved and
+// restored around the trial solves of the beta-window check.
+struct SavedResults {
+  Real dischargeCoefficient, cUncertainty, reynoldsMin, reynoldsMax, roughnessLimitFactor;
+  Real upstreamLengthRequired, upstreamLengthB, downstreamLengthRequired, downstreamLengthB;
+  Real expansibility, reynolds, dpMmH2O, dpKPa;
+
+  explicit SavedResults(const CalculationCase& c)
+      : dischargeCoefficient(c.dischargeCoefficient), cUncertainty(c.cUncertainty),
+        reynoldsMin(c.reynoldsMin), reynoldsMax(c.reynoldsMax),
+        roughnessLimitFactor(c.roughnessLimitFactor),
+        upstreamLengthRequired(c.upstreamLengthRequired), upstreamLengthB(c.upstreamLengthB),
+        downstreamLengthRequired(c.downstreamLengthRequired),
+        downstreamLengthB(c.downstreamLengthB), expansibility(c.expansibility),
+        reynolds(c.reynolds), dpMmH2O(c.dpMmH2O), dpKPa(c.dpKPa) {}
+
+  void restore(CalculationCase& c) const {
+    c.dischargeCoefficient = dischargeCoefficient;
+    c.cUncertainty = cUncertainty;
+    c.reynoldsMin = reynoldsMin;
+    c.reynoldsMax = reynoldsMax;
+    c.roughnessLimitFactor = roughnessLimitFactor;
+    c.upstreamLengthRequired = upstreamLengthRequired;
+    c.upstreamLengthB = upstreamLengthB;
+    c.downstreamLengthRequired = downstreamLengthRequired;
+    c.downstreamLengthB = downstreamLengthB;
+    c.expansibility = expansibility;
+    c.reynolds = reynolds;
+    c.dpMmH2O = dpMmH2O;
+    c.dpKPa = dpKPa;
+  }
+};
+
+}  // namespace
+
+// ---- flowrate -----------------------------------------------------------------------
+
+SolveResult solveFlowrate(CalculationCase& c, Real dp, Real beta, Real p1, Real kappa, Real mu,
+                          Real D, Real rho) {
+  SolveResult r;
+  auto fail = [&]() {
+    c.massFlowKgH = 0;
+    r.value = 0;
+    r.status = SolverStatus::NoSolution;
+    return r;
+  };
+  if (!finitePositive(dp) || !validBeta(beta) || !finitePositive(mu) || !finitePositive(D) ||
+      !finitePositive(rho))
+    return fail();
+
+  // 1. eps once: it depends on dp, not on the flow.
+  Real eps = 1;
+  if (isCompressible(c.fluidKind)) {
+    if (!validGas(p1, kappa)) return fail();
+    ExpansibilityTerms e;
+    detail::prepareExpansibility(c, kappa, beta, e);
+    if (!detail::evaluateExpansibility(e, dp, p1, eps)) return fail();
+  }
+
+  // 2. Re_D = C*X with X = eps beta^2 D sqrt(2 dp rho)/(sqrt(1 - beta^4) mu), SI.
+  const Real muSI = mu / kPaToKgm2;
+  const Real Dm = D * 0.001L;
+  const Real b2 = beta * beta;
+  const Real X = eps * b2 * Dm * std::sqrt(2 * (dp / kPaToKgm2) * rho) /
+                 (std::sqrt(1 - b2 * b2) * muSI);
+  if (!finitePositive(X)) return fail();
+
+  // 3. Start from C at Re_D = 1e6, iterate Re_D = C*X, C = C(Re_D).
+  DeviceTerms t;
+  detail::prepareDeviceTerms(c, beta, t);
+  SolverStatus st = detail::evaluateDeviceTerms(c, t, 1e6L);
+  if (st == SolverStatus::NoSolution) return fail();
+  Real C = c.dischargeCoefficient;
+  Real re = 0;
+  for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
+    r.passes = pass;
+    re = C * X;
+    st = detail::evaluateDeviceTerms(c, t, re);
+    if (st == SolverStatus::NoSolution) return fail();
+    const Real Cnew = c.dischargeCoefficient;
+    // |(Re/C' - X)/X|: the relative change of C in this pass.
+    const bool done = std::fabs((re / Cnew - X) / X) < kSolverTolerance;
+    C = Cnew;
+    if (done) break;
+  }
+
+  // 4. qm = (pi/4) mu D Re_D, with the last Re_D (formed with the previous C).
+  c.reynolds = re;
+  c.expansibility = eps;
+  c.massFlowKgH = kPi / 4 * muSI * Dm * re * 3600;
+  r.value = c.massFlowKgH;
+  r.status = st;
+  return r;
+}
+
+// ---- differential pressure ----------------------------------------------------------
+
+SolveResult solveDifferentialPressure(CalculationCase& c, Real massFlowKgH, Real beta) {
+  const DpSolution s = solveDp(c, massFlowKgH, beta);
+  SolveResult r;
+  r.passes = s.passes;
+  if (s.reynoldsKnown) c.reynolds = s.reynolds;
+  if (s.status == SolverStatus::NoSolution) {
+    c.dpMmH2O = 0;
+    c.dpKPa = 0;
+    r.status = SolverStatus::NoSolution;
+    return r;
+  }
+  c.expansibility = s.eps;
+  c.dpMmH2O = s.dpPa * kPaToKgm2;
+  c.dpKPa = s.dpPa * 0.001L;
+  r.value = c.dpMmH2O;
+  r.status = s.status;
+  return r;
+}
+
+// ---- diameter ratio -----------------------------------------------------------------
+
+SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
+  SolveResult r;
+  auto fail = [&]() {
+    c.beta = 0;
+    r.value = 0;
+    r.status = SolverStatus::NoSolution;
+    return r;
+  };
+  const Real rho = c.density;
+  const Real mu = c.viscosityTech;
+  const Real D = c.pipeDiameter;
+  const bool gas = isCompressible(c.fluidKind);
+  if (!finitePositive(dp) || !finitePositive(reynolds) || !finitePositive(rho) ||
+      !finitePositive(mu) || !finitePositive(D))
+    return fail();
+  if (gas && !validGas(c.pressureAt, c.isentropicExponent)) return fail();
+
+  // 1. A = C eps beta^2/sqrt(1 - beta^4), known from Re_D and dp.
+  const Real A = reynolds * (mu / kPaToKgm2) / ((D * 0.001L) * std::sqrt(2 * (dp / kPaToKgm2) * rho));
+  if (!finitePositive(A)) return fail();
+
+  // 2. beta from X = A/(C eps): X^2 = beta^4/(1 - beta^4).
+  Real C = 0.6L, eps = 1, beta = 0;
+  SolverStatus st = SolverStatus::Ok;
+  DeviceTerms t;
+  ExpansibilityTerms e;
+  for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
+    r.passes = pass;
+    const Real X = A / (C * eps);
+    const Real X2 = X * X;
+    beta = std::sqrt(std::sqrt(X2 / (1 + X2)));  // (X^2/(1 + X^2))^(1/4)
+    detail::prepareDeviceTerms(c, beta, t);
+    st = detail::evaluateDeviceTerms(c, t, reynolds);
+    if (st == SolverStatus::NoSolution) return fail();
+    C = c.dischargeCoefficient;
+    if (!(C > 0)) return fail();
+    if (gas) {
+      detail::prepareExpansibility(c, c.isentropicExponent, beta, e);
+      if (!detail::evaluateExpansibility(e, dp, c.pressureAt, eps)) return fail();
+    }
+    if (std::fabs(X * C * eps - A) / A < kSolverTolerance) break;
+  }
+
+  // 3. The straight-length status of the last coefficient call.
+  c.beta = beta;
+  c.expansibility = eps;
+  r.value = beta;
+  r.status = st;
+  return r;
+}
+
+// ---- quarter-circle Reynolds limit ---------------------------------------------------
+
+SolveResult quarterCircleBetaLimit(Real reNom) {
+  SolveResult r;
+  r.value = 0.6L;
+  if (!std::isfinite(reNom)) {
+    r.status = SolverStatus::NoSolution;
+    return r;
+  }
+  // g(beta) = Re_nom - Re_min(beta), Re_min of ISO/TR 15377 for the
+  // quarter-circle orifice; decreasing in beta.
+  auto g = [reNom](Real b) {
+    const Real u = b - 0.24L;
+    const Real u2 = u * u, u4 = u2 * u2;
+    return reNom - (9.4e6L * u4 * u4 + 1000 * b);
+  };
+  Real a = 0.245L, b = 0.6L;
+  Real ga = g(a), gb = g(b);
+  // Without a sign change the limit lies outside the range of the device:
+  // either met everywhere up to 0.6 or nowhere above 0.245.
+  if (gb >= 0) return r;
+  if (ga <= 0) {
+    r.value = 0.245L;
+    return r;
+  }
+  // False position.
+  for (int it = 1; it <= 2000; ++it) {
+    r.passes = it;
+    const Real x = (b * ga - a * gb) / (ga - gb);
+    const Real gx = g(x);
+    if (std::fabs(gx) < 1e-6L) {
+      r.value = x;
+      return r;
+    }
+    if ((gx > 0) == (ga > 0)) {
+      a = x;
+      ga = gx;
+    } else {
+      b = x;
+      gb = gx;
+    }
+  }
+  r.status = SolverStatus::NoSolution;
+  return r;
+}
+
+// ---- beta window ---------------------------------------------------------------------
+
+BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
+                                 Real nominalPercent, Real reynolds) {
+  BetaWindowResult w;
+  w.status = SolverStatus::NoSolution;
+  const Real D20 = c.pipeDiameter20;  // size tests
+  const Real D = c.pipeDiameter;      // formulas
+  const Real re = reynolds;
+  const Real reNom = re * nominalPercent / 100;
+  if (!finitePositive(re) || !finitePositive(reNom) || !finitePositive(D) ||
+      !finitePositive(D20) || !finitePositive(dp))
+    return w;
+
+  Real bmin = 0, bmax = 0;
+  bool low = false, high = false;
+  SolverStatus status = SolverStatus::Ok;
+  // Orifice plates: Re_min = 16000 beta^2 above beta 0.56 lowers betaMax.
+  auto limit16000 = [&]() {
+    if (reNom < 16000 * bmax * bmax) bmax = std::sqrt(reNom / 16000);
+  };
+  switch (c.deviceType) {
+    case DevOrificeCorner:
+      if (D20 >= 50) {
+        bmin = 0.1L, bmax = 0.75L;
+        low = reNom < 5000;
+        limit16000();
+      } else if (D20 >= 25) {
+        bmin = 0.23L, bmax = 0.7L;
+        low = reNom < 5000;
+        limit16000();
+      } else {
+        bmin = 0.1L, bmax = 0.8L;
+        low = reNom <= 1000;
+      }
+      break;
+    case DevOrificeDD2:
+      bmin = 0.1L, bmax = 0.75L;
+      low = reNom < 5000;
+      limit16000();
+      break;
+    case DevOrificeFlange:
+      if (D20 >= 50) {
+        bmin = 0.1L, bmax = 0.75L;
+        low = reNom < 5000 || reNom < 170 * bmin * bmin * D;
+        if (reNom < 170 * bmax * bmax * D) bmax = std::sqrt(reNom / (170 * D));
+      } else {
+        bmin = 0.15L, bmax = 0.7L;
+        low = reNom <= 1000;
+      }
+      break;
+    case DevIsa1932Nozzle:
+      bmin = reNom < 70000 ? 0.44L : 0.3L;
+      bmax = 0.8L;
+      low = reNom < 20000;
+      c.reynoldsMax = 1e7L;
+      high = re > 1e7L;
+      break;
+    case DevLongRadiusNozzle:
+      bmin = 0.2L, bmax = 0.8L;
+      low = reNom < 10000;
+      c.reynoldsMax = 1e7L;
+      high = re > 1e7L;
+      break;
+    case DevVenturiNozzle:
+      bmin = 0.316L, bmax = 0.775L;
+      low = reNom < 150000;
+      c.reynoldsMax = 2e6L;
+      high = re > 2e6L;
+      break;
+    case DevEccentricOrifice:
+      bmin = 0.46L, bmax = 0.84L;
+      low = reNom < 200000 * 0.46L * 0.46L;
+      high = re > 840000;
+      break;
+    case DevQuarterCircle:
+      bmin = 0.245L, bmax = 0.6L;
+      low = reNom < 250;
+      if (reNom < 3300) {
+        const SolveResult root = quarterCircleBetaLimit(reNom);
+        bmax = root.value;
+        status = root.status;
+      }
+      if (re > 60000)
+        high = true;
+      else if (re > 24500)
+        bmin = re / 100000;
+      break;
+    case DevVenturiAsCast:
+    case DevVenturiMachined:
+    case DevVenturiRoughWelded:
+      bmin = c.deviceType == DevVenturiAsCast ? 0.3L : 0.4L;
+      bmax = c.deviceType == DevVenturiRoughWelded ? 0.7L : 0.75L;
+      low = reNom < 200000;
+      c.reynoldsMax = 2e6L;
+      high = re > 2e6L;
+      break;
+    case DevConicalEntrance:
+      bmin = 0.1L, bmax = 0.316L;
+      low = reNom < 80;
+      if (re > 63200)
+        high = true;
+      else if (re > 20000)
+        bmin = re / 200000;
+      break;
+    default:
+      return w;
+  }
+  w.betaMin = bmin;
+  w.betaMax = bmax;
+  w.status = SolverStatus::Ok;
+
+  if (bmax - bmin < 0.001L) {
+    w.status = SolverStatus::BetaWindowTooNarrow;
+    return w;
+  }
+  if (status != SolverStatus::Ok) {
+    w.status = status;
+    return w;
+  }
+
+  if (low) {
+    const std::string v = formatGeneral(reNom, 8);
+    if (ui.askQuestion(false,
+                       "Za mała liczba Reynoldsa dla strumienia nominalnego Re(nom)=" + v +
+                           ". Część zakresu pomiarowego znajdzie się poza zakresem dopuszczalnym. "
+                           "Czy kontynuować obliczenia ?",
+                       "Reynolds number of nominal flow too small: Re=" + v +
+                           ". Do you want to continue calculations?")) {
+      c.rangePartlyOutside = true;
+      c.warnReynoldsLow = true;
+    } else {
+      w.status = SolverStatus::ReynoldsLowDeclined;
+      w.limit = reNom;
+      return w;
+    }
+  }
+  if (high) {
+    const std::string v = formatGeneral(re, 8);
+    if (ui.askQuestion(false,
+                       "Za duża liczba Reynoldsa dla strumienia maksymalnego Re(max)=" + v +
+                           ". Część zakresu pomiarowego znajdzie się poza zakresem dopuszczalnym. "
+                           "Czy kontynuować obliczenia ?",
+                       "Reynolds number of maximum flow too large: Re(max)=" + v +
+                           ". Do you want to continue calculations?")) {
+      c.rangePartlyOutside = true;
+      c.warnReynoldsHigh = true;
+    } else {
+      w.status = SolverStatus::ReynoldsHighDeclined;
+      w.limit = re;
+      return w;
+    }
+  }
+
+  // Can the upper-range dp be produced inside the window?  betaMax gives the
+  // lowest dp, betaMin the highest.
+  const SavedResults saved(c);
+  const DpSolution atMax = solveDp(c, c.massFlowKgH, bmax);
+  const DpSolution atMin = solveDp(c, c.massFlowKgH, bmin);
+  saved.restore(c);
+  if (atMax.status == SolverStatus::NoSolution || atMin.status == SolverStatus::NoSolution) {
+    w.status = SolverStatus::NoSolution;
+    return w;
+  }
+  const auto inDpUnit = [&](Real dpPa) {
+    return c.dpUnit == 1 ? dpPa * kPaToKgm2 : dpPa * 0.001L;
+  };
+  const Real dpLow = atMax.dpPa * kPaToKgm2;
+  const Real dpHigh = atMin.dpPa * kPaToKgm2;
+  if (dpLow > dp) {
+    w.status = SolverStatus::DpBelowLimit;
+    w.limit = inDpUnit(atMax.dpPa);
+    w.decimals = 2;
+  }
+  if (dpHigh < dp) {
+    w.status = SolverStatus::DpAboveLimit;
+    w.limit = inDpUnit(atMin.dpPa);
+    w.decimals = 2;
+  }
+  return w;
+}
+
+}  // namespace dorvel
