@@ -83,6 +83,7 @@ std::string readErrorMeaning(int error) {
 bool readFreshCase(const std::string& path, CalculationCase& c, std::string& error,
                    std::vector<ShownText>& shown) {
   resetCase(c);
+  c.task = TaskFlowrate;  // as the program starts; versions before F carry no task
   RecordingInteraction rec;
   bool ok = readCaseFile(path, c, rec);
   for (const auto& e : rec.log()) shown.push_back({e.question, e.answer, e.text});

@@ -505,6 +505,10 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
     // Old versions hold the nominal flowrate as a percentage, and number
     // the flowrate units differently.
     c.nominalFlowrate = c.flowrateInput * c.nominalPercent / 100;
+    if (!std::isfinite(c.nominalFlowrate)) {
+      c.nominalFlowrate = 0;  // two absurd numbers: no nominal flowrate to read
+      return reportReadError(ui, 6);
+    }
     switch (c.flowUnit) {
       case 3: c.flowUnit = 4; break;
       case 4: c.flowUnit = 5; break;
