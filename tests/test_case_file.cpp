@@ -845,3 +845,13 @@ TEST(CaseFileDisk, DiskFullHalfwayLeavesTheOldFileIntact) {
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
   EXPECT_EQ(entries, 1);  // no temporary file left behind
 }
+
+TEST(CaseFileLayout, CompositionValuesBelowTheLastDecimalAreLeftOut) {
+  CalculationCase c = freshCase();
+  c.fluidKind = FluidOtherGas;
+  c.mixtureComposition[0] = 2.5e-7L;   // shows as 0.00000: no line
+  c.mixtureComposition[1] = 0.000006L; // rounds to 0.00001: a line
+  auto lines = crlfLines(caseFileText(c));
+  EXPECT_EQ(lines.back(), "2    0.00001");
+  EXPECT_EQ(lines[lines.size() - 2].substr(0, 3), "   ");  // the reference line before it
+}

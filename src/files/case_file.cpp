@@ -612,18 +612,20 @@ std::string caseFileText(CalculationCase& c) {
   if (fk == FluidAir || fk == FluidOtherGas || fk == FluidCokeGas)
     put(Line().num(fixed(c.refTemperature, 7, 2)).blank().num(fixed(c.refPressure, 12, 5)));
   if (fk == FluidCokeGas) put(Line().num(fullPrecision(c.cokeGasCnHm)));
-  if (isNaturalGasKind(fk)) {
-    for (int i = 1; i <= kCompositionSlots; ++i) {
-      Real v = c.naturalGasComposition[static_cast<size_t>(i - 1)];
-      if (v > 0) put(Line().num(integer(i, 0)).blank().num(fixed(v, 10, 5)));
+  // Slots holding a value above 0, each "index value" with R:10.5.  A value
+  // so small that five decimals show 0.00000 would only come back as 0: it
+  // is left out like a zero slot.
+  auto composition = [&](const Composition& slots, int count) {
+    for (int i = 1; i <= count; ++i) {
+      Real v = slots[static_cast<size_t>(i - 1)];
+      if (!(v > 0)) continue;
+      std::string value = fixed(v, 10, 5);
+      if (value.find_first_of("123456789") == std::string::npos) continue;
+      put(Line().num(integer(i, 0)).blank().num(value));
     }
-  }
-  if (fk == FluidOtherGas || fk == FluidCokeGas) {
-    for (int i = 1; i <= 22; ++i) {
-      Real v = c.mixtureComposition[static_cast<size_t>(i - 1)];
-      if (v > 0) put(Line().num(integer(i, 0)).blank().num(fixed(v, 10, 5)));
-    }
-  }
+  };
+  if (isNaturalGasKind(fk)) composition(c.naturalGasComposition, kCompositionSlots);
+  if (fk == FluidOtherGas || fk == FluidCokeGas) composition(c.mixtureComposition, 22);
   return out;
 }
 
