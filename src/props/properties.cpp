@@ -1,0 +1,398 @@
+#include "props/properties.h"
+
+#include <cmath>
+#include <string>
+
+#include "calc/format.h"
+#include "calc/shared.h"
+#include "props/air.h"
+#include "props/ammonia.h"
+#include "props/coke_gas.h"
+#include "props/components.h"
+#include "props/mixture.h"
+#include "props/natural_gas.h"
+#include "props/water_steam.h"
+
+namespace dorvel {
+
+namespace {
+
+constexpr Real kSumTolerance = 0.001L;
+
+bool isGasKind(int k) { return k == FluidAir || k == FluidOtherGas || (k >= 7 && k <= 12); }
+bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
+bool isOtherGasKind(int k) { return k == FluidOtherGas || (k >= 10 && k <= 12); }
+
+void noSolution(Interaction& ui) {
+  ui.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+}
+
+// The two messages of a missing or too low absolute pressure.
+void pressureTooLow(const CalculationCase& c, Interaction& ui) {
+  if (c.pressureBar == 0)
+    ui.showMessage(false, "Nie podano ci\u015Bnienia!", "Enter absolute pressure");
+  else
+    ui.showMessage(false, "Za niskie ci\u015Bnienie", "Absolute pressure too low");
+}
+
+bool checkWaterSteam(CalculationCase& c, int kind, Interaction& ui) {
+  const bool water = (kind == FluidWater);
+  bool failed = false;
+  auto err = [&](const char* pl, const char* en) {
+    ui.showMessage(false, pl, en);
+    failed = true;
+  };
+  // Written so that a temperature that is not a number fails the first test.
+  if (water && !(c.temperature <= 350)) err("Za wysoka temperatura wody", "Water temperature too high");
+  if (!(c.temperature >= 0))
+    err("Za niska temperatura wody lub pary", "Water or steam temperature too low");
+  if (c.temperature > 800) err("Za wysoka temperatura", "Temperature too high");
+  if (!(c.pressureBar >= 0.006L)) {
+    pressureTooLow(c, ui);
+    failed = true;
+  }
+  if (c.pressureBar > 1000) err("Za wysokie ci\u015Bnienie", "absolute pressure too high");
+  if (failed) return false;
+
+  if (c.temperature > 350) {
+    const Real L = boundaryPressure(c.temperature) * 1e-5L;
+    if (!water && c.pressureBar > L) {
+      ui.showMessage(false,
+                     "Przekroczenie granic drugiego podobszaru parametr\u00F3w pary wodnej.\r\n"
+                     "Prosz\u0119 wybra\u0107 \"INNY GAZ\" i wpisa\u0107 w\u0142a\u015Bciwo\u015Bci.",
+                     "Steam pressure or temperature out of second subregion range.\r\n"
+                     "Choose \"Other Gas\" and enter properties.");
+      return false;
+    }
+  } else {
+    const Real ps = saturationPressure(c.temperature) * 1e-5L;
+    if (!water && ps <= c.pressureBar) {
+      err("Za niska temperatura lub za wysokie ci\u015Bnienie dla pary wodnej",
+          "Steam temperature too low or steam pressure too high");
+    }
+    if (water && ps > c.pressureBar) {
+      ui.showMessage(false, "Za wysoka temperatura lub za niskie ci\u015Bnienie dla wody",
+                     "Water temperature too high or water pressure too low");
+      return false;
+    }
+  }
+  return !failed;
+}
+
+bool checkGas(CalculationCase& c, int kind, Interaction& ui) {
+  bool failed = false;
+  if (!(c.pressureBar >= 0.006L)) {
+    pressureTooLow(c, ui);
+    failed = true;
+  }
+  // Composition sums.
+  bool sumsOk = true;
+  const bool compositionChecked =
+      isOtherGasKind(kind) || kind == FluidCokeGas ||
+      (isNaturalGasKind(kind) && c.naturalGasInputIsComposition == 1);
+  auto near100 = [](Real s) { return std::fabs(s - 100) <= kSumTolerance; };
+  if (isOtherGasKind(kind) && !near100(compositionSum(c.mixtureComposition))) sumsOk = false;
+  if (isNaturalGasKind(kind) && c.naturalGasInputIsComposition == 1 &&
+      !near100(compositionSum(c.naturalGasComposition)))
+    sumsOk = false;
+  if (kind == FluidCokeGas && !near100(cokeGasCompositionSum(c.mixtureComposition, c.cokeGasCnHm)))
+    sumsOk = false;
+  if (!sumsOk) {
+    ui.showMessage(false, "Nie kompletny sk\u0142ad gazu",
+                   "Total sum of gas mixture fractions is not equal 100%.");
+    failed = true;
+  } else if (!convertCompositionToMole(c, kind) && compositionChecked) {
+    // A share that is negative or not a number: the sum may still be 100.
+    ui.showMessage(false, "Nie kompletny sk\u0142ad gazu",
+                   "Total sum of gas mixture fractions is not equal 100%.");
+    failed = true;
+  }
+  if (failed) return false;
+
+  if (!isNaturalGasKind(kind)) {
+    const SaturationState s = waterSaturation(c.temperature);
+    c.satPressure = s.pressureAt;
+    c.satVapourDensity = s.vapourDensity;
+    const Real phi = c.relativeHumidity;
+    if (!(c.pressureAt - phi / 100 * c.satPressure > 0) || !(phi >= 0) || !(phi <= 100)) {
+      ui.showMessage(false,
+                     "Za du\u017Ca wilgotno\u015B\u0107 gazu!\r\nProsz\u0119 sprawdzi\u0107, czy podana "
+                     "wilgotno\u015B\u0107 \r\nzosta\u0142a przeliczona na warunki pomiaru.",
+                     "Relative humidity too high");
+      failed = true;
+    }
+  }
+  if (isOtherGasKind(kind)) {
+    c.steamMoleFraction = c.mixtureComposition[kSlotH2O] / 100;
+    if (c.steamMoleFraction > 0.3L)
+      ui.showMessage(false,
+                     "Ostrze\u017Cenie: bardzo du\u017Ca zawarto\u015B\u0107 pary wodnej w gazie\r\n"
+                     "zmniejsza dok\u0142adno\u015B\u0107 obliczenia g\u0119sto\u015Bci",
+                     "Warning: high humidity causes too high uncertainty of calculated density.");
+  }
+  const Real limit = (kind == FluidAir || isNaturalGasKind(kind)) ? 120 : 70;
+  if (!failed && !(c.pressureBar <= limit)) {
+    ui.showMessage(false,
+                   "Za wysokie ci\u015Bnienie gazu.\r\nProsz\u0119 wybra\u0107 \"Inny gaz\" i wpisa\u0107 "
+                   "w\u0142a\u015Bciwo\u015Bci.",
+                   "Absolute pressure too high. Choose \"Other Gas\" and enter properties.");
+    return false;
+  }
+  return !failed;
+}
+
+bool finiteAll(std::initializer_list<Real> xs) {
+  for (Real x : xs)
+    if (!std::isfinite(x)) return false;
+  return true;
+}
+
+// Coke-oven gas by Beattie-Bridgeman; a composition or state outside the
+// method's 0.3 % range only warns.
+bool computeCokeGas(CalculationCase& c, Interaction& ui) {
+  const CokeGasResult r =
+      cokeGasProperties(c.mixtureMolePercent, c.cokeGasCnHmMole, c.relativeHumidity,
+                        c.temperature, c.pressureKPa, c.refTemperature, c.refPressure);
+  if (!r.ok || !finiteAll({r.refDensity, r.density, r.compressibilityK1, r.isentropicExponent,
+                           r.viscosity, r.compressibilityZ, r.steamMoleFraction}) ||
+      !(r.density > 0)) {
+    const std::string text = gasValidityMessage(false, kCokeGasFailed);
+    ui.showMessage(true, text, text);
+    return false;
+  }
+  if (r.code > 0) {
+    const std::string text = gasValidityMessage(false, r.code);
+    ui.showMessage(true, text, text);
+  }
+  c.refDensity = r.refDensity;
+  c.density = r.density;
+  c.steamMoleFraction = r.steamMoleFraction;
+  c.compressibilityZ = r.compressibilityZ;
+  c.compressibilityK1 = r.compressibilityK1;
+  c.isentropicExponent = r.isentropicExponent;
+  c.viscosityEntered = r.viscosity;
+  return true;
+}
+
+void markComputedGas(CalculationCase& c) {
+  c.densityKind = 1;
+  c.viscosityUnit = 3;
+  c.humidityCorrected = true;
+  rememberPropertyInputs(c);
+}
+
+}  // namespace
+
+Real compositionSum(const Composition& composition) {
+  Real s = 0;
+  for (Real x : composition) s += x;
+  return s;
+}
+
+Real cokeGasCompositionSum(const Composition& m, Real cnHm) {
+  return m[kSlotN2] + m[kSlotO2] + m[kSlotH2] + m[kSlotCO] + m[kSlotCO2] + m[kSlotCH4] + cnHm;
+}
+
+bool checkPropertyInputs(CalculationCase& c, int kind, Interaction& ui) {
+  if (kind == FluidWater || kind == FluidSteam) return checkWaterSteam(c, kind, ui);
+  if (kind == FluidLiquidAmmonia) {
+    if (c.pressureAt >= 2 && c.pressureAt <= 35 && c.temperature >= -10 && c.temperature <= 50)
+      return true;
+    ui.showMessage(false,
+                   "Amoniak ciek\u0142y mo\u017Ce by\u0107 liczony w granicach ci\u015Bnienia od 2 do 35 "
+                   "ata i w granicach temp. od -10 do 50 C.",
+                   "Liquid ammonia parameters should be between:\r\npressure 2 and 35 kG/cm2,\r\n"
+                   "temperature -10\u00B0C and 50\u00B0C");
+    return false;
+  }
+  if (kind == FluidAir || kind == FluidOtherGas || kind == FluidCokeGas ||
+      kind == FluidNaturalGas)
+    return checkGas(c, kind, ui);
+  if (kind == FluidNaturalGas8) return checkGas(c, FluidNaturalGas, ui);
+  if (kind >= 10 && kind <= 12) return checkGas(c, FluidOtherGas, ui);
+  return true;
+}
+
+bool computeFluidProperties(CalculationCase& c, int kind, Interaction& ui) {
+  if (isGasKind(kind)) {
+    const SaturationState s = waterSaturation(c.temperature);
+    c.satPressure = s.pressureAt;
+    c.satVapourDensity = s.vapourDensity;
+  }
+  convertPressureUnits(c);
+
+  switch (kind) {
+    case FluidWater: {
+      if (!checkPropertyInputs(c, kind, ui)) return false;
+      const WaterState w = waterProperties(c.temperature, c.pressureBar * 100000);
+      const Real mu = w.valid ? waterViscosity(c.temperature, w.specificVolume) : 0;
+      if (!w.valid || !(w.specificVolume > 0) || !finiteAll({w.specificEnthalpy, mu}) || !(mu > 0)) {
+        noSolution(ui);
+        return false;
+      }
+      c.specificVolume = w.specificVolume;
+      c.specificEnthalpy = w.specificEnthalpy;
+      c.density = 1 / w.specificVolume;
+      c.viscosityEntered = mu;
+      c.densityKind = 1;
+      c.viscosityUnit = 3;
+      rememberPropertyInputs(c);
+      return true;
+    }
+    case FluidSteam:
+    case FluidSteam13: {
+      if (!checkPropertyInputs(c, FluidSteam, ui)) return false;
+      const std::optional<Real> ts = steamSaturationTemperature(c.pressureBar);
+      const WaterState w = steamProperties(c.temperature, c.pressureBar * 100000);
+      const Real mu = w.valid ? waterViscosity(c.temperature, w.specificVolume) : 0;
+      const Real kappa = steamIsentropicExponent(c.pressureBar, c.temperature);
+      if (!w.valid || !(w.specificVolume > 0) || !finiteAll({w.specificEnthalpy, mu, kappa}) ||
+          !(mu > 0) || !(kappa > 1)) {
+        noSolution(ui);
+        return false;
+      }
+      c.saturationTemperatureKnown = ts.has_value();
+      c.saturationTemperature = ts.value_or(0);
+      c.specificVolume = w.specificVolume;
+      c.specificEnthalpy = w.specificEnthalpy;
+      c.viscosityEntered = mu;
+      c.isentropicExponent = kappa;
+      c.density = 1 / w.specificVolume;
+      c.densityKind = 1;
+      c.viscosityUnit = 3;
+      rememberPropertyInputs(c);
+      return true;
+    }
+    case FluidOtherGas:
+    case FluidAir: {
+      if (kind == FluidOtherGas) copyMixtureToNaturalGas(c);
+      if (!checkPropertyInputs(c, kind, ui)) return false;
+      const GasMixtureStatus st = gasMixtureProperties(c, c.mixtureMolePercent,
+                                                       c.relativeHumidity, c.temperature,
+                                                       c.pressureBar);
+      if (st != GasMixtureStatus::Ok) {
+        noSolution(ui);
+        return false;
+      }
+      markComputedGas(c);
+      return true;
+    }
+    case FluidLiquidAmmonia: {
+      if (!checkPropertyInputs(c, kind, ui)) {
+        c.density = 0;
+        c.viscosityEntered = 0;
+        return false;
+      }
+      const AmmoniaProperties a = liquidAmmoniaProperties(c.temperature, c.pressureAt, c.dpMmH2O, ui);
+      c.density = a.density;
+      c.viscosityEntered = a.viscosity;
+      c.densityKind = 1;
+      c.viscosityUnit = 3;
+      if (a.status == AmmoniaTemperatureOutOfTable || a.status == AmmoniaGaseousPhase) return false;
+      rememberPropertyInputs(c);
+      return true;
+    }
+    case FluidCokeGas: {
+      // Only the coke-oven components; the gas is taken dry in its slots and
+      // its humidity comes from the relative humidity.
+      for (int i = 0; i < kCompositionSlots; ++i) {
+        const bool coke = (i == kSlotN2 || i == kSlotO2 || i == kSlotH2 || i == kSlotCO ||
+                           i == kSlotCO2 || i == kSlotCH4);
+        if (!coke) c.mixtureComposition[static_cast<size_t>(i)] = 0;
+      }
+      copyMixtureToNaturalGas(c);
+      if (!checkPropertyInputs(c, kind, ui)) return false;
+      if (!computeCokeGas(c, ui)) return false;
+      markComputedGas(c);
+      return true;
+    }
+    case FluidNaturalGas:
+    case FluidNaturalGas8: {
+      c.refTemperature = 0;
+      c.refPressure = 101.325L;
+      c.refConditionsText = referenceConditionsText(c.refTemperature, c.refPressure);
+      copyNaturalGasToMixture(c);
+      if (!checkPropertyInputs(c, kind, ui)) return false;
+      c.relativeHumidity = 0;
+      const bool byComposition = (c.naturalGasInputIsComposition == 1);
+      NaturalGasResult r;
+      if (byComposition) {
+        c.co2Percent = c.naturalGasMolePercent[kNgSlotCO2];
+        c.h2Percent = c.naturalGasMolePercent[kNgSlotH2];
+        r = naturalGasFromComposition(c.naturalGasMolePercent, c.relativeHumidity, c.temperature,
+                                      c.pressureKPa, ui);
+      } else {
+        r = naturalGasFromProperties(c.calorificValue, c.relativeDensity, c.h2Percent,
+                                     c.co2Percent, c.relativeHumidity, c.temperature,
+                                     c.pressureKPa);
+      }
+      if (r.code != kGasValid) {
+        const std::string text = gasValidityMessage(false, r.code);
+        ui.showMessage(true, text, text);
+        return false;
+      }
+      if (!finiteAll({r.refDensity, r.density, r.compressibilityK1, r.isentropicExponent,
+                      r.viscosity}) ||
+          !(r.density > 0)) {
+        noSolution(ui);
+        return false;
+      }
+      c.refDensity = r.refDensity;
+      c.density = r.density;
+      if (byComposition) {
+        c.calorificValue = r.calorificValue;
+        c.relativeDensity = r.relativeDensity;
+      }
+      c.compressibilityK1 = r.compressibilityK1;
+      c.compressibilityZ = r.compressibilityZ;
+      c.isentropicExponent = r.isentropicExponent;
+      c.viscosityEntered = r.viscosity;
+      markComputedGas(c);
+      return true;
+    }
+    default:
+      return true;
+  }
+}
+
+void takeManualGasProperties(CalculationCase& c) {
+  c.densityEnteredByHand = 1;
+  c.enteredDensity = c.manualDensity;
+  if (c.densityKind == 2) {
+    c.refDensity = c.manualDensity;
+    c.density = 0;
+  } else {
+    c.density = c.manualDensity;
+    c.refDensity = 0;
+  }
+  c.compressibilityK1 = c.manualK1;
+  c.viscosityEntered = c.manualViscosity;
+  c.isentropicExponent = c.manualIsentropicExponent;
+  rememberPropertyInputs(c);
+}
+
+bool preparePropertiesAsPage(CalculationCase& c, Interaction& ui) {
+  const int kind = c.fluidKind;
+  switch (kind) {
+    case FluidOtherLiquid:
+      return true;
+    case FluidAir:
+      setAirComposition(c);
+      return computeFluidProperties(c, kind, ui);
+    case FluidOtherGas: {
+      if (std::fabs(compositionSum(c.mixtureComposition) - 100) <= kSumTolerance) {
+        if (!computeFluidProperties(c, kind, ui)) return false;
+        c.densityEnteredByHand = 0;
+        c.enteredDensity = (c.densityKind == 2) ? c.refDensity : c.density;
+        return true;
+      }
+      takeManualGasProperties(c);
+      convertPressureUnits(c);
+      return true;
+    }
+    default:
+      return computeFluidProperties(c, kind, ui);
+  }
+}
+
+}  // namespace dorvel
