@@ -7,11 +7,11 @@
 #include "calc/case.h"
 #include "calc/driver.h"
 #include "calc/interaction.h"
-#include "cli/fluid_page.h"
 #include "cli/json_output.h"
 #include "cli/results_view.h"
 #include "files/case_fields.h"
 #include "files/case_file.h"
+#include "props/properties.h"
 
 namespace dorvel::cli {
 
@@ -209,7 +209,7 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
     bool ok = false;
     if (!caseCodesValid(c, problem)) {
       ui.showMessage(true, "Code out of range: " + problem, "");
-    } else if (computePropertiesAsPageWould(c, ui)) {
+    } else if (preparePropertiesAsPage(c, ui)) {
       ok = runCalculation(c, ui, nonConforming);
       if (ok) storeTaskResult(c);
     }

@@ -13,6 +13,7 @@
 
 #include "calc/format.h"
 #include "files/atomic_write.h"
+#include "props/mixture.h"
 
 namespace dorvel {
 
@@ -29,41 +30,6 @@ constexpr Real kDefaultRefPressure = 101.325L;  // kPa
 
 bool isNaturalGasKind(int k) { return k == FluidNaturalGas8 || k == FluidNaturalGas; }
 bool isSteamKind(int k) { return k == FluidSteam || k == FluidSteam13; }
-
-// ---- the two component orders ---------------------------------------------
-// Mixture order (1-based): 1 H2O, 2 N2, 3 O2, 4 H2, 5 Ar, 6 He, 7 NO, 8 H2S,
-// 9 SO2, 10 CO, 11 CO2, 12 CH4, 13 C2H6, 14 C3H8, 15 C4H10, 16 C5H12,
-// 17 C2H4, 18 C2H2, 19 C6H6, 20 Cl2, 21 C2H3Cl, 22 NH3.
-// Natural-gas order (1-based): 1 CH4, 2 C2H6, 3 C3H8, 4 n-C4H10, 6 n-C5H12,
-// 13 C2H4, 18 C6H6, 21 H2, 22 H2S, 23 CO, 24 He, 26 Ar, 27 N2, 28 O2,
-// 29 CO2, 30 SO2 (and further slots that have no mixture counterpart).
-struct SlotPair {
-  int mixture;
-  int naturalGas;
-};
-// Natural gas -> mixture: every component the mixture table knows.
-constexpr SlotPair kNaturalGasToMixture[] = {
-    {2, 27}, {11, 29}, {3, 28}, {12, 1}, {4, 21}, {13, 2}, {5, 26},  {14, 3},
-    {6, 24}, {15, 4},  {8, 22}, {16, 6}, {9, 30}, {17, 13}, {10, 23}, {19, 18},
-};
-// Mixture -> natural gas: only the components of the natural-gas method.
-constexpr SlotPair kMixtureToNaturalGas[] = {
-    {12, 1}, {13, 2}, {10, 23}, {14, 3}, {6, 24}, {15, 4}, {16, 6}, {2, 27}, {4, 21}, {11, 29},
-};
-
-void naturalGasToMixture(CalculationCase& c) {
-  c.mixtureComposition.fill(0);
-  for (const auto& p : kNaturalGasToMixture)
-    c.mixtureComposition[static_cast<size_t>(p.mixture - 1)] =
-        c.naturalGasComposition[static_cast<size_t>(p.naturalGas - 1)];
-}
-
-void mixtureToNaturalGas(CalculationCase& c) {
-  c.naturalGasComposition.fill(0);
-  for (const auto& p : kMixtureToNaturalGas)
-    c.naturalGasComposition[static_cast<size_t>(p.naturalGas - 1)] =
-        c.mixtureComposition[static_cast<size_t>(p.mixture - 1)];
-}
 
 // The upstream-fitting field that the file stores for the device: the list
 // shown for it on the input page.  Corner and flange tappings use the
@@ -496,9 +462,9 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
     target[static_cast<size_t>(index - 1)] = value;
   }
   if (naturalGasOrder)
-    naturalGasToMixture(c);
+    copyNaturalGasToMixture(c);
   else
-    mixtureToNaturalGas(c);
+    copyMixtureToNaturalGas(c);
 
   if (in.error) return reportReadError(ui, 7);
   if (old) {
