@@ -1,8 +1,5 @@
 // The dorvel-cli program, run as a separate process.
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <map>
@@ -13,6 +10,7 @@
 #include "calc/shared.h"
 #include "files/case_file.h"
 #include "support/json_mini.h"
+#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 using namespace dorvel;
@@ -23,38 +21,9 @@ using dorvel::testing::writeBytes;
 
 namespace {
 
-const std::string kBinary = std::string(DORVEL_BINARY_DIR) + "/src/cli/dorvel-cli";
+using CliRun = dorvel::testing::ProgramRun;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun run(const std::vector<std::string>& args) {
-  TempDir dir;
-  std::string outPath = dir.file("out"), errPath = dir.file("err");
-  pid_t pid = ::fork();
-  if (pid == 0) {
-    int o = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    int e = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ::dup2(o, 1);
-    ::dup2(e, 2);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(kBinary.c_str()));
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    ::execv(kBinary.c_str(), argv.data());
-    ::_exit(127);
-  }
-  CliRun r;
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = readBytes(outPath);
-  r.err = readBytes(errPath);
-  return r;
-}
+CliRun run(const std::vector<std::string>& args) { return dorvel::testing::runCli(args); }
 
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> out;

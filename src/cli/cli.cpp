@@ -1,7 +1,6 @@
 #include "cli/cli.h"
 
 #include <cstdio>
-#include <iomanip>
 #include <sstream>
 
 #include "calc/case.h"
@@ -155,6 +154,15 @@ bool parseOptions(const std::vector<std::string>& args, size_t first, Options& o
   return true;
 }
 
+// The caption filled with blanks to `width` characters (not bytes: the
+// captions hold UTF-8 degree signs).
+std::string padded(const std::string& text, size_t width) {
+  size_t chars = 0;
+  for (unsigned char ch : text)
+    if ((ch & 0xC0) != 0x80) ++chars;
+  return chars < width ? text + std::string(width - chars, ' ') : text;
+}
+
 void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConforming) {
   out << "Standard: " << standardInForce(c) << '\n';
   std::string group;
@@ -163,7 +171,7 @@ void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConfo
       group = row.group;
       out << group << '\n';
     }
-    out << "  " << std::left << std::setw(46) << row.caption << ' ' << row.value;
+    out << "  " << padded(row.caption, 46) << ' ' << row.value;
     if (!row.unit.empty()) out << ' ' << row.unit;
     out << '\n';
   }
