@@ -23,8 +23,8 @@ namespace dorvel {
 //
 // Failures:
 //   - the file cannot be opened: message (error 1), false;
-//   - no valid version marker (or not a text file of sensible size): false
-//     without a message of its own (the caller reports it);
+//   - no valid version marker, or a file larger than 16 MiB (no case file
+//     is): false without a message of its own (the caller reports it);
 //   - a line that breaks off or holds no number where one is due: the
 //     message of the check that caught it (errors 2, 4, 5, 6), false;
 //   - a composition line that is not "index value" with index 1...30:
@@ -32,8 +32,8 @@ namespace dorvel {
 // Fields read before the failure keep their new values.
 bool readCaseFile(const std::string& path, CalculationCase& c, Interaction& ui);
 
-// The same reader on a file's content held in memory (`name` only appears in
-// the error-1 text, which cannot occur here).  `dataFileDate` is not touched.
+// The same reader on a file's content held in memory (errors 2 to 7 only;
+// `dataFilePath` and `dataFileDate` are not touched).
 bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui);
 
 // The text of the case as a version-L file.  Like the writer of the file
