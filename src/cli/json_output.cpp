@@ -35,6 +35,8 @@ std::string jsonString(const std::string& s) {
 
 namespace {
 
+// The digits of formatRoundTrip (shortest text that reads back to the same
+// long double), appended without a temporary string.
 void appendNumber(std::string& out, Real x) {
   if (!std::isfinite(x)) {
     out += "null";
