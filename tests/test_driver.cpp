@@ -695,3 +695,39 @@ TEST(DriverHostile, SweepEndsInMessageOrFiniteResults) {
             }
   EXPECT_GT(runs, 10000);
 }
+
+TEST(DriverDiameter, SizedThroatBelowItsMinimumOnlyWarns) {
+  CalculationCase c = waterCase(1);
+  c.deviceType = DevVenturiNozzle;  // dmin = 50 mm
+  c.pipeDiameter20 = 65;
+  c.flowrateInput = c.nominalFlowrate = 40000;
+  c.dpInput = 40;
+  c.deviceDiameter20 = 0;
+  RecordingInteraction ui;
+  Outcome o = run(c, ui);
+  ASSERT_TRUE(o.ok) << (ui.log().empty() ? "" : ui.log().back().text);
+  EXPECT_LT(c.deviceDiameter20, 50);
+  EXPECT_TRUE(c.warnDeviceTooSmall);
+  EXPECT_TRUE(o.nonConforming);
+  EXPECT_TRUE(ui.log().empty());
+}
+
+TEST(DriverQuestions, LiquidAmmoniaEvaporatingInTheThroat) {
+  CalculationCase c = waterCase(3);
+  c.fluidKind = FluidLiquidAmmonia;
+  c.temperature = 20;
+  c.pressureUnit = 1;  // kG/cm2
+  c.pressureInput = 9;
+  c.dpUnit = 1;
+  c.dpInput = 3000;  // throat at 8.7 kG/cm2, below 8.741
+  RecordingInteraction no(false);
+  EXPECT_FALSE(run(c, no).ok);
+  ASSERT_EQ(no.log().size(), 2u);
+  EXPECT_EQ(no.log()[0].text, "Evaporation!");
+  EXPECT_EQ(no.log()[1].text, "Vaporization occurs. Continue?");
+  RecordingInteraction yes(true);
+  Outcome o = run(c, yes);
+  ASSERT_TRUE(o.ok);
+  EXPECT_TRUE(c.warnVaporization);
+  EXPECT_NEAR(static_cast<double>(c.density), 610.3, 0.5);  // the table's liquid at 20 degC
+}

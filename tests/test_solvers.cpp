@@ -89,10 +89,13 @@ TEST(FlowrateSolver, LiquidSatisfiesTheFlowEquation) {
   EXPECT_REL_NEAR(c.massFlowKgH, flowEquation(c, 0.6L, dp), 2e-8L);
   // Re_D * pi/4 * mu * D gives back the flowrate.
   EXPECT_REL_NEAR(c.reynolds * kPi / 4 * c.viscosityPaS * 0.1L * 3600, c.massFlowKgH, 1e-15L);
-  // C belongs to the Reynolds number of the flow.
+  // The stored C is the coefficient routine's value at the stored Re_D
+  // (the solver's prepared terms give exactly the same number).
   CalculationCase k = c;
   deviceCoefficients(k, 0.6L, c.reynolds);
-  EXPECT_REL_NEAR(k.dischargeCoefficient, c.dischargeCoefficient, 1e-9L);
+  EXPECT_EQ(k.dischargeCoefficient, c.dischargeCoefficient);
+  EXPECT_EQ(k.cUncertainty, c.cUncertainty);
+  EXPECT_EQ(k.roughnessLimitFactor, c.roughnessLimitFactor);
 }
 
 TEST(FlowrateSolver, GasExpansibilityFromTheDifferentialPressure) {
@@ -231,6 +234,25 @@ TEST(BetaSolver, SizesForTheNominalFlow) {
   EXPECT_REL_NEAR(c.expansibility, epsNominal, 1e-15L);
   const Real b2 = beta * beta;
   EXPECT_REL_NEAR(n.dischargeCoefficient * epsNominal * b2 / std::sqrt(1 - b2 * b2), A, 1e-8L);
+}
+
+TEST(BetaSolver, LeavesTheCoefficientRoutinesValues) {
+  for (int dev : {DevOrificeCorner, DevOrificeFlange, DevIsa1932Nozzle, DevConicalEntrance}) {
+    CalculationCase c = makeCase(kAir, {dev, 150, 0}, TaskDiameter);
+    c.nominalPercent = 70;
+    c.upstreamLengthActual = 2;
+    const Real dp = testDp(kAir);
+    const SolveResult b = solveBeta(c, dp, 4e5L);
+    ASSERT_NE(b.status, SolverStatus::NoSolution) << dev;
+    CalculationCase k = c;
+    k.dischargeCoefficient = k.cUncertainty = k.upstreamLengthRequired = 0;
+    const SolverStatus st = deviceCoefficients(k, c.beta, 4e5L);
+    EXPECT_EQ(k.dischargeCoefficient, c.dischargeCoefficient) << dev;
+    EXPECT_EQ(k.cUncertainty, c.cUncertainty) << dev;
+    EXPECT_EQ(k.upstreamLengthRequired, c.upstreamLengthRequired) << dev;
+    EXPECT_EQ(st, b.status) << dev;
+    EXPECT_EQ(c.expansibility, expansibilityFactor(c, 1.4L, c.beta, dp, c.pressureAt)) << dev;
+  }
 }
 
 TEST(BetaSolver, StraightLengthStatusOfTheResult) {
@@ -486,6 +508,22 @@ TEST(BetaWindow, DifferentialPressureLimits) {
   EXPECT_EQ(r.decimals, 2);
   r = w.check(re, 100, std::sqrt(dpLowMm * dpHighMm));
   EXPECT_EQ(r.status, SolverStatus::Ok);
+}
+
+TEST(BetaWindow, LimitsMatchTheDiameterSolver) {
+  // A dp just inside a limit sizes a beta just inside the window, with C and
+  // eps at the nominal flow as in the check.
+  Window w({DevIsa1932Nozzle, 200, 0}, kAir);
+  const Real re = 8e5L;
+  BetaWindowResult r = w.check(re, 60, 1);  // dp of 1 kG/m2: far below the limit
+  ASSERT_EQ(r.status, SolverStatus::DpBelowLimit);
+  w.c.dpUnit = 1;
+  r = w.check(re, 60, 1);
+  const Real dpLow = r.limit;  // mm H2O
+  EXPECT_EQ(w.check(re, 60, dpLow * (1 + 1e-6L)).status, SolverStatus::Ok);
+  ASSERT_EQ(solveBeta(w.c, dpLow * (1 + 1e-6L), re).status, SolverStatus::Ok);
+  EXPECT_LT(w.c.beta, r.betaMax);
+  EXPECT_GT(w.c.beta, r.betaMax - 1e-5L);
 }
 
 TEST(BetaWindow, NarrowWindowWinsOverQuestions) {

@@ -2,8 +2,10 @@
 // expansibility and the quarter-circle profile radius.
 //
 // Powers with non-integer exponents are evaluated as exp(y*ln x), as the
-// program always has; integer powers (beta^2, beta^4, beta^8 ...) by
-// multiplication, which is the same number to the last bit or two.
+// program always has, sharing one ln of each base; integer powers (beta^2,
+// beta^4, beta^8 ...) by multiplication and half-integer ones (beta^3.5,
+// beta^4.5, (1e6/Re)^0.5) with sqrt.  Against exp(y*ln x) these differ in
+// the last bit or two of the extended mantissa (about 1e-19 relative).
 #include "calc/coefficients.h"
 
 #include <array>
@@ -17,15 +19,15 @@ namespace {
 
 bool finitePositive(Real x) { return std::isfinite(x) && x > 0; }
 
-// x^y for x > 0, written as the program evaluates every power.
-Real power(Real x, Real y) { return std::exp(y * std::log(x)); }
-
 // Common logarithm as the program evaluates it: 0.4343*ln x.  The constant
 // is log10(e) = 0.434294... rounded to four digits; kept so that the results
 // agree with the program's published figures.
 Real lg(Real x) { return 0.4343L * std::log(x); }
 
 const Real kLn1e6 = std::log(1e6L);
+const Real kLn19000 = std::log(19000.0L);
+// D and D/2 tappings, L1 = 1: 0.043 + 0.080 e^-10 - 0.123 e^-7.
+const Real kTapUpstreamDD2 = 0.043L + 0.080L * std::exp(-10.0L) - 0.123L * std::exp(-7.0L);
 
 // Thermal expansion data, Delta L/L in mm/m relative to 20 degC as
 // e = (a*tau + b)*tau + c with tau = t/100, and the linear rule that replaces
@@ -108,147 +110,298 @@ Real quarterCircleRadiusRatio(Real beta) {
 
 namespace detail {
 
-void prepareDeviceTerms(const CalculationCase& c, Real beta, DeviceTerms& t) {
-  t = DeviceTerms{};
+void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
+  g = GeometryTerms{};
   const int dev = c.deviceType;
-  const Real D = c.pipeDiameter;      // at t, in the equations
-  const Real D20 = c.pipeDiameter20;  // range tests
-  if (dev < 1 || dev > 12 || !(beta > 0 && beta < 1) || !finitePositive(D) ||
-      !finitePositive(D20))
-    return;
-  t.reFactor = 1;
+  g.device = dev;
+  g.D = c.pipeDiameter;      // at t, in the equations
+  g.D20 = c.pipeDiameter20;  // range tests
+  if (dev < 1 || dev > 12 || !finitePositive(g.D) || !finitePositive(g.D20)) return;
+  g.reFactor = 1;
   if (c.task == TaskDiameter && !c.rangeMode) {
-    t.reFactor = c.nominalPercent / 100;
-    if (!finitePositive(t.reFactor)) return;
+    g.reFactor = c.nominalPercent / 100;
+    if (!finitePositive(g.reFactor)) return;
   }
+  g.smallBore = isSmallBoreOrifice(dev, g.D20);
+  switch (dev) {
+    case DevOrificeCorner:
+    case DevOrificeDD2:
+    case DevOrificeFlange:
+      if (g.smallBore) {
+        g.equation = dev == DevOrificeCorner ? CEquation::AsmeCorner : CEquation::AsmeFlange;
+        g.Di = g.D / 25.4L;
+      } else {
+        g.equation = CEquation::ReaderHarrisGallagher;
+        // Tapping terms: corner L1 = L2 = 0; D and D/2 L1 = 1, L2 = 0.47;
+        // flange L1 = L2 = 25.4/D.
+        Real L1 = 0, L2 = 0;
+        if (dev == DevOrificeDD2) {
+          L1 = 1;
+          L2 = 0.47L;
+        } else if (dev == DevOrificeFlange) {
+          L1 = L2 = 25.4L / g.D;
+        }
+        if (dev == DevOrificeDD2)
+          g.tapUpstreamK = kTapUpstreamDD2;
+        else
+          g.tapUpstreamK = 0.043L + 0.080L * std::exp(-10 * L1) - 0.123L * std::exp(-7 * L1);
+        g.hasM2 = L2 > 0;
+        if (g.hasM2) {
+          g.twoL2 = 2 * L2;
+          g.lnTwoL2 = std::log(g.twoL2);
+        }
+        g.smallPipe = g.D < 71.12L;
+        g.smallPipeK = 2.8L - g.D / 25.4L;
+        if (dev == DevOrificeCorner && g.D20 >= 25 && g.D20 < 50) g.extraU = 0.5L;
+      }
+      break;
+    case DevEccentricOrifice: {
+      const Real k = c.eccentricRoughness;
+      if (!std::isfinite(k) || k < 0) return;
+      Real r = k / g.D;
+      if (r > 0.0025L) r = 0.0025L;
+      g.roughnessFactor = r >= 0.0003L;
+      if (g.roughnessFactor) g.lgr = lg(r);
+      g.equation = CEquation::Constant;
+      break;
+    }
+    case DevIsa1932Nozzle: g.equation = CEquation::Isa1932; break;
+    case DevLongRadiusNozzle: g.equation = CEquation::LongRadius; break;
+    case DevVenturiMachined: g.equation = CEquation::VenturiMachined; break;
+    default: g.equation = CEquation::Constant; break;
+  }
+  g.table = straightLengthTable(dev, g.D20);
+  switch (g.table) {
+    case LengthTable::Orifice: g.fitting = c.fittingOrifice; break;
+    case LengthTable::SmallBore: g.fitting = c.fittingAsme; break;
+    case LengthTable::Nozzle: g.fitting = c.fittingNozzle; break;
+    case LengthTable::Venturi: g.fitting = c.fittingVenturi; break;
+    case LengthTable::None: break;
+  }
+  g.upstreamActual = c.upstreamLengthActual;
+  g.downstreamActual = c.downstreamLengthActual;
+  g.valid = true;
+}
+
+// Non-integer powers of beta are evaluated as exp(y*ln beta); half-integer
+// powers as an integer power times sqrt(beta), which is the same number
+// rounded once less.
+void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t) {
+  t = BetaTerms{};
+  if (!g.valid || !(beta > 0 && beta < 1)) return;
   t.beta = beta;
   const Real b2 = beta * beta;
   const Real b3 = b2 * beta;
   const Real b4 = b2 * b2;
   const Real b8 = b4 * b4;
-  const Real lnBeta = std::log(beta);
-  const bool smallBore = isSmallBoreOrifice(dev, D20);
-
-  switch (dev) {
-    case DevOrificeCorner:
-    case DevOrificeDD2:
-    case DevOrificeFlange:
-      if (smallBore) {
-        // ASME MFC-14M-2003, small-bore orifices, Di in inches.
-        const Real Di = D / 25.4L;
-        const Real root = std::sqrt(1 - b4);
-        const Real b12 = b8 * b4, b16 = b8 * b8;
-        if (dev == DevOrificeCorner) {
-          t.equation = CEquation::AsmeCorner;
-          t.c0 = root * (0.5991L + 0.0044L / Di + (0.3155L + 0.0175L / Di) * (b4 + 2 * b16));
-          t.kRe = root * ((0.52L / Di - 0.192L) + (16.48L - 1.16L / Di) * (b4 + 4 * b16));
-        } else {
-          t.equation = CEquation::AsmeFlange;
-          t.c0 = root * (0.598L + 0.468L * (b4 + 10 * b12));
-          t.kRe = root * (0.87L + 8.1L * b4);
-        }
-        t.u0 = 0.75L;
+  switch (g.equation) {
+    case CEquation::AsmeCorner:
+    case CEquation::AsmeFlange: {
+      // ASME MFC-14M-2003 small-bore orifices, Di in inches:
+      // C = sqrt(1 - b4) [...] + sqrt((1 - b4)/Re) [...]
+      const Real root = std::sqrt(1 - b4);
+      const Real Di = g.Di;
+      if (g.equation == CEquation::AsmeCorner) {
+        const Real b16 = b8 * b8;
+        t.c0 = root * (0.5991L + 0.0044L / Di + (0.3155L + 0.0175L / Di) * (b4 + 2 * b16));
+        t.kRe = root * ((0.52L / Di - 0.192L) + (16.48L - 1.16L / Di) * (b4 + 4 * b16));
       } else {
-        // Reader-Harris/Gallagher, ISO 5167-2:2003 eq. (4).
-        t.equation = CEquation::ReaderHarrisGallagher;
-        Real L1 = 0, L2 = 0;  // corner tappings
-        if (dev == DevOrificeDD2) {
-          L1 = 1;
-          L2 = 0.47L;
-        } else if (dev == DevOrificeFlange) {
-          L1 = L2 = 25.4L / D;
-        }
-        const Real M2 = 2 * L2 / (1 - beta);
-        const Real downstream =
-            M2 > 0 ? -0.031L * (M2 - 0.8L * power(M2, 1.1L)) * power(beta, 1.3L) : Real(0);
-        t.c0 = 0.5961L + 0.0261L * b2 - 0.216L * b8 + downstream;
-        if (D < 71.12L) t.c0 += 0.011L * (0.75L - beta) * (2.8L - D / 25.4L);
-        t.tapUpstream = (0.043L + 0.080L * std::exp(-10 * L1) - 0.123L * std::exp(-7 * L1)) *
-                        b4 / (1 - b4);
-        t.lnBeta1e6 = kLn1e6 + lnBeta;
-        t.lnBeta19000 = std::log(19000 * beta);
-        t.beta35 = std::exp(3.5L * lnBeta);
-        t.u0 = orificeBaseUncertainty(beta);
-        if (D < 71.12L) t.u0 += 0.9L * (0.75L - beta) * (2.8L - D / 25.4L);
-        if (dev == DevOrificeCorner && D20 >= 25 && D20 < 50) t.u0 += 0.5L;
-        t.lowReAdd = beta > 0.5L;
+        t.c0 = root * (0.598L + 0.468L * (b4 + 10 * b8 * b4));
+        t.kRe = root * (0.87L + 8.1L * b4);
       }
-      break;
-    case DevEccentricOrifice: {
-      // ISO/TR 15377:2018, eccentric orifice, with the roughness factor.
-      const Real k = c.eccentricRoughness;
-      if (!std::isfinite(k) || k < 0) return;
-      t.equation = CEquation::Constant;
-      const Real C0 = 0.9355L - 1.6889L * beta + 3.0428L * b2 - 1.7989L * b3;
-      Real r = k / D;
-      if (r > 0.0025L) r = 0.0025L;
-      Real F = 1;
-      if (r >= 0.0003L) {
-        const Real lgr = lg(r);
-        F = 1.032L + 0.0178L * lgr + 0.0939L * b2 + 0.0126L * b2 * lgr;
-        if (F < 1) F = 1;
-      }
-      t.c0 = C0 * F;
-      t.u0 = beta > 0.75L ? Real(2.0L) : Real(1.0L);
+      t.u0 = 0.75L;
       break;
     }
-    case DevIsa1932Nozzle:
-      // ISO 5167-3:2003 eq. (5).
-      t.equation = CEquation::Isa1932;
+    case CEquation::ReaderHarrisGallagher: {
+      // Reader-Harris/Gallagher, ISO 5167-2:2003 eq. (4):
+      // C = 0.5961 + 0.0261 b^2 - 0.216 b^8 + 0.000521 (1e6 b/Re)^0.7
+      //   + (0.0188 + 0.0063 A) b^3.5 (1e6/Re)^0.3
+      //   + (0.043 + 0.080 e^-10L1 - 0.123 e^-7L1)(1 - 0.11 A) b^4/(1 - b^4)
+      //   - 0.031 (M2 - 0.8 M2^1.1) b^1.3
+      //   [+ 0.011 (0.75 - b)(2.8 - D/25.4) for D < 71.12 mm],
+      // A = (19000 b/Re)^0.8, M2 = 2 L2/(1 - b).  The Reynolds powers are
+      // split as (1e6 b/Re)^0.7 = b^0.7 (1e6/Re)^0.7 and
+      // (19000 b/Re)^0.8 = b^0.8 (19000/Re)^0.8.
+      const Real lnBeta = std::log(beta);
+      Real downstream = 0;
+      if (g.hasM2) {
+        const Real M2 = g.twoL2 / (1 - beta);
+        const Real lnM2 = g.lnTwoL2 - std::log(1 - beta);
+        downstream = -0.031L * (M2 - 0.8L * std::exp(1.1L * lnM2)) * std::exp(1.3L * lnBeta);
+      }
+      t.c0 = 0.5961L + 0.0261L * b2 - 0.216L * b8 + downstream;
+      if (g.smallPipe) t.c0 += 0.011L * (0.75L - beta) * g.smallPipeK;
+      t.tapUpstream = g.tapUpstreamK * b4 / (1 - b4);
+      t.beta07 = std::exp(0.7L * lnBeta);
+      t.beta08 = std::exp(0.8L * lnBeta);
+      t.beta35 = b3 * std::sqrt(beta);
+      // Uncertainty, ISO 5167-2:2003 5.3.3.1.
+      t.u0 = orificeBaseUncertainty(beta) + g.extraU;
+      if (g.smallPipe) t.u0 += 0.9L * (0.75L - beta) * g.smallPipeK;
+      t.lowReAdd = beta > 0.5L;
+      break;
+    }
+    case CEquation::Isa1932: {
+      // ISO 5167-3:2003 eq. (5):
+      // C = 0.9900 - 0.2262 b^4.1 - (0.00175 b^2 - 0.0033 b^4.15)(1e6/Re)^1.15
+      const Real lnBeta = std::log(beta);
       t.c0 = 0.9900L - 0.2262L * std::exp(4.1L * lnBeta);
       t.kRe = 0.00175L * b2 - 0.0033L * std::exp(4.15L * lnBeta);
       t.u0 = beta <= 0.6L ? Real(0.8L) : 2 * beta - 0.4L;
       break;
-    case DevLongRadiusNozzle:
-      // ISO 5167-3:2003 eq. (6).
-      t.equation = CEquation::LongRadius;
+    }
+    case CEquation::LongRadius:
+      // ISO 5167-3:2003 eq. (6): C = 0.9965 - 0.00653 b^0.5 (1e6/Re)^0.5
       t.c0 = 0.9965L;
-      t.kRe = 0.00653L * std::exp(0.5L * lnBeta);
+      t.kRe = 0.00653L * std::sqrt(beta);
       t.u0 = 2.0L;
       break;
-    case DevVenturiNozzle:
-      // ISO 5167-3:2003 eq. (8).
-      t.equation = CEquation::Constant;
-      t.c0 = 0.9858L - 0.196L * std::exp(4.5L * lnBeta);
-      t.u0 = 1.2L + 1.5L * b4;
-      break;
-    case DevQuarterCircle:
-      // ISO/TR 15377:2018, quarter-circle orifice.
-      t.equation = CEquation::Constant;
-      t.c0 = 0.73823L + 0.3309L * beta - 1.1615L * b2 + 1.5084L * b3;
-      t.u0 = beta <= 0.316L ? Real(2.5L) : Real(2.0L);
-      break;
-    case DevVenturiAsCast:
-      t.equation = CEquation::Constant;
-      t.c0 = 0.984L;
-      t.u0 = 0.7L;
-      break;
-    case DevVenturiMachined:
-      t.equation = CEquation::VenturiMachined;
+    case CEquation::VenturiMachined:
       t.c0 = 0.995L;
       t.u0 = 1.0L;
       break;
-    case DevVenturiRoughWelded:
-      t.equation = CEquation::Constant;
-      t.c0 = 0.985L;
-      t.u0 = 1.5L;
+    case CEquation::Constant:
+      switch (g.device) {
+        case DevEccentricOrifice: {
+          // ISO/TR 15377:2018: C = C0 F, F the pipe-roughness factor.
+          const Real C0 = 0.9355L - 1.6889L * beta + 3.0428L * b2 - 1.7989L * b3;
+          Real F = 1;
+          if (g.roughnessFactor) {
+            F = 1.032L + 0.0178L * g.lgr + 0.0939L * b2 + 0.0126L * b2 * g.lgr;
+            if (F < 1) F = 1;
+          }
+          t.c0 = C0 * F;
+          t.u0 = beta > 0.75L ? Real(2.0L) : Real(1.0L);
+          break;
+        }
+        case DevVenturiNozzle:
+          // ISO 5167-3:2003 eq. (8): C = 0.9858 - 0.196 b^4.5
+          t.c0 = 0.9858L - 0.196L * b4 * std::sqrt(beta);
+          t.u0 = 1.2L + 1.5L * b4;
+          break;
+        case DevQuarterCircle:
+          // ISO/TR 15377:2018.
+          t.c0 = 0.73823L + 0.3309L * beta - 1.1615L * b2 + 1.5084L * b3;
+          t.u0 = beta <= 0.316L ? Real(2.5L) : Real(2.0L);
+          break;
+        case DevVenturiAsCast:  // ISO 5167-4:2003 5.5.4
+          t.c0 = 0.984L;
+          t.u0 = 0.7L;
+          break;
+        case DevVenturiRoughWelded:
+          t.c0 = 0.985L;
+          t.u0 = 1.5L;
+          break;
+        case DevConicalEntrance:  // ISO/TR 15377:2018
+          t.c0 = 0.734L;
+          t.u0 = 2.0L;
+          break;
+        default:
+          return;
+      }
       break;
-    case DevConicalEntrance:
-      t.equation = CEquation::Constant;
-      t.c0 = 0.734L;
-      t.u0 = 2.0L;
-      break;
-    default:
-      return;
   }
-
-  t.reynoldsLimits = reynoldsLimitsOf(dev, beta, D, D20);
-  t.roughnessFromTable = isOrificePlate(dev) && !smallBore;
-  if (!t.roughnessFromTable) t.roughnessFactor = roughnessLimitFactorOf(dev, D20, beta, 0);
-  t.lengths = requiredStraightLengths(c, beta);
-  t.lengthCheck =
-      checkStraightLengths(t.lengths, c.upstreamLengthActual, c.downstreamLengthActual, D20);
   t.valid = std::isfinite(t.c0) && std::isfinite(t.kRe) && std::isfinite(t.tapUpstream);
+  if (withLimits) addLimits(g, t);
+}
+
+void addLimits(const GeometryTerms& g, BetaTerms& t) {
+  if (!t.valid) return;
+  const Real beta = t.beta;
+  t.withLimits = true;
+  t.reynoldsLimits = reynoldsLimitsOf(g.device, beta, g.D, g.D20);
+  t.roughnessFromTable = isOrificePlate(g.device) && !g.smallBore;
+  if (!t.roughnessFromTable) t.roughnessFactor = roughnessLimitFactorOf(g.device, g.D20, beta, 0);
+  t.lengths = straightLengthsFor(g.table, g.fitting, beta);
+  t.lengthCheck = checkStraightLengths(t.lengths, g.upstreamActual, g.downstreamActual, g.D20);
+}
+
+void prepareReynolds(const GeometryTerms& g, Real reynolds, ReynoldsTerms& r) {
+  r = ReynoldsTerms{};
+  if (!g.valid) return;
+  r.re = reynolds * g.reFactor;  // Re_c
+  if (!finitePositive(r.re)) return;
+  if (r.re == 1e6L) {
+    // The flowrate solver starts at Re_D = 1e6: the terms are constants
+    // (computed exactly as below, ln Re = ln 1e6).
+    static const ReynoldsTerms k = [] {
+      ReynoldsTerms t;
+      t.r07 = std::exp(0.7L * (kLn1e6 - kLn1e6));
+      t.r08 = std::exp(0.8L * (kLn19000 - kLn1e6));
+      t.r03 = std::exp(0.3L * (kLn1e6 - kLn1e6));
+      return t;
+    }();
+    static const Real isa = std::exp(1.15L * (kLn1e6 - kLn1e6));
+    static const Real longRadius = std::sqrt(1e6L / 1e6L);
+    static const Real asme = 1 / std::sqrt(1e6L);
+    if (g.equation == CEquation::ReaderHarrisGallagher) {
+      r.r07 = k.r07;
+      r.r08 = k.r08;
+      r.r03 = k.r03;
+    } else if (g.equation == CEquation::Isa1932) {
+      r.rNozzle = isa;
+    } else if (g.equation == CEquation::LongRadius) {
+      r.rNozzle = longRadius;
+    } else if (g.equation == CEquation::AsmeCorner || g.equation == CEquation::AsmeFlange) {
+      r.rNozzle = asme;
+    }
+    r.valid = true;
+    return;
+  }
+  switch (g.equation) {
+    case CEquation::ReaderHarrisGallagher: {
+      const Real lnRe = std::log(r.re);
+      r.r07 = std::exp(0.7L * (kLn1e6 - lnRe));
+      r.r08 = std::exp(0.8L * (kLn19000 - lnRe));
+      r.r03 = std::exp(0.3L * (kLn1e6 - lnRe));
+      break;
+    }
+    case CEquation::Isa1932:
+      r.rNozzle = std::exp(1.15L * (kLn1e6 - std::log(r.re)));
+      break;
+    case CEquation::LongRadius:
+      r.rNozzle = std::sqrt(1e6L / r.re);
+      break;
+    case CEquation::AsmeCorner:
+    case CEquation::AsmeFlange:
+      r.rNozzle = 1 / std::sqrt(r.re);
+      break;
+    case CEquation::VenturiMachined:
+    case CEquation::Constant:
+      break;
+  }
+  r.valid = std::isfinite(r.r07) && std::isfinite(r.r08) && std::isfinite(r.r03) &&
+            std::isfinite(r.rNozzle);
+}
+
+bool dischargeCoefficientOf(const GeometryTerms& g, const BetaTerms& t, const ReynoldsTerms& r,
+                            Real& C) {
+  if (!g.valid || !t.valid || !r.valid) return false;
+  Real v = t.c0;
+  switch (g.equation) {
+    case CEquation::ReaderHarrisGallagher: {
+      const Real A = t.beta08 * r.r08;
+      v += 0.000521L * t.beta07 * r.r07 + (0.0188L + 0.0063L * A) * t.beta35 * r.r03 +
+           t.tapUpstream * (1 - 0.11L * A);
+      break;
+    }
+    case CEquation::AsmeCorner:
+    case CEquation::AsmeFlange:
+      v += t.kRe * r.rNozzle;
+      break;
+    case CEquation::Isa1932:
+    case CEquation::LongRadius:
+      v -= t.kRe * r.rNozzle;
+      break;
+    case CEquation::VenturiMachined:
+      if (r.re > 1e6L) v = 1.000L;
+      break;
+    case CEquation::Constant:
+      break;
+  }
+  if (!std::isfinite(v)) return false;
+  C = v;
+  return true;
 }
 
 namespace {
@@ -266,54 +419,19 @@ SolverStatus clearCoefficients(CalculationCase& c) {
 
 }  // namespace
 
-SolverStatus evaluateDeviceTerms(CalculationCase& c, const DeviceTerms& t, Real reynolds) {
-  if (!t.valid) return clearCoefficients(c);
-  const Real re = reynolds * t.reFactor;  // Re_c
-  if (!finitePositive(re)) return clearCoefficients(c);
-
-  Real C = t.c0;
-  switch (t.equation) {
-    case CEquation::ReaderHarrisGallagher: {
-      // 0.000521 (1e6 beta/Re)^0.7 + (0.0188 + 0.0063 A) beta^3.5 (1e6/Re)^0.3
-      //   + (0.043 + 0.080 e^-10L1 - 0.123 e^-7L1)(1 - 0.11 A) beta^4/(1 - beta^4),
-      // A = (19000 beta/Re)^0.8; each power as exp(y*(ln(numerator) - ln Re)).
-      const Real lnRe = std::log(re);
-      const Real A = std::exp(0.8L * (t.lnBeta19000 - lnRe));
-      C += 0.000521L * std::exp(0.7L * (t.lnBeta1e6 - lnRe)) +
-           (0.0188L + 0.0063L * A) * t.beta35 * std::exp(0.3L * (kLn1e6 - lnRe)) +
-           t.tapUpstream * (1 - 0.11L * A);
-      break;
-    }
-    case CEquation::AsmeCorner:
-    case CEquation::AsmeFlange:
-      // sqrt((1 - beta^4)/Re) * [...] = kRe / sqrt(Re)
-      C += t.kRe / std::sqrt(re);
-      break;
-    case CEquation::Isa1932:
-      // - (0.00175 beta^2 - 0.0033 beta^4.15) (1e6/Re)^1.15
-      C -= t.kRe * std::exp(1.15L * (kLn1e6 - std::log(re)));
-      break;
-    case CEquation::LongRadius:
-      // - 0.00653 beta^0.5 (1e6/Re)^0.5
-      C -= t.kRe * std::exp(0.5L * (kLn1e6 - std::log(re)));
-      break;
-    case CEquation::VenturiMachined:
-      if (re > 1e6L) C = 1.000L;
-      break;
-    case CEquation::Constant:
-      break;
-  }
-  if (!std::isfinite(C)) return clearCoefficients(c);
-
+SolverStatus evaluateCoefficients(CalculationCase& c, const GeometryTerms& g, const BetaTerms& t,
+                                  const ReynoldsTerms& r) {
+  Real C = 0;
+  if (!t.withLimits || !dischargeCoefficientOf(g, t, r, C)) return clearCoefficients(c);
   c.dischargeCoefficient = C;
   Real u = t.u0;
-  if (t.lowReAdd && re < 10000) u += 0.5L;
+  if (t.lowReAdd && r.re < 10000) u += 0.5L;
   if (t.lengthCheck.addUncertainty) u += 0.5L;
   c.cUncertainty = u;
   c.reynoldsMin = t.reynoldsLimits.min;
   if (t.reynoldsLimits.hasMax) c.reynoldsMax = t.reynoldsLimits.max;
   c.roughnessLimitFactor =
-      t.roughnessFromTable ? orificeRoughnessTable(t.beta, re) * kPi : t.roughnessFactor;
+      t.roughnessFromTable ? orificeRoughnessTable(t.beta, r.re) * kPi : t.roughnessFactor;
   c.upstreamLengthRequired = t.lengths.upstreamA;
   c.upstreamLengthB = t.lengths.upstreamB;
   c.downstreamLengthRequired = t.lengths.downstreamA;
@@ -323,7 +441,7 @@ SolverStatus evaluateDeviceTerms(CalculationCase& c, const DeviceTerms& t, Real 
 
 // ---- expansibility ------------------------------------------------------------------
 
-void prepareExpansibility(const CalculationCase& c, Real kappa, Real beta, ExpansibilityTerms& e) {
+void prepareExpansibility(const CalculationCase& c, Real kappa, ExpansibilityTerms& e) {
   e = ExpansibilityTerms{};
   switch (c.deviceType) {
     case DevOrificeCorner:
@@ -347,7 +465,7 @@ void prepareExpansibility(const CalculationCase& c, Real kappa, Real beta, Expan
     default:
       return;
   }
-  if (!finitePositive(kappa) || !(beta > 0 && beta < 1)) return;
+  if (!finitePositive(kappa)) return;
   if (e.family != EpsFamily::Orifice && kappa == 1) return;
   e.xFactor = 1;
   if (c.task == TaskDiameter && !c.rangeMode) {
@@ -356,51 +474,79 @@ void prepareExpansibility(const CalculationCase& c, Real kappa, Real beta, Expan
     if (!std::isfinite(e.xFactor)) return;
   }
   e.kappa = kappa;
-  e.beta4 = beta * beta * beta * beta;
-  e.orificeK = 0.351L + 0.256L * e.beta4 + 0.93L * e.beta4 * e.beta4;
   e.valid = true;
 }
 
-bool evaluateExpansibility(const ExpansibilityTerms& e, Real dp, Real p1, Real& eps) {
-  if (!e.valid || !std::isfinite(dp) || dp < 0 || !finitePositive(p1)) return false;
-  const Real x = dp / (10000 * p1) * e.xFactor;
-  if (!std::isfinite(x) || x >= 1) return false;
-  const Real tau = 1 - x;
-  const Real lnTau = std::log(tau);
-  const Real k = e.kappa;
+bool setExpansibilityBeta(ExpansibilityTerms& e, Real beta) {
+  e.betaSet = false;
+  if (!e.valid || !(beta > 0 && beta < 1)) return false;
+  e.beta4 = beta * beta * beta * beta;
+  e.orificeK = 0.351L + 0.256L * e.beta4 + 0.93L * e.beta4 * e.beta4;
+  e.betaSet = true;
+  return true;
+}
 
+bool preparePressure(const ExpansibilityTerms& e, Real dp, Real p1, PressureTerms& p) {
+  p = PressureTerms{};
+  if (!e.valid || !std::isfinite(dp) || dp < 0 || !finitePositive(p1)) return false;
+  p.x = dp / (10000 * p1) * e.xFactor;
+  if (!std::isfinite(p.x) || p.x >= 1) return false;
+  p.tau = 1 - p.x;
+  const Real lnTau = std::log(p.tau);
+  const Real k = e.kappa;
+  if (e.family != EpsFamily::Nozzle) p.tau1k = std::exp(lnTau / k);
+  if (e.family != EpsFamily::Orifice && p.x >= 0.001L) {
+    p.tau2k = std::exp(2 / k * lnTau);
+    p.taukk = std::exp((k - 1) / k * lnTau);
+  }
+  p.valid = true;
+  return true;
+}
+
+bool expansibilityOf(const ExpansibilityTerms& e, const PressureTerms& p, Real& eps) {
+  if (!e.betaSet || !p.valid) return false;
   Real orifice = 1, nozzle = 1;
   if (e.family != EpsFamily::Nozzle) {
     // ISO 5167-2:2003 eq. (5)
-    orifice = 1 - e.orificeK * (1 - std::exp(lnTau / k));
+    orifice = 1 - e.orificeK * (1 - p.tau1k);
   }
-  if (e.family != EpsFamily::Orifice && x >= 0.001L) {
+  if (e.family != EpsFamily::Orifice && p.x >= 0.001L) {
     // ISO 5167-3:2003 eq. (3); below x = 0.001 the factor is taken as 1.
-    const Real tau2k = std::exp(2 / k * lnTau);
-    const Real arg = (k * tau2k / (k - 1)) * ((1 - e.beta4) / (1 - e.beta4 * tau2k)) *
-                     ((1 - std::exp((k - 1) / k * lnTau)) / (1 - tau));
+    const Real k = e.kappa;
+    const Real arg = (k * p.tau2k / (k - 1)) * ((1 - e.beta4) / (1 - e.beta4 * p.tau2k)) *
+                     ((1 - p.taukk) / (1 - p.tau));
     if (!(arg >= 0)) return false;
     nozzle = std::sqrt(arg);
   }
-  Real r = e.family == EpsFamily::Orifice  ? orifice
-           : e.family == EpsFamily::Nozzle ? nozzle
-                                           : (orifice + nozzle) / 2;
+  const Real r = e.family == EpsFamily::Orifice  ? orifice
+                 : e.family == EpsFamily::Nozzle ? nozzle
+                                                 : (orifice + nozzle) / 2;
   if (!std::isfinite(r)) return false;
   eps = r;
   return true;
 }
 
+bool evaluateExpansibility(const ExpansibilityTerms& e, Real dp, Real p1, Real& eps) {
+  PressureTerms p;
+  return preparePressure(e, dp, p1, p) && expansibilityOf(e, p, eps);
+}
+
 }  // namespace detail
 
 SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds) {
-  detail::DeviceTerms t;
-  detail::prepareDeviceTerms(c, beta, t);
-  return detail::evaluateDeviceTerms(c, t, reynolds);
+  detail::GeometryTerms g;
+  detail::BetaTerms t;
+  detail::ReynoldsTerms r;
+  detail::prepareGeometry(c, g);
+  detail::prepareBeta(g, beta, true, t);
+  detail::prepareReynolds(g, reynolds, r);
+  return detail::evaluateCoefficients(c, g, t, r);
 }
 
 Real expansibilityFactor(const CalculationCase& c, Real kappa, Real beta, Real dp, Real p1) {
   detail::ExpansibilityTerms e;
-  detail::prepareExpansibility(c, kappa, beta, e);
+  detail::prepareExpansibility(c, kappa, e);
+  detail::setExpansibilityBeta(e, beta);
   Real eps = 1;
   if (!detail::evaluateExpansibility(e, dp, p1, eps)) return 1;
   return eps;

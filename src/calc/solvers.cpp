@@ -13,8 +13,11 @@ namespace dorvel {
 
 namespace {
 
-using detail::DeviceTerms;
+using detail::BetaTerms;
 using detail::ExpansibilityTerms;
+using detail::GeometryTerms;
+using detail::PressureTerms;
+using detail::ReynoldsTerms;
 
 bool finitePositive(Real x) { return std::isfinite(x) && x > 0; }
 bool validBeta(Real beta) { return beta > 0 && beta < 1; }
@@ -51,6 +54,12 @@ DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
   // C does not depend on dp: one evaluation.
   const SolverStatus st = deviceCoefficients(c, beta, s.reynolds);
   if (st == SolverStatus::NoSolution) return s;
+  const bool gas = isCompressible(c.fluidKind);
+  ExpansibilityTerms e;
+  if (gas) {
+    detail::prepareExpansibility(c, c.isentropicExponent, e);
+    if (!detail::setExpansibilityBeta(e, beta)) return s;
+  }
   const Real C = c.dischargeCoefficient;
   if (!(C > 0)) return s;
 
@@ -62,14 +71,12 @@ DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
   if (!finitePositive(dp1)) return s;
 
   Real dp = dp1, eps = 1;
-  if (isCompressible(c.fluidKind)) {
+  if (gas) {
     const Real p1 = c.pressureAt;
     if (!validGas(p1, c.isentropicExponent)) return s;
     // Beyond dp/p1 = 0.25 the expansibility equations are not valid: the
     // differential pressure is given for eps = 1.
     if (!(dp1 * kPaToKgm2 / p1 / 10000 > 0.25L)) {
-      ExpansibilityTerms e;
-      detail::prepareExpansibility(c, c.isentropicExponent, beta, e);
       if (!detail::evaluateExpansibility(e, dp1 * kPaToKgm2, p1, eps)) return s;
       for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
         s.passes = pass;
@@ -141,8 +148,9 @@ SolveResult solveFlowrate(CalculationCase& c, Real dp, Real beta, Real p1, Real 
   if (isCompressible(c.fluidKind)) {
     if (!validGas(p1, kappa)) return fail();
     ExpansibilityTerms e;
-    detail::prepareExpansibility(c, kappa, beta, e);
-    if (!detail::evaluateExpansibility(e, dp, p1, eps)) return fail();
+    detail::prepareExpansibility(c, kappa, e);
+    if (!detail::setExpansibilityBeta(e, beta) || !detail::evaluateExpansibility(e, dp, p1, eps))
+      return fail();
   }
 
   // 2. Re_D = C*X with X = eps beta^2 D sqrt(2 dp rho)/(sqrt(1 - beta^4) mu), SI.
@@ -153,24 +161,32 @@ SolveResult solveFlowrate(CalculationCase& c, Real dp, Real beta, Real p1, Real 
                  (std::sqrt(1 - b2 * b2) * muSI);
   if (!finitePositive(X)) return fail();
 
-  // 3. Start from C at Re_D = 1e6, iterate Re_D = C*X, C = C(Re_D).
-  DeviceTerms t;
-  detail::prepareDeviceTerms(c, beta, t);
-  SolverStatus st = detail::evaluateDeviceTerms(c, t, 1e6L);
-  if (st == SolverStatus::NoSolution) return fail();
-  Real C = c.dischargeCoefficient;
+  // 3. Start from C at Re_D = 1e6, iterate Re_D = C*X, C = C(Re_D).  beta is
+  // fixed: its terms are prepared once, and a pass evaluates only the
+  // Reynolds terms and C; the full coefficient call (uncertainty, limits,
+  // straight lengths) is made once, for the last Re_D.
+  GeometryTerms g;
+  BetaTerms t;
+  ReynoldsTerms rt;
+  detail::prepareGeometry(c, g);
+  detail::prepareBeta(g, beta, true, t);
+  detail::prepareReynolds(g, 1e6L, rt);
+  Real C = 0;
+  if (!detail::dischargeCoefficientOf(g, t, rt, C)) return fail();
   Real re = 0;
   for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
     r.passes = pass;
     re = C * X;
-    st = detail::evaluateDeviceTerms(c, t, re);
-    if (st == SolverStatus::NoSolution) return fail();
-    const Real Cnew = c.dischargeCoefficient;
+    detail::prepareReynolds(g, re, rt);
+    Real Cnew = 0;
+    if (!detail::dischargeCoefficientOf(g, t, rt, Cnew)) return fail();
     // |(Re/C' - X)/X|: the relative change of C in this pass.
     const bool done = std::fabs((re / Cnew - X) / X) < kSolverTolerance;
     C = Cnew;
     if (done) break;
   }
+  const SolverStatus st = detail::evaluateCoefficients(c, g, t, rt);
+  if (st == SolverStatus::NoSolution) return fail();
 
   // 4. qm = (pi/4) mu D Re_D, with the last Re_D (formed with the previous C).
   c.reynolds = re;
@@ -225,27 +241,36 @@ SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
   const Real A = reynolds * (mu / kPaToKgm2) / ((D * 0.001L) * std::sqrt(2 * (dp / kPaToKgm2) * rho));
   if (!finitePositive(A)) return fail();
 
-  // 2. beta from X = A/(C eps): X^2 = beta^4/(1 - beta^4).
-  Real C = 0.6L, eps = 1, beta = 0;
-  SolverStatus st = SolverStatus::Ok;
-  DeviceTerms t;
+  // 2. beta from X = A/(C eps): X^2 = beta^4/(1 - beta^4).  Re_D and dp are
+  // fixed, so their terms are prepared once; each pass needs only C and eps
+  // at the new beta, and the limits and straight lengths are evaluated for
+  // the final beta (the values the last coefficient call leaves).
+  GeometryTerms g;
+  ReynoldsTerms rt;
+  detail::prepareGeometry(c, g);
+  detail::prepareReynolds(g, reynolds, rt);
   ExpansibilityTerms e;
+  PressureTerms pt;
+  if (gas) {
+    detail::prepareExpansibility(c, c.isentropicExponent, e);
+    if (!detail::preparePressure(e, dp, c.pressureAt, pt)) return fail();
+  }
+  Real C = 0.6L, eps = 1, beta = 0;
+  BetaTerms t;
   for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
     r.passes = pass;
     const Real X = A / (C * eps);
     const Real X2 = X * X;
     beta = std::sqrt(std::sqrt(X2 / (1 + X2)));  // (X^2/(1 + X^2))^(1/4)
-    detail::prepareDeviceTerms(c, beta, t);
-    st = detail::evaluateDeviceTerms(c, t, reynolds);
-    if (st == SolverStatus::NoSolution) return fail();
-    C = c.dischargeCoefficient;
-    if (!(C > 0)) return fail();
-    if (gas) {
-      detail::prepareExpansibility(c, c.isentropicExponent, beta, e);
-      if (!detail::evaluateExpansibility(e, dp, c.pressureAt, eps)) return fail();
-    }
+    detail::prepareBeta(g, beta, false, t);
+    if (!detail::dischargeCoefficientOf(g, t, rt, C) || !(C > 0)) return fail();
+    if (gas && (!detail::setExpansibilityBeta(e, beta) || !detail::expansibilityOf(e, pt, eps)))
+      return fail();
     if (std::fabs(X * C * eps - A) / A < kSolverTolerance) break;
   }
+  detail::addLimits(g, t);
+  const SolverStatus st = detail::evaluateCoefficients(c, g, t, rt);
+  if (st == SolverStatus::NoSolution) return fail();
 
   // 3. The straight-length status of the last coefficient call.
   c.beta = beta;
