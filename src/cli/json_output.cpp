@@ -47,6 +47,12 @@ void appendNumber(std::string& out, Real x) {
     return;
   }
   char buf[64];
+  // Whole numbers (codes, typed inputs) need no shortest-digit search.
+  if (std::fabs(x) < 1e18L && x == std::trunc(x)) {
+    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+    out.append(buf, r.ptr);
+    return;
+  }
   auto r = std::to_chars(buf, buf + sizeof buf, x);
   out.append(buf, r.ptr);
 }

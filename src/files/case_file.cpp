@@ -1,13 +1,14 @@
 #include "files/case_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
 #include <limits>
 #include <string_view>
 
@@ -489,35 +490,44 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
 }
 
 bool readCaseFile(const std::string& path, CalculationCase& c, Interaction& ui) {
-  namespace fs = std::filesystem;
   c.dataFilePath = path;
-  std::error_code ec;
-  std::ifstream in;
-  if (!fs::is_directory(path, ec)) in.open(path, std::ios::binary);
-  if (!in.is_open() || !in) {
+  auto cannotOpen = [&]() {
     ReadErrorText t = caseFileReadError(1, path);
     ui.showMessage(false, t.polish, t.english);
     return false;
+  };
+  // One open and one fstat: the folder test, the size and the date come
+  // from the file that is read.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return cannotOpen();
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return cannotOpen();
   }
   std::string text;
-  char buf[65536];
-  while (in) {
-    in.read(buf, sizeof buf);
-    text.append(buf, static_cast<size_t>(in.gcount()));
-    if (text.size() > kMaxFileSize) return false;  // no case file
+  if (S_ISREG(st.st_mode) && st.st_size >= 0 &&
+      static_cast<std::uintmax_t>(st.st_size) <= kMaxFileSize)
+    text.reserve(static_cast<size_t>(st.st_size));
+  char buf[16384];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      return cannotOpen();
+    }
+    if (n == 0) break;
+    text.append(buf, static_cast<size_t>(n));
+    if (text.size() > kMaxFileSize) {
+      ::close(fd);
+      return false;  // no case file
+    }
   }
-  if (in.bad()) {
-    ReadErrorText t = caseFileReadError(1, path);
-    ui.showMessage(false, t.polish, t.english);
-    return false;
-  }
-  in.close();
+  ::close(fd);
   if (!readCaseText(text, c, ui)) return false;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
-    c.dataFileDate = st.st_mtime;
-    c.dataFileDateKnown = true;
-  }
+  c.dataFileDate = st.st_mtime;
+  c.dataFileDateKnown = true;
   return true;
 }
 
