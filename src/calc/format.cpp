@@ -17,7 +17,16 @@ std::string cFormat(const char* fmt, int a, int b, long double x, bool twoArgs) 
   int n = twoArgs ? std::snprintf(buf, sizeof buf, fmt, a, b, x)
                   : std::snprintf(buf, sizeof buf, fmt, a, x);
   if (n < 0) return {};
-  std::string s(buf, static_cast<size_t>(n) < sizeof buf ? static_cast<size_t>(n) : sizeof buf - 1);
+  std::string s;
+  if (static_cast<size_t>(n) < sizeof buf) {
+    s.assign(buf, static_cast<size_t>(n));
+  } else {
+    // A wide value (a fixed format of 1e300 has 300 digits): never cut it.
+    s.resize(static_cast<size_t>(n) + 1);
+    n = twoArgs ? std::snprintf(s.data(), s.size(), fmt, a, b, x)
+                : std::snprintf(s.data(), s.size(), fmt, a, x);
+    s.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  }
   for (char& ch : s)
     if (ch == ',') ch = '.';
   return s;

@@ -1,0 +1,350 @@
+#include "cli/cli.h"
+
+#include <cstdio>
+#include <sstream>
+
+#include "calc/case.h"
+#include "calc/driver.h"
+#include "calc/interaction.h"
+#include "cli/json_output.h"
+#include "cli/results_view.h"
+#include "files/case_fields.h"
+#include "files/case_file.h"
+#include "props/properties.h"
+
+namespace dorvel::cli {
+
+namespace {
+
+// Messages of the engine: shown on stderr in text mode, collected for the
+// JSON object in JSON mode.  Questions are answered by the policy of the
+// command line.
+class CliInteraction : public Interaction {
+ public:
+  CliInteraction(std::ostream* err, bool acceptDeviations)
+      : err_(err), accept_(acceptDeviations) {}
+
+  void showMessage(bool polish, const std::string& pl, const std::string& en) override {
+    const std::string& text = chosen(polish, pl, en);
+    shown.push_back({false, false, text});
+    if (err_) *err_ << "dorvel: " << indented(text) << '\n';
+  }
+  bool askQuestion(bool polish, const std::string& pl, const std::string& en) override {
+    const std::string& text = chosen(polish, pl, en);
+    shown.push_back({true, accept_, text});
+    if (err_) *err_ << "dorvel: " << indented(text) << " -> " << (accept_ ? "Yes" : "No") << '\n';
+    return accept_;
+  }
+
+  std::vector<ShownText> shown;
+
+ private:
+  static std::string indented(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r') continue;
+      out += text[i];
+      if (text[i] == '\n') out += "  ";
+    }
+    return out;
+  }
+  std::ostream* err_;
+  bool accept_;
+};
+
+struct Assignment {
+  std::string name;
+  std::string value;
+};
+
+struct Options {
+  std::vector<std::string> files;
+  std::vector<Assignment> sets;
+  bool json = false;
+  bool acceptDeviations = false;
+  std::string saveTo;
+};
+
+// What each read error means, for the command line's own error line.
+std::string readErrorMeaning(int error) {
+  switch (error) {
+    case 1: return "the file cannot be opened";
+    case 2: return "the first line of data cannot be read";
+    case 4: return "the balance number cannot be read";
+    case 5: return "the first line of real numbers cannot be read";
+    case 6: return "a later line of real numbers cannot be read";
+    case 7: return "the gas composition cannot be read";
+    default: return "";
+  }
+}
+
+// Reads a case file into a fresh case; on failure `error` says why.
+bool readFreshCase(const std::string& path, CalculationCase& c, std::string& error,
+                   std::vector<ShownText>& shown) {
+  resetCase(c);
+  c.task = TaskFlowrate;  // as the program starts; versions before F carry no task
+  RecordingInteraction rec;
+  bool ok = readCaseFile(path, c, rec);
+  for (const auto& e : rec.log()) shown.push_back({e.question, e.answer, e.text});
+  if (ok) return true;
+  error = "not a case file (no version marker)";
+  for (const auto& e : rec.log())
+    for (int n : {1, 2, 4, 5, 6, 7})
+      if (e.polish == caseFileReadError(n, path).polish)
+        error = e.english + " (read error " + std::to_string(n) + ": " + readErrorMeaning(n) + ")";
+  return false;
+}
+
+bool applySets(CalculationCase& c, const std::vector<Assignment>& sets, std::string& error) {
+  for (const auto& s : sets)
+    if (!setCaseField(c, s.name, s.value, error)) return false;
+  return true;
+}
+
+int usage(std::ostream& err, const std::string& problem) {
+  err << "dorvel-cli: " << problem << "\nTry 'dorvel-cli --help'.\n";
+  return kExitUsage;
+}
+
+// Parses the options of calc and convert; `files` receives the rest.
+bool parseOptions(const std::vector<std::string>& args, size_t first, Options& o,
+                  std::string& problem) {
+  bool optionsEnded = false;
+  for (size_t i = first; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (optionsEnded || a.empty() || a[0] != '-' || a == "-") {
+      o.files.push_back(a);
+    } else if (a == "--") {
+      optionsEnded = true;
+    } else if (a == "--json") {
+      o.json = true;
+    } else if (a == "--accept-deviations") {
+      o.acceptDeviations = true;
+    } else if (a == "--set" || a.rfind("--set=", 0) == 0) {
+      std::string s;
+      if (a == "--set") {
+        if (i + 1 >= args.size()) {
+          problem = "--set needs NAME=VALUE";
+          return false;
+        }
+        s = args[++i];
+      } else {
+        s = a.substr(6);
+      }
+      size_t eq = s.find('=');
+      if (eq == std::string::npos || eq == 0) {
+        problem = "--set needs NAME=VALUE, got '" + s + "'";
+        return false;
+      }
+      Assignment as{s.substr(0, eq), s.substr(eq + 1)};
+      CalculationCase scratch;
+      if (!setCaseField(scratch, as.name, as.value, problem)) return false;
+      o.sets.push_back(as);
+    } else if (a == "--save") {
+      if (i + 1 >= args.size()) {
+        problem = "--save needs a file name";
+        return false;
+      }
+      o.saveTo = args[++i];
+    } else {
+      problem = "unknown option " + a;
+      return false;
+    }
+  }
+  return true;
+}
+
+// The caption filled with blanks to `width` characters (not bytes: the
+// captions hold UTF-8 degree signs).
+std::string padded(const std::string& text, size_t width) {
+  size_t chars = 0;
+  for (unsigned char ch : text)
+    if ((ch & 0xC0) != 0x80) ++chars;
+  return chars < width ? text + std::string(width - chars, ' ') : text;
+}
+
+void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConforming) {
+  out << "Standard: " << standardInForce(c) << '\n';
+  std::string group;
+  for (const auto& row : resultsPage(c)) {
+    if (row.group != group) {
+      group = row.group;
+      out << group << '\n';
+    }
+    out << "  " << padded(row.caption, 46) << ' ' << row.value;
+    if (!row.unit.empty()) out << ' ' << row.unit;
+    out << '\n';
+  }
+  std::string warning = statusWarning(c);
+  if (!warning.empty()) out << "Warning: " << warning << '\n';
+  if (nonConforming) out << "The results do not conform to the standard.\n";
+}
+
+int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
+  if (!o.saveTo.empty() && o.files.size() > 1)
+    return usage(err, "--save takes the result of one case only");
+  std::vector<std::string> files = o.files;
+  const bool fromCommandLine = files.empty();
+  if (fromCommandLine) files.push_back({});
+
+  int status = kExitOk;
+  std::string buffer;
+  for (const std::string& file : files) {
+    CalculationCase c;
+    CliInteraction ui(o.json ? nullptr : &err, o.acceptDeviations);
+    buffer.clear();
+    if (fromCommandLine) {
+      resetCase(c);
+      c.task = TaskFlowrate;  // as the program starts
+    } else {
+      std::string error;
+      std::vector<ShownText> shown;
+      if (!readFreshCase(file, c, error, shown)) {
+        if (o.json) {
+          appendFileErrorJson(buffer, file, error, shown);
+          out << buffer << '\n';
+        } else {
+          err << "dorvel-cli: " << file << ": " << error << '\n';
+        }
+        status = kExitUsage;
+        continue;
+      }
+    }
+    std::string problem;
+    applySets(c, o.sets, problem);  // checked while parsing
+
+    bool nonConforming = false;
+    bool ok = false;
+    if (!caseCodesValid(c, problem)) {
+      ui.showMessage(true, "Code out of range: " + problem, "");
+    } else if (preparePropertiesAsPage(c, ui)) {
+      ok = runCalculation(c, ui, nonConforming);
+      if (ok) storeTaskResult(c);
+    }
+    if (!ok && status == kExitOk) status = kExitRefused;
+
+    if (o.json) {
+      appendCaseJson(buffer, c, file, ok, nonConforming, ui.shown,
+                     ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string());
+      buffer += '\n';
+      out << buffer;
+    } else {
+      std::ostringstream text;
+      text << "== " << (fromCommandLine ? std::string("(case from the command line)") : file);
+      if (!c.caseTitle.empty()) text << "  " << c.caseTitle;
+      text << '\n';
+      if (ok)
+        printTextResults(text, c, nonConforming);
+      else
+        text << "No results: the calculation was refused.\n";
+      out << text.str();
+    }
+
+    if (!o.saveTo.empty()) {
+      RecordingInteraction rec;
+      std::string reason;
+      if (!writeCaseFile(o.saveTo, c, rec, &reason)) {
+        err << "dorvel-cli: " << o.saveTo << ": Output error (" << reason << ")\n";
+        status = kExitUsage;
+      }
+    }
+  }
+  return status;
+}
+
+int runConvert(const Options& o, std::ostream& err) {
+  if (o.files.size() != 2) return usage(err, "convert needs IN and OUT");
+  if (o.json || o.acceptDeviations || !o.saveTo.empty())
+    return usage(err, "convert takes only --set");
+  CalculationCase c;
+  std::string error;
+  std::vector<ShownText> shown;
+  if (!readFreshCase(o.files[0], c, error, shown)) {
+    err << "dorvel-cli: " << o.files[0] << ": " << error << '\n';
+    return kExitUsage;
+  }
+  applySets(c, o.sets, error);
+  RecordingInteraction rec;
+  std::string reason;
+  if (!writeCaseFile(o.files[1], c, rec, &reason)) {
+    err << "dorvel-cli: " << o.files[1] << ": Output error (" << reason << ")\n";
+    return kExitUsage;
+  }
+  return kExitOk;
+}
+
+int listFields(std::ostream& out) {
+  static const char* groups[] = {"code", "input", "property", "file", "derived", "result", "limit", "flag"};
+  for (const auto& f : caseFields()) {
+    out << f.name;
+    if (f.isArray()) out << "[1.." << f.size() << "]";
+    out << '\t' << groups[static_cast<int>(f.group)];
+    if (f.maxValue >= f.minValue) out << '\t' << f.minValue << ".." << f.maxValue;
+    out << '\n';
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+std::string helpText() {
+  return R"(Usage:
+  dorvel-cli calc [FILE...] [--json] [--accept-deviations] [--set NAME=VALUE]...
+                  [--save OUT]
+  dorvel-cli convert IN OUT [--set NAME=VALUE]...
+  dorvel-cli fields
+  dorvel-cli --help
+
+calc     Reads each case file (any version), computes the fluid properties as
+         the "Fluid Properties" page would, runs the calculation and prints
+         the values of the "Results" page.  Without FILE one new case is
+         computed, made of the defaults (task 3, water) and the --set values.
+           Water, steam, liquid ammonia, coke-oven and natural gas: computed
+           from the inputs; air: dry air ("Calculate air properties");
+           other gas: from its composition when it sums to 100 %, else the
+           hand-typed values (manualDensity, manualViscosity,
+           manualIsentropicExponent, manualK1); other liquid: the stored
+           density and viscosity.
+         --json               one JSON object per case and line: every case
+                              field by name, "ok", "nonConforming",
+                              "standard", "warning", "messages", "questions"
+         --accept-deviations  answer Yes to the questions of the calculation
+                              (results outside the standard); default No
+         --set NAME=VALUE     sets a case field after the file is read;
+                              slots of arrays as NAME[i], i from 1, e.g.
+                              --set naturalGasComposition[3]=1.5
+         --save OUT           writes the case after the calculation to OUT
+                              (one case only)
+convert  Reads a case file of any version and writes it as version L.
+fields   Lists every case field name (with its group and code range).
+
+Messages of the calculation go to stderr in text mode and into the JSON
+object in JSON mode.  Numbers in JSON have the digits that give back the
+same long double; values that are not finite are null.
+
+Exit status: 0 every case computed, 1 a case was refused by the checks,
+2 a usage error or a file that cannot be read or written.
+)";
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) return usage(err, "no command given");
+  const std::string& cmd = args[0];
+  if (cmd == "--help" || cmd == "-h" || cmd == "help") {
+    out << helpText();
+    return kExitOk;
+  }
+  for (const auto& a : args)
+    if (a == "--help" || a == "-h") {
+      out << helpText();
+      return kExitOk;
+    }
+  if (cmd == "fields") return args.size() == 1 ? listFields(out) : usage(err, "fields takes no arguments");
+  if (cmd != "calc" && cmd != "convert") return usage(err, "unknown command " + cmd);
+  Options o;
+  std::string problem;
+  if (!parseOptions(args, 1, o, problem)) return usage(err, problem);
+  return cmd == "calc" ? runCalc(o, out, err) : runConvert(o, err);
+}
+
+}  // namespace dorvel::cli

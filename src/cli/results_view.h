@@ -1,0 +1,33 @@
+// The values of the results page, with its captions and number formats.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "calc/case.h"
+
+namespace dorvel::cli {
+
+struct ResultRow {
+  std::string group;    // "Basic results", "Intermediate results", "Limits of use"
+  std::string caption;
+  std::string value;    // formatted as the page shows it
+  std::string unit;
+};
+
+// Fixed-point with `decimals` decimals after rounding to at most 8
+// significant digits; larger numbers in general format.
+std::string pageFixed(Real x, int decimals);
+
+// The rows of the results page after a successful calculation (the task's
+// result already stored back into its input field).
+std::vector<ResultRow> resultsPage(const CalculationCase& c);
+
+// The standard in force, as the highlighted label of the task panel shows it.
+std::string standardInForce(const CalculationCase& c);
+
+// The status-bar warning: the last applicable one when `rangePartlyOutside`
+// is set, else empty.
+std::string statusWarning(const CalculationCase& c);
+
+}  // namespace dorvel::cli

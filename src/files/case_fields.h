@@ -1,0 +1,62 @@
+// Every field of the calculation case by its name, for the command line
+// (--set NAME=VALUE) and the JSON output.
+//
+// Array fields are addressed slot by slot with a 1-based index in brackets,
+// the slot numbers of the component tables and of the case file:
+// "naturalGasComposition[3]" is slot 3 (propane), "balanceNumber[1]" the
+// first value of the pair.
+#pragma once
+
+#include <array>
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calc/case.h"
+
+namespace dorvel {
+
+enum class FieldGroup { Code, Input, Property, File, Derived, Result, Limit, Flag };
+
+struct CaseField {
+  using Member = std::variant<int CalculationCase::*, Real CalculationCase::*,
+                              std::string CalculationCase::*, bool CalculationCase::*,
+                              Composition CalculationCase::*,
+                              std::array<Real, 2> CalculationCase::*,
+                              std::time_t CalculationCase::*>;
+  std::string_view name;
+  FieldGroup group;
+  Member member;
+  // Integer fields: the values a case may hold (codes and byte switches).
+  int minValue = 0;
+  int maxValue = -1;  // below minValue: no range
+
+  // Number of slots: 30 or 2 for arrays, 1 otherwise.
+  int size() const;
+  bool isArray() const { return size() > 1; }
+};
+
+// All fields, in the order of the case record.
+const std::vector<CaseField>& caseFields();
+// The field of that name (no index), or nullptr.
+const CaseField* findCaseField(std::string_view name);
+
+// Sets one field from text.  `name` is a field name or "name[i]" for a slot
+// of an array field.  Integers must be whole numbers (codes within their
+// range), reals decimal numbers with a point, flags 0/1/true/false/yes/no,
+// texts anything.  On failure the case is unchanged, `error` says why and
+// the result is false.
+bool setCaseField(CalculationCase& c, std::string_view name, std::string_view value,
+                  std::string& error);
+
+// The value of a field or slot as text (reals to full precision); false for
+// an unknown name or a bad index.
+bool caseFieldText(const CalculationCase& c, std::string_view name, std::string& out);
+
+// Checks every code of the case against its range; `problem` names the first
+// code out of range ("fluidKind = 99").
+bool caseCodesValid(const CalculationCase& c, std::string& problem);
+
+}  // namespace dorvel

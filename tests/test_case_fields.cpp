@@ -1,0 +1,169 @@
+// The field registry behind --set and the JSON output.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "calc/case.h"
+#include "files/case_fields.h"
+
+using namespace dorvel;
+
+TEST(CaseFields, NamesAreUniqueAndFindable) {
+  std::set<std::string_view> seen;
+  for (const auto& f : caseFields()) {
+    EXPECT_TRUE(seen.insert(f.name).second) << f.name;
+    EXPECT_EQ(findCaseField(f.name), &f);
+  }
+  EXPECT_EQ(findCaseField("noSuchField"), nullptr);
+}
+
+// Every member of the case record (read from its header) is in the registry,
+// so a field added later cannot be missed by --set and the JSON output.
+TEST(CaseFields, EveryMemberOfTheRecordIsRegistered) {
+  std::ifstream in(std::string(DORVEL_SOURCE_DIR) + "/src/calc/case.h");
+  std::stringstream ss;
+  ss << in.rdbuf();
+  std::string text = ss.str();
+  size_t begin = text.find("struct CalculationCase {");
+  size_t end = text.find("void clearWarnings", begin);
+  ASSERT_NE(begin, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  std::string body = text.substr(begin + 24, end - begin - 24);
+  body = std::regex_replace(body, std::regex("//[^\n]*"), "");
+  body = std::regex_replace(body, std::regex("<[^>]*>"), "");
+  body = std::regex_replace(body, std::regex("\\{[^}]*\\}"), "");
+  body = std::regex_replace(body, std::regex("=[^,;]*"), "");
+  std::vector<std::string> members;
+  std::stringstream statements(body);
+  std::string statement;
+  const std::regex identifier("[A-Za-z_][A-Za-z0-9_]*");
+  while (std::getline(statements, statement, ';')) {
+    std::stringstream parts(statement);
+    std::string part;
+    bool first = true;
+    while (std::getline(parts, part, ',')) {
+      std::vector<std::string> ids;
+      for (std::sregex_iterator it(part.begin(), part.end(), identifier), e; it != e; ++it)
+        ids.push_back(it->str());
+      if (ids.empty()) continue;
+      if (first && ids.size() < 2) break;  // not a declaration
+      members.push_back(ids.back());
+      first = false;
+    }
+  }
+  EXPECT_GT(members.size(), 120u);
+  for (const auto& m : members) {
+    if (m == "lastPropertyInputs") continue;  // the property snapshot, not a case value
+    EXPECT_NE(findCaseField(m), nullptr) << "case field not registered: " << m;
+  }
+  EXPECT_EQ(caseFields().size() + 1, members.size());
+}
+
+TEST(CaseFields, EveryFieldCanBeSetAndReadBack) {
+  // Each field gets a value unlike its default, through text, and the text
+  // read back is the text written: no two names share one member.
+  CalculationCase c;
+  int n = 0;
+  for (const auto& f : caseFields()) {
+    for (int i = 1; i <= f.size(); ++i) {
+      std::string name = std::string(f.name) + (f.isArray() ? "[" + std::to_string(i) + "]" : "");
+      std::string value;
+      if (std::holds_alternative<int CalculationCase::*>(f.member))
+        value = std::to_string(f.maxValue >= f.minValue ? f.maxValue : 7);
+      else if (std::holds_alternative<bool CalculationCase::*>(f.member))
+        value = "1";
+      else if (std::holds_alternative<std::string CalculationCase::*>(f.member))
+        value = "text " + name;
+      else if (std::holds_alternative<std::time_t CalculationCase::*>(f.member))
+        value = "1700000000";
+      else
+        value = std::to_string(1000 + ++n) + ".125";
+      std::string error;
+      ASSERT_TRUE(setCaseField(c, name, value, error)) << name << ": " << error;
+      std::string back;
+      ASSERT_TRUE(caseFieldText(c, name, back)) << name;
+      EXPECT_EQ(back, value) << name;
+    }
+  }
+  // All values are still in place after every other field was set.
+  n = 0;
+  for (const auto& f : caseFields()) {
+    if (!std::holds_alternative<Real CalculationCase::*>(f.member) &&
+        !std::holds_alternative<Composition CalculationCase::*>(f.member) &&
+        !std::holds_alternative<std::array<Real, 2> CalculationCase::*>(f.member))
+      continue;
+    for (int i = 1; i <= f.size(); ++i) {
+      std::string name = std::string(f.name) + (f.isArray() ? "[" + std::to_string(i) + "]" : "");
+      std::string back;
+      caseFieldText(c, name, back);
+      EXPECT_EQ(back, std::to_string(1000 + ++n) + ".125") << name;
+    }
+  }
+  EXPECT_EQ(c.naturalGasComposition[2] > 0, true);
+}
+
+TEST(CaseFields, SlotsAreNumberedFromOne) {
+  CalculationCase c;
+  std::string error;
+  ASSERT_TRUE(setCaseField(c, "naturalGasComposition[3]", "4.5", error));
+  EXPECT_EQ(c.naturalGasComposition[2], 4.5L);
+  ASSERT_TRUE(setCaseField(c, "mixtureComposition[22]", "1", error));
+  EXPECT_EQ(c.mixtureComposition[21], 1);
+  ASSERT_TRUE(setCaseField(c, "balanceNumber[2]", "-7.25", error));
+  EXPECT_EQ(c.balanceNumber[1], -7.25L);
+}
+
+TEST(CaseFields, BadAssignmentsLeaveTheCaseUnchanged) {
+  const std::pair<const char*, const char*> bad[] = {
+      {"noSuchField", "1"},
+      {"fluidKind", "99"},           // code out of range
+      {"fluidKind", "0"},
+      {"task", "1.5"},               // not whole
+      {"temperature", "abc"},
+      {"temperature", "1,5"},        // the decimal separator is a point
+      {"temperature", "nan"},
+      {"temperature", "inf"},
+      {"temperature", ""},
+      {"naturalGasComposition", "1"},     // no slot
+      {"naturalGasComposition[0]", "1"},  // slots start at 1
+      {"naturalGasComposition[31]", "1"},
+      {"naturalGasComposition[x]", "1"},
+      {"naturalGasComposition[3", "1"},
+      {"temperature[1]", "1"},            // not an array
+      {"balanceNumber[3]", "1"},
+      {"rangeMode", "maybe"},
+      {"compositionInMolePercent", "2"},
+  };
+  for (const auto& [name, value] : bad) {
+    CalculationCase c;
+    CalculationCase before = c;
+    std::string error;
+    EXPECT_FALSE(setCaseField(c, name, value, error)) << name << "=" << value;
+    EXPECT_FALSE(error.empty()) << name;
+    EXPECT_EQ(c.temperature, before.temperature);
+    EXPECT_EQ(c.fluidKind, before.fluidKind);
+    EXPECT_EQ(c.naturalGasComposition, before.naturalGasComposition);
+  }
+}
+
+TEST(CaseFields, CodeRangesMatchTheLists) {
+  CalculationCase c;
+  std::string problem;
+  EXPECT_TRUE(caseCodesValid(c, problem));
+  for (const auto& [name, lo, hi] : std::initializer_list<std::tuple<const char*, int, int>>{
+           {"task", 1, 3}, {"deviceType", 1, 12}, {"pipeMaterial", 1, 7},
+           {"fittingOrifice", 1, 12}, {"fittingAsme", 1, 9}, {"fittingNozzle", 1, 10},
+           {"fittingVenturi", 1, 8}, {"pressureUnit", 1, 4}, {"flowUnit", 1, 5},
+           {"viscosityUnit", 1, 4}, {"densityKind", 1, 2}}) {
+    const CaseField* f = findCaseField(name);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->minValue, lo) << name;
+    EXPECT_EQ(f->maxValue, hi) << name;
+  }
+  c.deviceType = 13;
+  EXPECT_FALSE(caseCodesValid(c, problem));
+  EXPECT_EQ(problem, "deviceType = 13");
+}

@@ -1,0 +1,111 @@
+// The results page as the command line prints it: number formats, captions,
+// the standard in force and the status-bar warning.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "calc/case.h"
+#include "cli/json_output.h"
+#include "cli/results_view.h"
+
+using namespace dorvel;
+using namespace dorvel::cli;
+
+TEST(ResultsView, FixedFormatKeepsAtMostEightSignificantDigits) {
+  EXPECT_EQ(pageFixed(12.345678L, 2), "12.35");
+  EXPECT_EQ(pageFixed(0.5L, 3), "0.500");
+  EXPECT_EQ(pageFixed(0, 3), "0.000");
+  EXPECT_EQ(pageFixed(123456.789L, 3), "123456.790");  // 8 digits, then zeros
+  EXPECT_EQ(pageFixed(1234567.891L, 2), "1234567.90");
+  EXPECT_EQ(pageFixed(-2.5L, 1), "-2.5");
+  EXPECT_EQ(pageFixed(0.000123456789L, 4), "0.0001");
+  EXPECT_EQ(pageFixed(123456789.0L, 2), "1.2345679E8");  // more than 8 integer digits
+}
+
+TEST(ResultsView, StandardLabelByDeviceAndPipe) {
+  CalculationCase c;
+  c.deviceType = DevOrificeCorner;
+  c.pipeDiameter20 = 20;
+  EXPECT_EQ(standardInForce(c), "ASME MFC-14M-2003");
+  c.pipeDiameter20 = 40;
+  EXPECT_EQ(standardInForce(c), "ISO/TR 15377:2018");
+  c.pipeDiameter20 = 100;
+  EXPECT_EQ(standardInForce(c), "ISO 5167 : 2022");
+  c.deviceType = DevOrificeFlange;
+  c.pipeDiameter20 = 45;
+  EXPECT_EQ(standardInForce(c), "ASME MFC-14M-2003");
+  for (int t : {7, 8, 12}) {
+    c.deviceType = t;
+    c.pipeDiameter20 = 100;
+    EXPECT_EQ(standardInForce(c), "ISO/TR 15377:2018") << t;
+  }
+}
+
+TEST(ResultsView, LastApplicableWarningStays) {
+  CalculationCase c;
+  c.deviceType = DevIsa1932Nozzle;
+  EXPECT_EQ(statusWarning(c), "");
+  c.rangePartlyOutside = true;
+  c.warnDpRatio = true;
+  EXPECT_EQ(statusWarning(c), "Results out of range.  Differential pressure must be < 0.25*P1.");
+  c.warnPipeTooLarge = true;
+  EXPECT_EQ(statusWarning(c), "Data out of range.  Pipe diameter D must be < 500 mm !");
+  c.warnReynoldsLow = true;
+  c.reynoldsMin = 20000;
+  EXPECT_EQ(statusWarning(c), "Results out of range.  Pipe Reynolds number must be > 2E4 !");
+  c.warnDrainHoleBeta = true;
+  EXPECT_EQ(statusWarning(c),
+            "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.");
+  CalculationCase corner;
+  corner.rangePartlyOutside = true;
+  corner.warnPipeTooSmall = true;
+  corner.deviceType = DevOrificeCorner;
+  corner.pipeDiameter20 = 10;
+  EXPECT_EQ(statusWarning(corner), "Flow calibration is recommended.");
+  corner.pipeDiameter20 = 5;
+  EXPECT_EQ(statusWarning(corner), "Data out of range.  Pipe diameter D must be >12 mm !");
+}
+
+TEST(ResultsView, CaptionsFollowTaskFluidAndUnits) {
+  CalculationCase c;
+  c.task = TaskFlowrate;
+  c.flowUnit = 5;
+  c.refConditionsText = referenceConditionsText(0, 101.325L);
+  c.deviceType = DevVenturiMachined;
+  c.fluidKind = FluidNaturalGas;
+  c.calorificValue = 40.5L;
+  auto rows = resultsPage(c);
+  EXPECT_EQ(rows[0].caption, "Volume flowrate (0 \u00B0C, 101.325 kPa)");
+  EXPECT_EQ(rows[0].unit, "m3/h ref.cond.");
+  EXPECT_EQ(rows[1].caption, "Pressure loss");
+  EXPECT_EQ(rows[2].caption, "Measurement uncertainty");
+  EXPECT_EQ(rows[3].caption, "Calorific value");
+  EXPECT_EQ(rows[3].value, "40.500");
+  bool upper = false;
+  for (const auto& r : rows)
+    if (r.caption == "Flowrate for Reynolds number upper limit") upper = true;
+  EXPECT_TRUE(upper);
+
+  c.task = TaskDiameter;
+  c.rangePartlyOutside = true;
+  c.fluidKind = FluidOtherLiquid;
+  c.deviceType = DevOrificeDD2;
+  rows = resultsPage(c);
+  EXPECT_EQ(rows[0].caption, "Primary device diameter (20\u00B0C)");
+  EXPECT_EQ(rows[1].caption, "Pressure loss (for upper range)");
+  EXPECT_EQ(rows[2].value, "Not known");
+  EXPECT_EQ(rows[3].caption, "Reynolds number (max)");  // no fluid row for other liquid
+  bool dash = false;
+  for (const auto& r : rows)
+    if (r.caption == "Upper limit flowrate" && r.value == "-") dash = true;
+  EXPECT_TRUE(dash);
+}
+
+TEST(ResultsView, JsonNumbersAndStrings) {
+  EXPECT_EQ(jsonNumber(0.1L), "0.1");
+  EXPECT_EQ(jsonNumber(1.0L / 3), "0.33333333333333333334");
+  EXPECT_EQ(jsonNumber(NAN), "null");
+  EXPECT_EQ(jsonNumber(-INFINITY), "null");
+  EXPECT_EQ(jsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
+  EXPECT_EQ(jsonString("\u00B0C"), "\"\u00B0C\"");
+}
