@@ -287,12 +287,58 @@ int listFields(std::ostream& out) {
 
 }  // namespace
 
+int computeCaseFile(const std::string& file, const std::vector<std::string>& sets,
+                    bool acceptDeviations, CalculationCase& c, std::ostream& err) {
+  CliInteraction ui(&err, acceptDeviations);
+  std::string error;
+  std::vector<ShownText> shown;
+  if (!readFreshCase(file, c, error, shown)) {
+    err << "dorvel-cli: " << file << ": " << error << '\n';
+    return kExitUsage;
+  }
+  for (const std::string& s : sets) {
+    const size_t eq = s.find('=');
+    if (eq == std::string::npos || eq == 0 ||
+        !setCaseField(c, s.substr(0, eq), s.substr(eq + 1), error)) {
+      err << "dorvel-cli: " << (eq == std::string::npos ? "--set needs NAME=VALUE, got '" + s + "'" : error)
+          << '\n';
+      return kExitUsage;
+    }
+  }
+  std::string problem;
+  bool nonConforming = false;
+  if (!caseCodesValid(c, problem)) {
+    ui.showMessage(true, "Code out of range: " + problem, "");
+    return kExitRefused;
+  }
+  if (!preparePropertiesAsPage(c, ui) || !runCalculation(c, ui, nonConforming)) return kExitRefused;
+  storeTaskResult(c);
+  return kExitOk;
+}
+
+namespace {
+PageCommand pageCommand = nullptr;
+}  // namespace
+
+void setPageCommand(PageCommand command) { pageCommand = command; }
+
+int runPageCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (pageCommand != nullptr) return pageCommand(args, out, err);
+  err << "dorvel-cli: " << (args.empty() ? std::string("report") : args[0])
+      << " needs the page output, which this build does not have (Qt 6 was not found)\n";
+  return kExitUsage;
+}
+
 std::string helpText() {
   return R"(Usage:
   dorvel-cli calc [FILE...] [--json] [--accept-deviations] [--set NAME=VALUE]...
                   [--save OUT]
   dorvel-cli convert IN OUT [--set NAME=VALUE]...
   dorvel-cli fields
+  dorvel-cli report FILE [--page report|graphs] [--lang en|pl] --out OUT.pdf|OUT.png
+                  [--accept-deviations] [--set NAME=VALUE]...
+  dorvel-cli table FILE [--json] [--lang en|pl] [--accept-deviations]
+                  [--set NAME=VALUE]...
   dorvel-cli --help
 
 calc     Reads each case file (any version), computes the fluid properties as
@@ -317,6 +363,15 @@ calc     Reads each case file (any version), computes the fluid properties as
                               (one case only)
 convert  Reads a case file of any version and writes it as version L.
 fields   Lists every case field name (with its group and code range).
+report   Computes the case as calc does and draws a printed page: the
+         calculation report (--page report, the default) or the uncertainty
+         page with its graphs and range table (--page graphs), in English
+         (--lang en, the default) or Polish.  OUT.pdf is printed on A4
+         through the PDF printer; OUT.png is a page bitmap 1280 pixels wide.
+table    Computes the case as calc does and prints the measurement-range
+         table: readings 100 % ... 10 %, linear and exact flowrate, their
+         difference, DELTA p, pressure loss, relative and absolute
+         uncertainty; --json gives the values in full precision.
 
 Messages of the calculation go to stderr in text mode and into the JSON
 object in JSON mode.  Numbers in JSON have the digits that give back the
@@ -340,6 +395,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       return kExitOk;
     }
   if (cmd == "fields") return args.size() == 1 ? listFields(out) : usage(err, "fields takes no arguments");
+  if (cmd == "report" || cmd == "table") return runPageCommand(args, out, err);
   if (cmd != "calc" && cmd != "convert") return usage(err, "unknown command " + cmd);
   Options o;
   std::string problem;

@@ -1,0 +1,110 @@
+// dorvel-cli report and table, run as a separate process: the printed pages
+// of a case file as PDF and PNG, and the range table as text and JSON, the
+// same as the library gives for the case computed in this process.
+#include <QImage>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "output/range_table.h"
+#include "support/run_program.h"
+#include "support/temp_dir.h"
+#include "support/testing.h"
+
+namespace dorvel::output {
+namespace {
+
+using dorvel::testing::readBytes;
+using dorvel::testing::runCli;
+using dorvel::testing::TempDir;
+
+const std::string kWater = std::string(DORVEL_SOURCE_DIR) + "/examples/water-orifice-flange.dvl";
+const std::string kGas = std::string(DORVEL_SOURCE_DIR) + "/examples/naturalgas-orifice-corner.dvl";
+
+CalculationCase computed(const std::string& file) {
+  CalculationCase c;
+  std::ostringstream err;
+  EXPECT_EQ(cli::computeCaseFile(file, {}, false, c, err), cli::kExitOk) << err.str();
+  return c;
+}
+
+TEST(CliTable, TextAndJsonAreTheLibrarysTable) {
+  for (const std::string& file : {kWater, kGas}) {
+    CalculationCase c = computed(file);
+    const RangeTable table = computeRangeTable(c, true);
+    ASSERT_FALSE(table.failed) << file;
+    auto text = runCli({"table", file});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, rangeTableText(table));
+    auto json = runCli({"table", file, "--json"});
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_EQ(json.out, rangeTableJson(table) + "\n");
+  }
+  // Polish headings on request.
+  auto pl = runCli({"table", kWater, "--lang", "pl"});
+  EXPECT_EQ(pl.status, 0);
+  EXPECT_NE(pl.out.find("Punkt na skali"), std::string::npos);
+  // An assignment changes the case before the calculation.
+  auto set = runCli({"table", kWater, "--json", "--set", "dpInput=10"});
+  EXPECT_EQ(set.status, 0) << set.err;
+  EXPECT_NE(set.out, runCli({"table", kWater, "--json"}).out);
+}
+
+TEST(CliReport, PdfAndPngPages) {
+  TempDir dir;
+  const std::string pdf = dir.file("water.pdf");
+  auto r = runCli({"report", kWater, "--out", pdf});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string bytes = readBytes(pdf);
+  EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+  if (std::system("command -v pdftotext >/dev/null 2>&1") == 0) {
+    ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + pdf + ".txt'").c_str()), 0);
+    const std::string text = readBytes(pdf + ".txt");
+    EXPECT_NE(text.find("CALCULATION"), std::string::npos) << text;
+    EXPECT_NE(text.find("Water"), std::string::npos);
+  }
+  for (const char* page : {"report", "graphs"})
+    for (const char* lang : {"en", "pl"}) {
+      const std::string png = dir.file(std::string(page) + "_" + lang + ".png");
+      auto p = runCli({"report", kGas, "--page", page, "--lang", lang, "--out", png});
+      ASSERT_EQ(p.status, 0) << p.err;
+      EXPECT_TRUE(p.out.empty());
+      QImage image(QString::fromStdString(png));
+      EXPECT_EQ(image.width(), 1280) << png;
+      EXPECT_EQ(image.height(), 1810) << png;
+    }
+  const std::string graphs = dir.file("graphs.pdf");
+  EXPECT_EQ(runCli({"report", kGas, "--page=graphs", "--out=" + graphs}).status, 0);
+  EXPECT_EQ(readBytes(graphs).substr(0, 5), "%PDF-");
+}
+
+TEST(CliReport, UsageErrorsAndRefusedCases) {
+  TempDir dir;
+  const std::string out = dir.file("x.pdf");
+  EXPECT_EQ(runCli({"report", kWater}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", "--out", out}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", kWater, kGas, "--out", out}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", kWater, "--out", dir.file("x.txt")}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", kWater, "--page", "table", "--out", out}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", kWater, "--lang", "de", "--out", out}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", kWater, "--json", "--out", out}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"table", kWater, "--out", out}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"table", dir.file("missing.dvl")}).status, cli::kExitUsage);
+  EXPECT_EQ(runCli({"report", kWater, "--out", "/nonexistent-dir/x.pdf"}).status, cli::kExitUsage);
+  // A case the calculation refuses draws nothing.
+  auto refused = runCli({"report", kWater, "--set", "pipeDiameter20=0", "--out", out});
+  EXPECT_EQ(refused.status, cli::kExitRefused);
+  EXPECT_NE(refused.err.find("nothing drawn"), std::string::npos) << refused.err;
+  EXPECT_TRUE(readBytes(out).empty());
+  EXPECT_EQ(runCli({"table", kWater, "--set", "pipeDiameter20=0"}).status, cli::kExitRefused);
+  // The help names both commands.
+  const std::string help = runCli({"--help"}).out;
+  EXPECT_NE(help.find("dorvel-cli report FILE"), std::string::npos);
+  EXPECT_NE(help.find("dorvel-cli table FILE"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace dorvel::output
