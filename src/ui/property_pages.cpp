@@ -423,6 +423,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
   QPushButton* bus[4];
   for (int i = 0; i < 4; ++i) {
     mg->addWidget(caption(nullptr, mcaps[i]), i, 0);
+    eds[i]->setMinimumWidth(110);
     mg->addWidget(eds[i], i, 1);
     if (i == 0) mg->addWidget(caption(nullptr, "kg/m3"), i, 2);
     if (i == 1) mg->addWidget(cbjLep5_, i, 2);
@@ -485,10 +486,8 @@ QWidget* TDanegl::buildOtherGasPanel() {
     case_.densityKind = item + 1;
     showOtherGasDensity(la5ges_->text().isEmpty());
   });
-  auto* columns = new QHBoxLayout;
-  columns->addWidget(manual);
-  columns->addWidget(res);
-  right->addLayout(columns);
+  right->addWidget(manual);
+  right->addWidget(res);
   right->addStretch(1);
   top->addLayout(right, 1);
   resultLabels_.insert(resultLabels_.end(), {la5ges_, la5lep_, la5kapa_, la5K1_});
