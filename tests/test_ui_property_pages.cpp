@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "calc/format.h"
 #include "props/properties.h"
@@ -150,6 +151,43 @@ TEST_F(UiWindowTest, HumidityDialogKeepsTheCaseUnmodified) {
   ASSERT_TRUE(dialog.calculate());
   EXPECT_NEAR(static_cast<double>(c().relativeHumidity), 60.0, 1e-9);
   EXPECT_TRUE(c().caseModified);
+}
+
+TEST_F(UiWindowTest, MoleOrVolumePercentIsOneChoiceForAllGases) {
+  choose("CBPlyn", 4);  // coke-oven gas
+  window->setCurrentPage(ui::TDanegl::PageProperties);
+  find<QRadioButton>("RadioGroup7_1")->click();
+  EXPECT_EQ(c().compositionInMolePercent, 0);
+  EXPECT_TRUE(find<QRadioButton>("RadioGroup5_1")->isChecked());
+  find<QRadioButton>("RadioGroup7_0")->click();
+  EXPECT_EQ(c().compositionInMolePercent, 1);
+  type("Ed7H2", "55");
+  type("Ed7CnHm", "2.5");
+  EXPECT_EQ(c().mixtureComposition[3], 55.0L);
+  EXPECT_EQ(text("La7Suma"), "57.5");
+}
+
+TEST_F(UiWindowTest, LiquidsTableListsTheReferenceLiquids) {
+  ui::TWLcie table;
+  auto* grid = table.findChild<QTableWidget*>("TabelaCieczy");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->rowCount(), 11);
+  EXPECT_EQ(grid->item(4, 0)->text(), "Glycerine");
+  EXPECT_EQ(grid->item(4, 3)->text(), "1.41");
+  EXPECT_EQ(grid->item(10, 0)->text(), "Carbon tetrachloride");
+}
+
+TEST_F(UiWindowTest, HelpTopicsOfControls) {
+  std::vector<int> topics;
+  window->onHelpTopic = [&](int t) { topics.push_back(t); };
+  EXPECT_EQ(window->helpTopicOf(find<QWidget>("EdD20")), 90);
+  EXPECT_EQ(window->helpTopicOf(find<QWidget>("EdDlu2")), 120);
+  EXPECT_EQ(window->helpTopicOf(find<QWidget>("CBTyp")), 60);
+  EXPECT_EQ(window->helpTopicOf(find<QWidget>("RadioButton2")), 20);
+  EXPECT_EQ(window->helpTopicOf(find<QWidget>("Ed5N2")), 200);
+  find<QPushButton>("BBPomoc")->click();
+  find<QPushButton>("BuKomentNiepe")->click();
+  EXPECT_EQ(topics, (std::vector<int>{410, 420}));
 }
 
 // Pictures of the pages for a look by eye (build/ui_shots).
