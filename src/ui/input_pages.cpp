@@ -466,14 +466,10 @@ void TDanegl::selectTask(int task) {
   }
   auto* grid = qobject_cast<QGridLayout*>(laArrow_->parentWidget()->layout());
   grid->addWidget(laArrow_, task - 1, 0);
-  if (!filling_) {
-    if (pageControl_->currentIndex() != PageBasic)
-      pageControl_->setCurrentIndex(PageBasic);
-    else
-      layoutTaskRows();
-  } else {
-    layoutTaskRows();
-  }
+  // The rows are laid out also when leaving the current page is refused.
+  if (!filling_ && pageControl_->currentIndex() != PageBasic)
+    pageControl_->setCurrentIndex(PageBasic);
+  layoutTaskRows();
 }
 
 void TDanegl::fillFlowUnits() {
@@ -704,6 +700,15 @@ void TDanegl::applyEnglishTexts() {
   pageControl_->setTabText(PageResults, "Results");
   // The description has no English hint: none is shown.
   edTytu_->setToolTip(QString());
+  const std::string ref = case_.refConditionsText.empty()
+                              ? referenceConditionsText(case_.refTemperature, case_.refPressure)
+                              : case_.refConditionsText;
+  if (auto* la91 = findChild<QLabel*>(QStringLiteral("La91")))
+    la91->setToolTip(QStringLiteral("Desity at reference conditions") + QString::fromStdString(ref));
+  for (const char* name : {"Llep", "Lkapa"})
+    if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
+      l->setToolTip(QString::fromLatin1(name) == QLatin1String("Llep") ? "Dynamic viscosity"
+                                                                        : "Isentropic exponent");
 }
 
 }  // namespace dorvel::ui
