@@ -1,0 +1,145 @@
+#include "ui/dialogs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "calc/format.h"
+#include "calc/shared.h"
+#include "props/air.h"
+#include "props/liquids.h"
+#include "ui/page_edit.h"
+
+namespace dorvel::ui {
+
+namespace {
+QString oneDecimal(Real x) {
+  return QString::fromStdString(formatFixed(x, 0, 1)).trimmed();
+}
+}  // namespace
+
+TFWilgo::TFWilgo(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TFWilgo"));
+  setWindowTitle(QString::fromLatin1(kHumidityCorrectionCaption));
+  setModal(true);
+  auto* v = new QVBoxLayout(this);
+  v->addWidget(new QLabel(QStringLiteral("Enter relative humidity and its measurement conditions:")));
+  auto* g = new QGridLayout;
+  edTem_ = new PageEdit("EdTem", true);
+  edCi_ = new PageEdit("EdCi", true);
+  edWil_ = new PageEdit("EdWil", true);
+  unitLabel_ = new QLabel;
+  unitLabel_->setObjectName(QStringLiteral("LaJednCi"));
+  g->addWidget(new QLabel(QStringLiteral("Temperature")), 0, 0);
+  g->addWidget(edTem_, 0, 1);
+  g->addWidget(new QLabel(QString::fromUtf8("°C")), 0, 2);
+  g->addWidget(new QLabel(QStringLiteral("Absolute pressure")), 1, 0);
+  g->addWidget(edCi_, 1, 1);
+  g->addWidget(unitLabel_, 1, 2);
+  g->addWidget(new QLabel(QStringLiteral("Relative humidity")), 2, 0);
+  g->addWidget(edWil_, 2, 1);
+  g->addWidget(new QLabel(QStringLiteral("%")), 2, 2);
+  v->addLayout(g);
+  auto* calc = new QPushButton(QStringLiteral("Calculate humidity corrected to the flowing conditions"));
+  calc->setObjectName(QStringLiteral("Button1"));
+  v->addWidget(calc);
+  line1_ = new QLabel;
+  line1_->setObjectName(QStringLiteral("LaWynik1"));
+  line2_ = new QLabel;
+  line2_->setObjectName(QStringLiteral("LaWynik2"));
+  v->addWidget(line1_);
+  v->addWidget(line2_);
+  auto* ok = new QPushButton(QStringLiteral("OK"));
+  ok->setObjectName(QStringLiteral("Button2"));
+  auto* h = new QHBoxLayout;
+  h->addStretch(1);
+  h->addWidget(ok);
+  v->addLayout(h);
+  connect(calc, &QPushButton::clicked, this, [this] { calculate(); });
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  // The three inputs never mark the case modified.
+  auto bind = [this](PageEdit* e, Real CalculationCase::*field) {
+    connect(e, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+      if (!case_ || filling_) return;
+      const bool modified = case_->caseModified;
+      readNumber(*case_, case_->*field, text.toStdString(), *ui_);
+      case_->caseModified = modified;
+    });
+  };
+  bind(edTem_, &CalculationCase::humidityMeasTemperature);
+  bind(edCi_, &CalculationCase::humidityMeasPressure);
+  bind(edWil_, &CalculationCase::humidityMeasured);
+}
+
+void TFWilgo::prepare(CalculationCase& c, Interaction& ui) {
+  case_ = &c;
+  ui_ = &ui;
+  filling_ = true;
+  unitLabel_->setText(QString::fromStdString(humidityPressureUnitLabel(c.pressureUnit)));
+  edTem_->setText(oneDecimal(c.humidityMeasTemperature));
+  edCi_->setText(oneDecimal(c.humidityMeasPressure));
+  edWil_->setText(oneDecimal(c.humidityMeasured));
+  line1_->setText(QString::fromStdString(humidityResultPrefix(c)));
+  line2_->setText(QString::fromLatin1(kSteamMoleFractionPrefix));
+  filling_ = false;
+}
+
+bool TFWilgo::calculate() {
+  if (!case_) return false;
+  const HumidityCorrection r = correctHumidity(*case_);
+  if (r.status == HumidityCorrectionStatus::PressureTooLow) {
+    const QString text = QString::fromLatin1(kHumidityPressureTooLow);
+    if (onMessage)
+      onMessage(text);
+    else
+      QMessageBox::information(this, QString::fromLatin1(kHumidityCorrectionCaption), text);
+    return false;
+  }
+  if (r.status != HumidityCorrectionStatus::Ok) return false;
+  line1_->setText(QString::fromStdString(r.humidityLine));
+  line2_->setText(QString::fromStdString(r.moleFractionLine));
+  return true;
+}
+
+TWLcie::TWLcie(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("TWLcie"));
+  setWindowTitle(QStringLiteral("Liquid properties at 20 °C and 101.325 kPa"));
+  setModal(true);
+  auto* v = new QVBoxLayout(this);
+  auto* table = new QTableWidget(static_cast<int>(kLiquidsTable.size()), 5);
+  table->setObjectName(QStringLiteral("TabelaCieczy"));
+  table->setHorizontalHeaderLabels({QStringLiteral("Liquid"), QStringLiteral("Formula"),
+                                    QStringLiteral("Density [kg/m3]"),
+                                    QStringLiteral("Dynamic viscosity [Pa*s]"),
+                                    QString::fromUtf8("Bt [1/°C]")});
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  int row = 0;
+  for (const LiquidReference& l : kLiquidsTable) {
+    const std::string_view cells[5] = {l.englishName, l.formula, l.densityText, l.viscosityText,
+                                       l.expansionText};
+    for (int col = 0; col < 5; ++col)
+      table->setItem(row, col, new QTableWidgetItem(QString::fromUtf8(
+                                   cells[col].data(), static_cast<qsizetype>(cells[col].size()))));
+    ++row;
+  }
+  table->resizeColumnsToContents();
+  v->addWidget(table);
+  v->addWidget(new QLabel(QString::fromUtf8(
+      "Density at the working temperature t:   ρt = ρ20 / (1 + Bt · (t − 20))")));
+  auto* ok = new QPushButton(QStringLiteral("OK"));
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* h = new QHBoxLayout;
+  h->addStretch(1);
+  h->addWidget(ok);
+  v->addLayout(h);
+  resize(720, 420);
+}
+
+}  // namespace dorvel::ui
