@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QTabWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -13,6 +15,8 @@
 #include "calc/case.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
+#include "ui/help_viewer.h"
+#include "ui/main_window.h"
 #include "ui/results_page.h"
 
 using namespace dorvel;
@@ -99,8 +103,8 @@ TEST(UiResults, WaterExampleComputedOnEnteringWithThePageFormats) {
   EXPECT_EQ(text(p.page, "Labe16"), "Required downstream straight length");
 
   EXPECT_EQ(p.iso.text(), "ISO 5167 : 2022");
-  EXPECT_TRUE(p.iso.styleSheet().contains("yellow"));
-  EXPECT_FALSE(p.asme.styleSheet().contains("yellow"));
+  EXPECT_EQ(p.iso.palette().color(QPalette::Window), QColor(Qt::yellow));
+  EXPECT_EQ(p.asme.palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_EQ(p.bar.currentMessage(), "Ready");
   EXPECT_EQ(statusBarColour(&p.bar), statusColour(StatusKind::Normal));
   EXPECT_TRUE(p.page.button("BBTabela")->isEnabled());
@@ -167,4 +171,44 @@ TEST(UiResults, RefusedCalculationReturnsToBasicInput) {
   EXPECT_EQ(p.page.enter(), EnterOutcome::BackToBasicInput);
   EXPECT_FALSE(p.rec.log().empty());
   EXPECT_FALSE(p.page.resultsPanel()->isVisibleTo(&p.page));
+}
+
+// The page inside the main window: the hook of the "Results" tab.
+TEST(UiResults, MainWindowResultsTabRunsTheCalculationOrSendsBack) {
+  app();
+  RecordingInteraction rec(true);
+  TDanegl window;
+  window.setInteraction(&rec);
+  window.startUp(QString(DORVEL_SOURCE_DIR) + "/examples/water-orifice-flange.dvl", false);
+  window.setCurrentPage(TDanegl::PageResults);
+  EXPECT_EQ(window.pageControl()->currentIndex(), TDanegl::PageResults);
+  auto* panel = window.findChild<QWidget*>("PanelWyniki");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_TRUE(panel->isVisibleTo(window.resultsPage()));
+  EXPECT_EQ(window.findChild<QLabel*>("Labe201")->text(), "48.23 ");
+  EXPECT_EQ(window.standardLabel(0)->palette().color(QPalette::Window), QColor(Qt::yellow));
+
+  window.setCurrentPage(TDanegl::PageBasic);
+  window.openDataFile(QString(DORVEL_SOURCE_DIR) + "/examples/naturalgas-orifice-corner.dvl");
+  window.setCurrentPage(TDanegl::PageResults);
+  EXPECT_EQ(window.pageControl()->currentIndex(), TDanegl::PageProperties);
+  EXPECT_EQ(window.statusText().toStdString(), kPropertiesRequest);
+}
+
+TEST(UiResults, F1OnThePressureEditAsksForTopic80) {
+  app();
+  RecordingInteraction rec(true);
+  TDanegl window;
+  window.setInteraction(&rec);
+  window.show();
+  QApplication::setActiveWindow(&window);
+  for (auto [name, topic] : {std::pair{"Edp", 80}, std::pair{"EdTytu", 30}}) {
+    auto* edit = window.findChild<QWidget*>(name);
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(edit, &f1);
+    ASSERT_NE(HelpSystem::instance().window(), nullptr);
+    EXPECT_EQ(HelpSystem::instance().window()->currentTopic(), topic) << name;
+  }
 }

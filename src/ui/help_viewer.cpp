@@ -15,6 +15,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWhatsThis>
+#include <QComboBox>
+
+#include "ui/page_edit.h"
 
 namespace dorvel::ui {
 
@@ -36,6 +39,7 @@ QPointer<HelpWindow>& helpWindowPointer() {
 
 const std::vector<HelpTopic>& helpTopics() {
   static const std::vector<HelpTopic> topics = {
+      {1, "index.html", ""},  // the main window's Contents command
       {5, "index.html", ""},
       {20, "task.html", ""},
       {30, "basic_input.html", "description"},
@@ -128,13 +132,19 @@ void setHelpTopic(QWidget* widget, int number) {
 
 int helpTopicOf(const QWidget* widget) {
   if (widget == nullptr) return 0;
+  if (auto* edit = qobject_cast<const PageEdit*>(widget); edit != nullptr && edit->helpTopic > 0)
+    return edit->helpTopic;
   const QVariant v = widget->property(kTopicProperty);
   return v.isValid() ? v.toInt() : 0;
 }
 
 int helpTopicFor(const QWidget* widget) {
-  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget())
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
     if (int n = helpTopicOf(w); n > 0) return n;
+    // The lists of the input page share one topic, the task panel another.
+    if (qobject_cast<const QComboBox*>(w) != nullptr) return 60;
+    if (w->objectName() == QLatin1String("Panel1")) return kHelpTask;
+  }
   return 0;
 }
 

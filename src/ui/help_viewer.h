@@ -55,10 +55,12 @@ void setHelpFolder(const QString& folder);
 QString popupText(int number);
 
 // Attaches a topic number to a control (F1 and pop-ups) and reads it back
-// (0: none; the parents are not searched).
+// (an input page's edit carries its own; 0: none, the parents are not
+// searched).
 void setHelpTopic(QWidget* widget, int number);
 int helpTopicOf(const QWidget* widget);
-// The topic of the widget or of its nearest parent that has one; 0 if none.
+// The topic of the widget or of its nearest parent that has one (a list
+// without its own topic: 60, the task panel: 20); 0 if none.
 int helpTopicFor(const QWidget* widget);
 
 // The help window: the topic pages in a text browser with Contents, Back and

@@ -67,7 +67,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
-    : QWidget(parent), case_(c), ui_(ui) {
+    : QWidget(parent), case_(c), ui_(&ui) {
   setObjectName("ResultsPage");
   panel_ = new QWidget(this);
   panel_->setObjectName("PanelWyniki");
@@ -224,13 +224,13 @@ EnterOutcome ResultsPage::enter() {
     const bool computedHere = kind == FluidWater || kind == FluidSteam ||
                               kind == FluidLiquidAmmonia || kind == FluidSteam13;
     if (!computedHere) {
-      setStatusBarState(statusBar_, StatusKind::PropertiesRequest, kPropertiesRequest);
+      setStatus(StatusKind::PropertiesRequest, kPropertiesRequest);
       return EnterOutcome::BackToProperties;
     }
-    if (!computeFluidProperties(case_, kind, ui_)) return EnterOutcome::BackToBasicInput;
+    if (!computeFluidProperties(case_, kind, *ui_)) return EnterOutcome::BackToBasicInput;
   }
   bool nonConforming = false;
-  if (!runCalculation(case_, ui_, nonConforming)) return EnterOutcome::BackToBasicInput;
+  if (!runCalculation(case_, *ui_, nonConforming)) return EnterOutcome::BackToBasicInput;
   storeTaskResult(case_);
   showResults();
   return EnterOutcome::ResultsShown;
@@ -260,10 +260,17 @@ void ResultsPage::showResults() {
 
   markStandard(cli::standardInForce(case_));
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(true);
-  setStatusBarState(statusBar_, StatusKind::Normal, idleText_);
+  setStatus(StatusKind::Normal, {});
   const std::string warning = cli::statusWarning(case_);
-  if (case_.rangePartlyOutside && !warning.empty())
-    setStatusBarState(statusBar_, StatusKind::Warning, qs(warning));
+  if (case_.rangePartlyOutside && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
+}
+
+void ResultsPage::setStatus(StatusKind kind, const QString& text) {
+  if (onStatus) {
+    onStatus(kind, text);
+    return;
+  }
+  setStatusBarState(statusBar_, kind, kind == StatusKind::Normal ? idleText_ : text);
 }
 
 void ResultsPage::markStandard(const std::string& standard) {
@@ -273,12 +280,11 @@ void ResultsPage::markStandard(const std::string& standard) {
   for (int i = 0; i < 3; ++i) {
     QLabel* l = standardLabels_[i];
     if (l == nullptr) continue;
-    if (i == which) {
-      l->setText(qs(standard));
-      l->setStyleSheet("background-color: yellow;");
-    } else {
-      l->setStyleSheet("background-color: white;");
-    }
+    if (i == which) l->setText(qs(standard));
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::Window, i == which ? QColor(Qt::yellow) : QColor(Qt::white));
+    l->setPalette(palette);
+    l->setAutoFillBackground(true);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 #include "calc/case.h"
 #include "calc/interaction.h"
@@ -46,9 +47,15 @@ class ResultsPage : public QWidget {
  public:
   ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent = nullptr);
 
-  // The main window's status bar and idle text, and its three standard
-  // labels (LaISO, LaISO_TR, LaASME); any may be null.
+  // Messages and questions of the calculation go to `ui` (not owned).
+  void setInteraction(Interaction& ui) { ui_ = &ui; }
+
+  // The status bar: either a window's own setter (onStatus, which gets the
+  // idle state with an empty text) or a plain QStatusBar with its idle text.
+  std::function<void(StatusKind kind, const QString& text)> onStatus;
   void setStatusBar(QStatusBar* bar, const QString& idleText);
+  // The three standard labels of the task panel (LaISO, LaISO_TR, LaASME);
+  // any may be null.
   void setStandardLabels(QLabel* iso, QLabel* isoTr, QLabel* asme);
 
   // Entering the page: checks that the fluid properties are current
@@ -86,9 +93,10 @@ class ResultsPage : public QWidget {
   void setRow(const Row& row, const QString& caption, const QString& value, const QString& unit);
   void popUpPrintMenu(QPushButton* at, bool english);
   void markStandard(const std::string& standard);
+  void setStatus(StatusKind kind, const QString& text);
 
   CalculationCase& case_;
-  Interaction& ui_;
+  Interaction* ui_;
   bool reportEnglish_ = false;
   QStatusBar* statusBar_ = nullptr;
   QString idleText_;
