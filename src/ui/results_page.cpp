@@ -69,7 +69,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
     : QWidget(parent), case_(c), ui_(&ui) {
   setObjectName("ResultsPage");
-  panel_ = new QWidget(this);
+  panel_ = new QWidget;
   panel_->setObjectName("PanelWyniki");
 
   auto* groups = new QVBoxLayout(panel_);
@@ -153,9 +153,17 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   buttons->addWidget(graphs_);
   buttons->addStretch();
   buttons->addWidget(exit_);
+  // The groups keep the width of a form: captions stay near their values
+  // on a wide window.
+  auto* content = new QWidget(this);
+  content->setMinimumWidth(620);
+  content->setMaximumWidth(760);
+  auto* column = new QVBoxLayout(content);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(panel_);
+  column->addLayout(buttons);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(panel_);
-  layout->addLayout(buttons);
+  layout->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
   layout->addStretch();
 
   panel_->hide();
