@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include <cstdlib>
+#include <string>
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
@@ -28,6 +31,9 @@ using namespace dorvel::ui;
 namespace {
 
 QApplication& app() {
+  // The last-file record goes to a private folder, never the user's.
+  static const std::string config = std::string(DORVEL_BINARY_DIR) + "/ui_test_config";
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
   static int argc = 1;
   static char name[] = "test_ui_windows";
   static char* argv[] = {name, nullptr};

@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 #include "calc/format.h"
-#include "calc/limits.h"
 #include "calc/shared.h"
 #include "ui/main_window.h"
 #include "ui/page_edit.h"
@@ -574,7 +573,14 @@ void TDanegl::showFittingList() {
       break;
     case DevOrificeCorner: case DevOrificeDD2: case DevOrificeFlange: case DevEccentricOrifice:
     case DevConicalEntrance:
-      shown = isSmallBoreOrifice(case_.deviceType, case_.pipeDiameter20) ? 1 : 0;
+    {
+      // Small-bore pipes (ASME MFC-14M): corner tappings 6 <= D < 25 mm,
+      // flange tappings 25 <= D < 50 mm.
+      const Real d = case_.pipeDiameter20;
+      const bool smallBore = (case_.deviceType == DevOrificeCorner && d >= 6 && d < 25) ||
+                             (case_.deviceType == DevOrificeFlange && d >= 25 && d < 50);
+      shown = smallBore ? 1 : 0;
+    }
       break;
     default:
       return;  // unset device type: no change
