@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -213,4 +215,38 @@ TEST(UiWindows, AboutWindowHasOkAndNoMoreButton) {
   EXPECT_FALSE(more->isVisible());
   about.okButton()->click();
   EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST(UiHelp, MissingHelpFolderShowsNothing) {
+  app();
+  setHelpFolder("/nonexistent/dorvel-help");
+  EXPECT_TRUE(popupText(80).isEmpty());
+  HelpSystem& help = HelpSystem::instance();
+  const int before = help.lastPopupNumber();
+  EXPECT_FALSE(help.handleHelp(HelpCommand::ShowContext, 80));
+  help.handleHelp(HelpCommand::ShowPopup, 30);
+  EXPECT_EQ(help.lastPopupNumber(), before);
+  if (help.window() != nullptr) {
+    EXPECT_FALSE(help.window()->isVisible());
+  }
+  setHelpFolder({});
+  EXPECT_FALSE(helpFolder().isEmpty());
+}
+
+TEST(UiWindows, PrintMenuPutsEitherPageOnTheClipboard) {
+  app();
+  CalculationCase c = computedExample();
+  RecordingInteraction rec;
+  ResultsPage page(c, rec);
+  ASSERT_EQ(page.enter(), EnterOutcome::ResultsShown);
+  const QStringList items = {"WydrukProtoko", "WydrukWykres", "Podgldwydruku1",
+                             "Wydrukdoschowka1", "Wydrukdoschowka2"};
+  for (const QString& name : items) EXPECT_NE(page.printMenu()->findChild<QAction*>(name), nullptr);
+  page.printMenu()->findChild<QAction*>("Wydrukdoschowka2")->trigger();
+  const QImage image = QApplication::clipboard()->image();
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.height(), dorvel::output::bitmapPageHeight(image.width()));
+  // The uncertainty page with its graphs and table: far more ink than an
+  // empty page.
+  EXPECT_GT(pixelsNot(image, qRgb(255, 255, 255)), 20000);
 }
