@@ -1,6 +1,7 @@
 #include "ui/help_viewer.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWhatsThis>
-#include <QComboBox>
 
 #include "ui/page_edit.h"
 
