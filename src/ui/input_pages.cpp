@@ -87,6 +87,9 @@ QComboBox* list(const char* name, const QStringList& items) {
   b->setObjectName(QString::fromLatin1(name));
   b->addItems(items);
   b->setEditable(false);
+  // Long items (the fittings) must not widen the window.
+  b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  b->setMinimumContentsLength(12);
   return b;
 }
 
@@ -97,6 +100,7 @@ QComboBox* list(const char* name, const QStringList& items) {
 PageEdit* TDanegl::numberEdit(const char* name, Real CalculationCase::*field, int helpTopic,
                               std::function<void()> after) {
   auto* e = new PageEdit(name, true);
+  e->setMaximumWidth(170);
   e->helpTopic = helpTopic;
   e->onEnter = [this] { enterPressed(); };
   if (field) {
@@ -315,8 +319,8 @@ QWidget* TDanegl::buildBasicPage() {
   buttons->addWidget(exit);
   grid->setRowStretch(row++, 1);
   grid->addLayout(buttons, row, 0, 1, 4);
-  grid->setColumnStretch(1, 2);
   grid->setColumnStretch(3, 1);
+  grid->setColumnMinimumWidth(1, 170);
   return page;
 }
 

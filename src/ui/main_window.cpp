@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -88,6 +89,10 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   liquidsTable_ = new TWLcie(this);
 
   connect(pageControl_, &QTabWidget::currentChanged, this, &TDanegl::PageControl1Change);
+  // 1. Help on the focused control.
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this,
+          [this] { showHelpTopic(helpTopicOf(QApplication::focusWidget())); });
 
   // 4. English texts; 5. Save disabled, no file, default case.
   applyEnglishTexts();
@@ -122,6 +127,7 @@ void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
   case_.refPressure = 101.325L;
   case_.refConditionsText = referenceConditionsText(case_.refTemperature, case_.refPressure);
   refreshNumberEdits();
+  fillFlowUnits();
   case_.caseModified = false;
   // 10. Size to the screen, at its top-left corner; the scroll area takes
   // over when the screen is smaller.
@@ -249,6 +255,24 @@ void TDanegl::setCurrentPage(Page page) { pageControl_->setCurrentIndex(page); }
 
 void TDanegl::showHelpTopic(int topic) {
   if (onHelpTopic) onHelpTopic(topic);
+}
+
+int TDanegl::helpTopicOf(const QWidget* w) const {
+  static const struct {
+    const char* name;
+    int topic;
+  } kTopics[] = {{"Panel1", 20},         {"PanelInnyGaz", 200}, {"PanelGazZiem", 220},
+                 {"PanelGazKoks", 230},  {"PanelPowietrze", 240}, {"Bu5Pyt", 192}};
+  for (; w; w = w->parentWidget()) {
+    if (auto* e = qobject_cast<const PageEdit*>(w); e && e->helpTopic > 0) return e->helpTopic;
+    if (qobject_cast<const QComboBox*>(w) && w->parentWidget() &&
+        (w->parentWidget()->objectName() == QLatin1String("TabSheetDane") ||
+         w->parentWidget()->parentWidget() == findChild<QWidget*>(QStringLiteral("TabSheetDane"))))
+      return 60;
+    for (const auto& t : kTopics)
+      if (w->objectName() == QLatin1String(t.name)) return t.topic;
+  }
+  return 0;
 }
 
 // ---- pages -------------------------------------------------------------------------

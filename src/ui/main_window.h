@@ -107,6 +107,9 @@ class TDanegl : public QMainWindow {
   QString baseCaption() const { return baseCaption_; }
 
   void showHelpTopic(int topic);
+  // Help topic of a control (F1 and pop-ups): its own topic, else that of
+  // the nearest enclosing control or panel that has one; 0 for none.
+  int helpTopicOf(const QWidget* w) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -159,7 +162,8 @@ class TDanegl : public QMainWindow {
   void computeProperties();
   void refConditionsChanged();
   void openHumidityDialog();
-  void showOtherGasDensity(bool keepEmpty);
+  void showOtherGasDensity(bool showValue);
+  void connectMoleVolume(QButtonGroup* group);
   void enableNaturalGasGroups();
 
   void updateCaption(bool withFile);

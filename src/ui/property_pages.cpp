@@ -358,6 +358,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
   });
   cg->addWidget(del, 11, 3);
   auto* rg = radioGroup("RadioGroup5", QString(), kMoleVolume, radioGroup5_);
+  connectMoleVolume(radioGroup5_);
   cg->addWidget(rg, 12, 0, 1, 4);
   top->addWidget(comp);
 
@@ -423,6 +424,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
   QPushButton* bus[4];
   for (int i = 0; i < 4; ++i) {
     mg->addWidget(caption(nullptr, mcaps[i]), i, 0);
+    eds[i]->setMinimumWidth(110);
     mg->addWidget(eds[i], i, 1);
     if (i == 0) mg->addWidget(caption(nullptr, "kg/m3"), i, 2);
     if (i == 1) mg->addWidget(cbjLep5_, i, 2);
@@ -483,12 +485,10 @@ QWidget* TDanegl::buildOtherGasPanel() {
   connect(cbges_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (filling_ || item < 0) return;
     case_.densityKind = item + 1;
-    showOtherGasDensity(la5ges_->text().isEmpty());
+    showOtherGasDensity(!la5ges_->text().isEmpty());
   });
-  auto* columns = new QHBoxLayout;
-  columns->addWidget(manual);
-  columns->addWidget(res);
-  right->addLayout(columns);
+  right->addWidget(manual);
+  right->addWidget(res);
   right->addStretch(1);
   top->addLayout(right, 1);
   resultLabels_.insert(resultLabels_.end(), {la5ges_, la5lep_, la5kapa_, la5K1_});
@@ -528,6 +528,7 @@ QWidget* TDanegl::buildCokeGasPanel() {
   });
   cg->addWidget(del, row++, 1);
   cg->addWidget(radioGroup("RadioGroup7", QString(), kMoleVolume, radioGroup7_), row, 0, 1, 2);
+  connectMoleVolume(radioGroup7_);
   top->addWidget(comp);
 
   auto* right = new QVBoxLayout;
@@ -623,6 +624,7 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   });
   cg->addWidget(del, 8, 3);
   cg->addWidget(radioGroup("RadioGroupProc9", QString(), kMoleVolume, radioGroupProc9_), 9, 0, 1, 4);
+  connectMoleVolume(radioGroupProc9_);
   left->addWidget(gb9Composition_);
   top->addLayout(left);
 
@@ -689,6 +691,18 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   return p;
 }
 
+void TDanegl::connectMoleVolume(QButtonGroup* group) {
+  connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+    if (filling_) return;
+    case_.compositionInMolePercent = id == 0 ? 1 : 0;
+    const bool was = filling_;
+    filling_ = true;
+    for (QButtonGroup* g : {radioGroup5_, radioGroup7_, radioGroupProc9_})
+      if (g) g->button(id)->setChecked(true);
+    filling_ = was;
+  });
+}
+
 // ---- behaviour -----------------------------------------------------------------------------
 
 void TDanegl::propertyTitle() {
@@ -742,7 +756,7 @@ void TDanegl::openHumidityDialog() {
   refreshNumberEdits();
 }
 
-void TDanegl::showOtherGasDensity(bool keepEmpty) {
+void TDanegl::showOtherGasDensity(bool showValue) {
   if (case_.densityKind == 2) {
     case_.enteredDensity = case_.refDensity;
     la5kg_->setText(QStringLiteral("kg/m3 ") + QString::fromStdString(case_.refConditionsText));
@@ -750,7 +764,7 @@ void TDanegl::showOtherGasDensity(bool keepEmpty) {
     case_.enteredDensity = case_.density;
     la5kg_->setText(QStringLiteral("kg/m3"));
   }
-  if (!keepEmpty && case_.enteredDensity > 0)
+  if (showValue && case_.enteredDensity > 0)
     la5ges_->setText(fixed(case_.enteredDensity, 8, 5));
   else
     la5ges_->clear();
@@ -789,11 +803,17 @@ void TDanegl::enterPropertyPage() {
       edGamaCieczy_->setFocus();
       break;
     default: {
+      if (kind == FluidOtherGas) {
+        // The density shown follows the chosen kind, working or reference.
+        case_.enteredDensity = case_.densityKind == 2 ? case_.refDensity : case_.density;
+        la5kg_->setText(case_.densityKind == 2 ? QStringLiteral("kg/m3 ") +
+                                                     QString::fromStdString(case_.refConditionsText)
+                                               : QStringLiteral("kg/m3"));
+      }
       if (propertiesCurrent(case_, kind))
         showProperties();
       else
         clearPropertyResults();
-      if (kind == FluidOtherGas) showOtherGasDensity(!propertiesCurrent(case_, kind));
       const char* focus = kind == FluidAir        ? "EdFiPow"
                           : kind == FluidOtherGas ? "Ed5H2O"
                           : kind == FluidCokeGas  ? "Ed7H2"
