@@ -40,8 +40,9 @@ ResultsPage* attachResultsAndHelp(TDanegl& window) {
     }
   };
 
-  // Help: topic numbers from the buttons, menu items and F1; -1 is the
-  // "Author" menu item.
+  // Help: topic numbers from the buttons, menu items and F1 (the window's own
+  // shortcut); -1 is the "Author" menu item.  The application's key handler
+  // serves F1 in the other windows (table, graphs, help).
   HelpSystem& help = HelpSystem::instance();
   help.setOwner(w);
   help.installKeyHandler();
@@ -49,7 +50,7 @@ ResultsPage* attachResultsAndHelp(TDanegl& window) {
     if (topic == -1)
       showAboutWindow(w);
     else
-      showHelpTopic(topic);
+      showHelpTopic(topic > 0 ? topic : kHelpContents);  // F1 on a control without a topic
   };
   QObject::connect(w, &QObject::destroyed, [] {
     HelpSystem::instance().removeKeyHandler();
