@@ -32,6 +32,7 @@
 #include "ui/dialogs.h"
 #include "ui/page_edit.h"
 #include "ui/qt_interaction.h"
+#include "ui/results_hookup.h"  // results page and help
 
 namespace dorvel::ui {
 
@@ -100,6 +101,10 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   case_.dataFilePath.clear();
   showCase();
   case_.caseModified = false;
+
+  // >>> results page, output windows and help (results_hookup.cpp)
+  attachResultsAndHelp(*this);
+  // <<<
 }
 
 TDanegl::~TDanegl() = default;

@@ -1,0 +1,310 @@
+#include "ui/results_page.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPalette>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "calc/driver.h"
+#include "calc/shared.h"
+#include "cli/results_view.h"
+#include "output/page_output.h"
+#include "props/properties.h"
+#include "ui/output_windows.h"
+#include "ui/print_commands.h"
+
+namespace dorvel::ui {
+
+QColor statusColour(StatusKind kind) {
+  switch (kind) {
+    case StatusKind::PropertiesRequest: return QColor(Qt::red);
+    case StatusKind::Warning: return QColor(Qt::magenta);
+    case StatusKind::Normal: break;
+  }
+  return QGuiApplication::palette().color(QPalette::Window);
+}
+
+void setStatusBarState(QStatusBar* bar, StatusKind kind, const QString& text) {
+  if (bar == nullptr) return;
+  QPalette palette = bar->palette();
+  palette.setColor(QPalette::Window, statusColour(kind));
+  bar->setPalette(palette);
+  bar->setAutoFillBackground(kind != StatusKind::Normal);
+  bar->showMessage(text);
+}
+
+QColor statusBarColour(const QStatusBar* bar) {
+  return bar == nullptr ? QColor() : bar->palette().color(QPalette::Window);
+}
+
+namespace {
+
+const char* const kBasicNames[][3] = {
+    {"Labe1", "Labe201", "Labe301"},
+    {"Labe2", "Labe202", "Labe302"},
+    {"Labe3", "Labe203", "Label303"},
+};
+const char* const kIntermediateNames[][3] = {
+    {"Labe4", "Labe204", "Labe304"},  {"Labe5", "Labe205", "Labe305"},
+    {"Labe6", "Labe206", "Labe306"},  {"Label8", "Labe207", "Labe307"},
+    {"Label22", "Labe208", "Labe308"}, {"Label23", "Labe209", "Labe309"},
+};
+const char* const kLimitNames[][3] = {
+    {"Labe11", "Labe211", "Labe311"}, {"Labe12", "Labe212", "Labe312"},
+    {"Labe13", "Labe213", "Labe313"}, {"Labe14", "Labe214", "Labe314"},
+    {"Labe15", "Labe215", "Labe315"}, {"Labe16", "Labe216", "Labe316"},
+};
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
+    : QWidget(parent), case_(c), ui_(&ui) {
+  setObjectName("ResultsPage");
+  panel_ = new QWidget;
+  panel_->setObjectName("PanelWyniki");
+
+  auto* groups = new QVBoxLayout(panel_);
+  groups->setContentsMargins(0, 0, 0, 0);
+  groups->addWidget(makeGroup("Basic results", kBasicNames, 3, basic_));
+  groups->addWidget(makeGroup("Intermediate results", kIntermediateNames, 6, intermediate_));
+  groups->addWidget(makeGroup("Limits of use", kLimitNames, 6, limits_));
+  groups->itemAt(0)->widget()->setObjectName("GroupBox2");
+  groups->itemAt(1)->widget()->setObjectName("GroupBox3");
+  groups->itemAt(2)->widget()->setObjectName("GroupBox4");
+
+  // Fixed captions and units of the rows that do not change.
+  setRow(basic_[2], "Measurement uncertainty", "", "%");
+  setRow(intermediate_[2], "Fluid velocity (in pipe)", "", "m/s");
+  setRow(intermediate_[3], "Discharge coefficient C", "", " -");
+  setRow(intermediate_[4], "Expansion factor", "", " -");
+  setRow(intermediate_[5], "Diameter ratio beta=d/D", "", " -");
+  setRow(limits_[0], "Lower range flowrate", "", "");
+  setRow(limits_[1], "Upper limit flowrate", "", "");
+  setRow(limits_[2], "Upper limit of sharp edge radius", "", "mm");
+  setRow(limits_[3], "Upper limit of upstream pipe roughness", "", "mm");
+  setRow(limits_[4], "Required upstream straight length", "", "m");
+  setRow(limits_[5], "Required downstream straight length", "", "m");
+
+  print_ = new QPushButton("Print...", this);
+  print_->setObjectName("BBWydrukiAn");
+  printPolish_ = new QPushButton("Wydruki polskie...", this);
+  printPolish_->setObjectName("BBWydrukiPolskie");
+  printPolish_->hide();  // the English interface offers the English printouts only
+  table_ = new QPushButton("Table", this);
+  table_->setObjectName("BBTabela");
+  table_->setToolTip("Uncertainty,error,pressure loss values");
+  graphs_ = new QPushButton("Graphs", this);
+  graphs_->setObjectName("BBWykres");
+  graphs_->setToolTip("Uncertainty and error graphs");
+  exit_ = new QPushButton("Exit...", this);
+  exit_->setObjectName("BuKoniec2");
+
+  menu_ = new QMenu(this);
+  menu_->setObjectName("PopupMenu1");
+  auto addItem = [this](const char* name, const char* text, auto action) {
+    QAction* a = menu_->addAction(text);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, action);
+  };
+  using output::PageKind;
+  addItem("WydrukProtoko", "Print the calculation report", [this] {
+    printPageWithDialog(this, case_, PageKind::CalculationReport, reportEnglish_);
+  });
+  addItem("WydrukWykres", "Print the graphs and table", [this] {
+    printPageWithDialog(this, case_, PageKind::UncertaintyAnalysis, reportEnglish_);
+  });
+  addItem("Podgldwydruku1", "Print preview",
+          [this] { showPrintPreview(case_, reportEnglish_, window()); });
+  auto screenWidth = [this] {
+    QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return s != nullptr ? s->size().width() : 1280;
+  };
+  addItem("Wydrukdoschowka1", "Print the calculation report to Clipboard", [=, this] {
+    copyPageToClipboard(case_, PageKind::CalculationReport, reportEnglish_, screenWidth());
+  });
+  addItem("Wydrukdoschowka2", "Print the graphs and table to Clipboard", [=, this] {
+    copyPageToClipboard(case_, PageKind::UncertaintyAnalysis, reportEnglish_, screenWidth());
+  });
+
+  connect(print_, &QPushButton::clicked, this, [this] { popUpPrintMenu(print_, true); });
+  connect(printPolish_, &QPushButton::clicked, this,
+          [this] { popUpPrintMenu(printPolish_, false); });
+  connect(table_, &QPushButton::clicked, this, [this] {
+    reportEnglish_ = true;
+    showTableWindow(case_, reportEnglish_, window());
+  });
+  connect(graphs_, &QPushButton::clicked, this,
+          [this] { showGraphsWindow(case_, window()); });
+  connect(exit_, &QPushButton::clicked, this, &ResultsPage::exitRequested);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(printPolish_);
+  buttons->addWidget(print_);
+  buttons->addWidget(table_);
+  buttons->addWidget(graphs_);
+  buttons->addStretch();
+  buttons->addWidget(exit_);
+  // The groups keep the width of a form: captions stay near their values
+  // on a wide window.
+  auto* content = new QWidget(this);
+  content->setMinimumWidth(620);
+  content->setMaximumWidth(760);
+  auto* column = new QVBoxLayout(content);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addWidget(panel_);
+  column->addLayout(buttons);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addStretch();
+
+  panel_->hide();
+  for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(false);
+}
+
+QGroupBox* ResultsPage::makeGroup(const QString& title, const char* const names[][3], int count,
+                                  std::array<Row, 6>& rows) {
+  auto* group = new QGroupBox(title, panel_);
+  auto* grid = new QGridLayout(group);
+  grid->setHorizontalSpacing(12);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnMinimumWidth(1, 120);
+  grid->setColumnMinimumWidth(2, 110);
+  for (int i = 0; i < count; ++i) {
+    Row row{new QLabel(group), new QLabel(group), new QLabel(group)};
+    row.caption->setObjectName(names[i][0]);
+    row.value->setObjectName(names[i][1]);
+    row.unit->setObjectName(names[i][2]);
+    row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row.value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = row.value->font();
+    bold.setBold(true);
+    row.value->setFont(bold);
+    grid->addWidget(row.caption, i, 0);
+    grid->addWidget(row.value, i, 1);
+    grid->addWidget(row.unit, i, 2);
+    rows[static_cast<size_t>(i)] = row;
+  }
+  return group;
+}
+
+void ResultsPage::setRow(const Row& row, const QString& caption, const QString& value,
+                         const QString& unit) {
+  if (row.caption == nullptr) return;
+  row.caption->setText(caption);
+  // Values are followed by one blank, as the page always showed them.
+  row.value->setText(value.isEmpty() ? QString() : value + " ");
+  row.unit->setText(unit);
+}
+
+QLabel* ResultsPage::label(const QString& name) const {
+  return panel_->findChild<QLabel*>(name);
+}
+
+QPushButton* ResultsPage::button(const QString& name) const {
+  return findChild<QPushButton*>(name);
+}
+
+void ResultsPage::setStatusBar(QStatusBar* bar, const QString& idleText) {
+  statusBar_ = bar;
+  idleText_ = idleText;
+}
+
+void ResultsPage::setStandardLabels(QLabel* iso, QLabel* isoTr, QLabel* asme) {
+  standardLabels_[0] = iso;
+  standardLabels_[1] = isoTr;
+  standardLabels_[2] = asme;
+}
+
+EnterOutcome ResultsPage::enter() {
+  panel_->hide();
+  convertPressureUnits(case_);
+  const int kind = case_.fluidKind;
+  if (!propertiesCurrent(case_, kind)) {
+    const bool computedHere = kind == FluidWater || kind == FluidSteam ||
+                              kind == FluidLiquidAmmonia || kind == FluidSteam13;
+    if (!computedHere) {
+      setStatus(StatusKind::PropertiesRequest, kPropertiesRequest);
+      return EnterOutcome::BackToProperties;
+    }
+    if (!computeFluidProperties(case_, kind, *ui_)) return EnterOutcome::BackToBasicInput;
+  }
+  bool nonConforming = false;
+  if (!runCalculation(case_, *ui_, nonConforming)) return EnterOutcome::BackToBasicInput;
+  storeTaskResult(case_);
+  showResults();
+  return EnterOutcome::ResultsShown;
+}
+
+void ResultsPage::showResults() {
+  panel_->show();
+  const std::vector<cli::ResultRow> rows = cli::resultsPage(case_);
+  std::vector<const cli::ResultRow*> basic, intermediate, limits;
+  for (const cli::ResultRow& r : rows) {
+    if (r.group == "Basic results") basic.push_back(&r);
+    else if (r.group == "Intermediate results") intermediate.push_back(&r);
+    else limits.push_back(&r);
+  }
+  auto fill = [this](const std::array<Row, 6>& target, size_t first,
+                     const std::vector<const cli::ResultRow*>& source) {
+    for (size_t i = 0; i < source.size() && first + i < target.size(); ++i)
+      setRow(target[first + i], qs(source[i]->caption), qs(source[i]->value),
+             source[i]->unit == "-" ? QString(" -") : qs(source[i]->unit));
+  };
+  fill(basic_, 0, basic);
+  // The fluid-dependent row is cleared first; it is filled only when the
+  // fluid has such a value.
+  setRow(intermediate_[0], "", "", "");
+  fill(intermediate_, intermediate.size() == 6 ? 0 : 1, intermediate);
+  fill(limits_, 0, limits);
+
+  markStandard(cli::standardInForce(case_));
+  for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(true);
+  setStatus(StatusKind::Normal, {});
+  const std::string warning = cli::statusWarning(case_);
+  if (case_.rangePartlyOutside && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
+}
+
+void ResultsPage::setStatus(StatusKind kind, const QString& text) {
+  if (onStatus) {
+    onStatus(kind, text);
+    return;
+  }
+  setStatusBarState(statusBar_, kind, kind == StatusKind::Normal ? idleText_ : text);
+}
+
+void ResultsPage::markStandard(const std::string& standard) {
+  int which = 0;
+  if (standard == "ISO/TR 15377:2018") which = 1;
+  if (standard == "ASME MFC-14M-2003") which = 2;
+  for (int i = 0; i < 3; ++i) {
+    QLabel* l = standardLabels_[i];
+    if (l == nullptr) continue;
+    if (i == which) l->setText(qs(standard));
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::Window, i == which ? QColor(Qt::yellow) : QColor(Qt::white));
+    l->setPalette(palette);
+    l->setAutoFillBackground(true);
+  }
+}
+
+void ResultsPage::popUpPrintMenu(QPushButton* at, bool english) {
+  reportEnglish_ = english;
+  if (english) {
+    // Right-aligned: the menu ends at the button's top-left corner.
+    const QPoint corner = at->mapToGlobal(QPoint(0, 0));
+    menu_->popup(QPoint(corner.x() - menu_->sizeHint().width(), corner.y()));
+  } else {
+    menu_->popup(at->mapToGlobal(QPoint(0, at->height())));
+  }
+}
+
+}  // namespace dorvel::ui
