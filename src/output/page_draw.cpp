@@ -138,9 +138,9 @@ QFont pageFont(int cellHeight, bool bold, bool italic, bool underline) {
   return f;
 }
 
-QFont pageFont(const FontSpec& spec, int pageHeight) {
-  const int div = spec.heightDivisor > 0 ? spec.heightDivisor : 78;
-  return pageFont(pageHeight / div, spec.bold, spec.italic, spec.underline);
+QFont pageFont(const FontSpec& style, int pageHeight) {
+  const int div = style.heightDivisor > 0 ? style.heightDivisor : 78;
+  return pageFont(pageHeight / div, style.bold, style.italic, style.underline);
 }
 
 void drawPageItems(QPainter& painter, const PageContext& ctx) {

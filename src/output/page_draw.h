@@ -21,7 +21,7 @@ QStringList pageFontFamilies();
 QFont pageFont(int cellHeight, bool bold = false, bool italic = false, bool underline = false);
 
 // The font of an item on a page of height H.
-QFont pageFont(const FontSpec& spec, int pageHeight);
+QFont pageFont(const FontSpec& style, int pageHeight);
 
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 
