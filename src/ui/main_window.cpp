@@ -190,7 +190,7 @@ void TDanegl::buildMenuAndToolBar() {
   add(file, "Koniecpracy1", QKeySequence(), [this] { close(); });
   QMenu* help = bar->addMenu(QString());
   help->setObjectName(QStringLiteral("Pomoc1"));
-  add(help, "Spistreci1", QKeySequence(), [this] { showHelpTopic(1); });
+  add(help, "Spistreci1", QKeySequence(), [this] { showHelpTopic(5); });
   add(help, "Autorprogramu1", QKeySequence(), [this] { showHelpTopic(-1); });
 
   QToolBar* tools = addToolBar(QString());
@@ -206,7 +206,7 @@ void TDanegl::buildMenuAndToolBar() {
   tool("ToolButton1", QStyle::SP_FileIcon, [this] { fileNew(); });
   tool("ToolButton2", QStyle::SP_DialogOpenButton, [this] { fileOpen(); });
   toolSave_ = tool("ToolButton3", QStyle::SP_DialogSaveButton, [this] { fileSave(); });
-  tool("ToolButton5", QStyle::SP_DialogHelpButton, [this] { showHelpTopic(1); });
+  tool("ToolButton5", QStyle::SP_DialogHelpButton, [this] { showHelpTopic(5); });
 }
 
 void TDanegl::buildTaskPanel() {

@@ -297,8 +297,8 @@ QWidget* TDanegl::buildAirPanel() {
     }
   });
   connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
-  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(192); });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(240); });
+  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
+  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(450); });
   auto* h = new QHBoxLayout;
   h->addWidget(calc);
   h->addWidget(wilgo);
@@ -394,8 +394,8 @@ QWidget* TDanegl::buildOtherGasPanel() {
     }
   });
   connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
-  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(192); });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(200); });
+  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
+  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(470); });
   auto* h = new QHBoxLayout;
   h->addWidget(calc);
   h->addWidget(wilgo);
@@ -557,8 +557,8 @@ QWidget* TDanegl::buildCokeGasPanel() {
     }
   });
   connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
-  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(192); });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(230); });
+  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
+  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(460); });
   auto* h = new QHBoxLayout;
   h->addWidget(calc);
   h->addWidget(wilgo);
@@ -658,7 +658,7 @@ QWidget* TDanegl::buildNaturalGasPanel() {
       setStatusNormal();
     }
   });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(220); });
+  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(480); });
   auto* h = new QHBoxLayout;
   h->addWidget(calc);
   h->addWidget(help);
