@@ -11,55 +11,16 @@
 #include "calc/driver.h"
 #include "calc/format.h"
 #include "props/water_steam.h"
+#include "support/driven_cases.h"
 #include "support/testing.h"
 
 using namespace dorvel;
 
 namespace {
 
-// Water at 20 degC, 5 bar, through a flange-tapped orifice D = 100 mm,
-// d = 50 mm; density and viscosity as the property page would give them.
-CalculationCase waterCase(int task) {
-  CalculationCase c;
-  resetCase(c);
-  c.task = task;
-  c.fluidKind = FluidWater;
-  c.deviceType = DevOrificeFlange;
-  c.temperature = 20;
-  c.pressureUnit = 4;  // bar
-  c.pressureInput = 5;
-  c.pipeDiameter20 = 100;
-  c.deviceDiameter20 = 50;
-  c.dpUnit = 2;  // kPa
-  c.dpInput = 20;
-  c.flowUnit = 1;  // kg/h
-  c.flowrateInput = 20000;
-  c.nominalFlowrate = 20000;
-  c.density = 998.2L;
-  c.enteredDensity = 998.2L;
-  c.viscosityUnit = 3;  // Pa*s
-  c.viscosityEntered = 1.002e-3L;
-  c.dpTransmitterError = 0.1L;
-  c.dpTransmitterReference = 20;
-  c.densityUncertainty = 0.05L;
-  return c;
-}
-
-// A gas typed in by hand: 10 bar, 20 degC, air-like.
-CalculationCase gasCase(int task) {
-  CalculationCase c = waterCase(task);
-  c.fluidKind = FluidOtherGas;
-  c.pressureInput = 10;
-  c.density = 11.9L;
-  c.enteredDensity = 11.9L;
-  c.viscosityEntered = 1.82e-5L;
-  c.isentropicExponent = 1.4L;
-  c.compressibilityK1 = 1;
-  c.dpInput = 25;
-  c.flowrateInput = 2500;
-  c.nominalFlowrate = 2500;
-  return c;
-}
+// The water and typed-gas cases shared with the page tests.
+CalculationCase waterCase(int task) { return dorvel::testing::waterInput(task); }
+CalculationCase gasCase(int task) { return dorvel::testing::gasInput(task); }
 
 struct Outcome {
   bool ok = false;
