@@ -20,6 +20,11 @@ TEST(ResultsView, FixedFormatKeepsAtMostEightSignificantDigits) {
   EXPECT_EQ(pageFixed(-2.5L, 1), "-2.5");
   EXPECT_EQ(pageFixed(0.000123456789L, 4), "0.0001");
   EXPECT_EQ(pageFixed(123456789.0L, 2), "1.2345679E8");  // more than 8 integer digits
+  // Other precisions, as on the property panels (fixed 6.4, 8.5, 4.2).
+  EXPECT_EQ(pageFixed(123.456789L, 4, 6), "123.4570");
+  EXPECT_EQ(pageFixed(1.2928345L, 4, 6), "1.2928");
+  EXPECT_EQ(pageFixed(1234.567891L, 5, 8), "1234.56790");
+  EXPECT_EQ(pageFixed(12345.6L, 2, 4), "1.235E4");  // more than 4 integer digits
 }
 
 TEST(ResultsView, StandardLabelByDeviceAndPipe) {

@@ -105,6 +105,28 @@ TEST_F(UiWindowTest, OtherGasPanel) {
   EXPECT_EQ(text("Ed5N2"), "0");
 }
 
+// "fixed w.d" on the property panels keeps at most w significant digits and
+// fills the remaining decimals with zeros: a dense gas of 123.456789 kg/m3
+// shows 123.4570 in a fixed 6.4 label, not 123.4568.
+TEST_F(UiWindowTest, FixedLabelsKeepTheirSignificantDigits) {
+  choose("CBPlyn", 3);  // natural gas
+  c().refDensity = 0.7812345678L;
+  c().density = 123.456789L;
+  c().viscosityEntered = 1.1e-5L;
+  c().isentropicExponent = 1.3L;
+  c().compressibilityK1 = 0.912345678L;
+  window->showProperties();
+  EXPECT_EQ(text("La91v"), "0.7812");
+  EXPECT_EQ(text("La92v"), "123.4570");
+  EXPECT_EQ(text("La95v"), "0.9123");
+  // Other gas, a declared density taken over by "<-": fixed 8.5.
+  choose("CBPlyn", 5);
+  window->setCurrentPage(ui::TDanegl::PageProperties);
+  type("Ed5ges", "1234.567891");
+  find<QPushButton>("Bu5wpisz1")->click();
+  EXPECT_EQ(text("La5ges"), "1234.56790");
+}
+
 TEST_F(UiWindowTest, NaturalGasInputChoiceEnablesItsGroup) {
   choose("CBPlyn", 3);
   window->setCurrentPage(ui::TDanegl::PageProperties);

@@ -25,15 +25,18 @@ std::string flowUnitText(int flowUnit) {
 
 }  // namespace
 
-std::string pageFixed(Real x, int decimals) {
-  if (!std::isfinite(x)) return formatGeneral(x, 8);
+std::string pageFixed(Real x, int decimals, int precision) {
+  if (precision < 1) precision = 1;
+  if (precision > 18) precision = 18;
+  if (!std::isfinite(x)) return formatGeneral(x, precision);
   if (x == 0) return formatFixed(0, 0, decimals);
-  // Round to 8 significant digits first; the decimals beyond them are zeros.
+  // Round to `precision` significant digits first; the decimals beyond them
+  // are zeros.
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.7Le", x);
+  std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, x);
   Real rounded = std::strtold(buf, nullptr);
   int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
-  if (exponent >= 8) return formatGeneral(rounded, 8);
+  if (exponent >= precision) return formatGeneral(rounded, precision);
   return formatFixed(rounded, 0, decimals);
 }
 

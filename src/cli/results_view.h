@@ -15,9 +15,12 @@ struct ResultRow {
   std::string unit;
 };
 
-// Fixed-point with `decimals` decimals after rounding to at most 8
-// significant digits; larger numbers in general format.
-std::string pageFixed(Real x, int decimals);
+// Fixed-point with `decimals` decimals after rounding to at most `precision`
+// significant digits (the decimals beyond them are zeros); numbers with more
+// integer digits than `precision` in general format.  The results page uses
+// precision 8, the property panels their own ("fixed 6.4": 6 digits, 4
+// decimals).
+std::string pageFixed(Real x, int decimals, int precision = 8);
 
 // The rows of the results page after a successful calculation (the task's
 // result already stored back into its input field).

@@ -15,6 +15,7 @@
 
 #include "calc/format.h"
 #include "calc/shared.h"
+#include "cli/results_view.h"
 #include "props/air.h"
 #include "props/properties.h"
 #include "ui/dialogs.h"
@@ -26,8 +27,10 @@ namespace dorvel::ui {
 namespace {
 
 QString general(Real x, int digits) { return QString::fromStdString(formatGeneral(x, digits)); }
-QString fixed(Real x, int width, int decimals) {
-  return QString::fromStdString(formatFixed(x, width, decimals)).trimmed();
+// "fixed w.d": at most w significant digits, d decimals (123.456789 in
+// fixed 6.4 is 123.4570).
+QString fixed(Real x, int precision, int decimals) {
+  return QString::fromStdString(cli::pageFixed(x, decimals, precision));
 }
 // Scientific with `digits` significant digits and the shortest signed
 // exponent: 1.002E-3, 2.5E+2.
