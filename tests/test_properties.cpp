@@ -195,6 +195,19 @@ TEST(PropertiesGases, PressureLimitPerGas) {
   EXPECT_EQ(ui.messages().back(), "Absolute pressure too high. Choose \"Other Gas\" and enter properties.");
 }
 
+TEST(PropertiesGases, HumidityErrorAndPressureLimitBothReported) {
+  // Too much humidity does not hide a pressure above the limit: both
+  // messages are shown, in the order of the checks.
+  RecordingInteraction ui;
+  CalculationCase c = fluid(FluidAir, 20, 130);
+  c.relativeHumidity = 100.1L;
+  EXPECT_FALSE(preparePropertiesAsPage(c, ui));
+  EXPECT_EQ(ui.messages(),
+            (std::vector<std::string>{
+                "Relative humidity too high",
+                "Absolute pressure too high. Choose \"Other Gas\" and enter properties."}));
+}
+
 TEST(PropertiesGases, HumidityLimits) {
   RecordingInteraction ui;
   CalculationCase c = fluid(FluidAir, 20, 1);

@@ -130,8 +130,10 @@ bool checkGas(CalculationCase& c, int kind, Interaction& ui) {
                      "zmniejsza dok\u0142adno\u015B\u0107 obliczenia g\u0119sto\u015Bci",
                      "Warning: high humidity causes too high uncertainty of calculated density.");
   }
+  // The pressure limit is tested after a humidity error too, with its own
+  // message; it ends the checks at once.
   const Real limit = (kind == FluidAir || isNaturalGasKind(kind)) ? 120 : 70;
-  if (!failed && !(c.pressureBar <= limit)) {
+  if (!(c.pressureBar <= limit)) {
     ui.showMessage(false,
                    "Za wysokie ci\u015Bnienie gazu.\r\nProsz\u0119 wybra\u0107 \"Inny gaz\" i wpisa\u0107 "
                    "w\u0142a\u015Bciwo\u015Bci.",
