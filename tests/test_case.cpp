@@ -248,6 +248,9 @@ TEST(NumberFormats, GeneralFixedAndRoundTrip) {
   EXPECT_EQ(formatGeneral(0, 8), "0");
   EXPECT_EQ(formatFixed(1234.567L, 8, 2), " 1234.57");
   EXPECT_EQ(formatFixed(12345.4L, 10, 0), "     12345");
+  EXPECT_EQ(formatFixed(-1e-12L, 6, 1), "   0.0");
+  EXPECT_EQ(formatFixed(-0.04L, 0, 1), "0.0");
+  EXPECT_EQ(formatFixed(-0.05001L, 6, 1), "  -0.1");
   EXPECT_EQ(formatFixed(123456789012.0L, 8, 2), "123456789012.00");
   for (long double x : {0.1L, 1.0L / 3, 1e-300L, 6.02214076e23L, -0.0125L}) {
     long double back = 0;

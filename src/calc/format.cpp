@@ -80,7 +80,15 @@ std::string formatFixed(long double x, int width, int decimals) {
   if (decimals > 30) decimals = 30;
   if (width < 0) width = 0;
   if (width > 200) width = 200;
-  return cFormat("%*.*Lf", width, decimals, x, true);
+  std::string s = cFormat("%*.*Lf", width, decimals, x, true);
+  // A tiny negative value rounds to "-0.0": no reader wants the sign there.
+  const size_t minus = s.find('-');
+  if (minus != std::string::npos &&
+      s.find_first_not_of("0.", minus + 1) == std::string::npos) {
+    s.erase(minus, 1);
+    if (static_cast<int>(s.size()) < width) s.insert(0, 1, ' ');
+  }
+  return s;
 }
 
 std::string formatRoundTrip(long double x) {
