@@ -33,6 +33,7 @@ class QButtonGroup;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -162,6 +163,17 @@ class TDanegl : public QMainWindow {
   void computeProperties();
   void refConditionsChanged();
   void openHumidityDialog();
+  // The button row of a humid-gas panel: calculate, humidity correction,
+  // "?" (the humidity-correction topic) and Help (the panel's topic).
+  struct GasButtonNames {
+    const char* calculate;
+    const char* calculateText;
+    const char* humidity;
+    const char* question;
+    const char* help;
+  };
+  QHBoxLayout* gasButtonRow(const GasButtonNames& names, int helpTopic,
+                            std::function<void()> compute);
   void showOtherGasDensity(bool showValue);
   void connectMoleVolume(QButtonGroup* group);
   void enableNaturalGasGroups();

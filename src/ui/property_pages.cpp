@@ -288,26 +288,15 @@ QWidget* TDanegl::buildAirPanel() {
                    bound("EdPnormal4", &CalculationCase::refPressure, 6,
                          [this] { refConditionsChanged(); }),
                    "LaPowWilgo", "LaTnormal4", "LaPnormal4");
-  auto* calc = button("LiczWlPow", "Calculate air properties");
-  auto* wilgo = button("BuPrzeliczWilgo4", "Humidity correction...");
-  auto* pyt = button("BuPyt4", "?", "What is humidity correction ?");
-  auto* help = button("BuKoment4", "Help");
-  connect(calc, &QPushButton::clicked, this, [this] {
-    setAirComposition(case_);
-    if (computeFluidProperties(case_, FluidAir, *ui_)) {
-      showProperties();
-      setStatusNormal();
-    }
-  });
-  connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
-  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(450); });
-  auto* h = new QHBoxLayout;
-  h->addWidget(calc);
-  h->addWidget(wilgo);
-  h->addWidget(pyt);
-  h->addWidget(help);
-  h->addStretch(1);
+  auto* h = gasButtonRow({"LiczWlPow", "Calculate air properties", "BuPrzeliczWilgo4", "BuPyt4",
+                          "BuKoment4"},
+                         450, [this] {
+                           setAirComposition(case_);
+                           if (computeFluidProperties(case_, FluidAir, *ui_)) {
+                             showProperties();
+                             setStatusNormal();
+                           }
+                         });
   g->addLayout(h, 3, 0, 1, 4);
   laPowRomNor_ = value("LaPow6");
   laPowGama_ = value("LaPow7");
@@ -385,26 +374,15 @@ QWidget* TDanegl::buildOtherGasPanel() {
                          [this] { refConditionsChanged(); }),
                    "Lfi", "Latnormal5", "Lapnormal5");
   right->addLayout(cond);
-  auto* calc = button("Bu5liczWl", "Calculate properties");
-  auto* wilgo = button("Bu5PrzeliczWilgo", "Humidity correction...");
-  auto* pyt = button("Bu5Pyt", "?", "What is humidity correction ?");
-  auto* help = button("Bu5Koment", "Help");
-  connect(calc, &QPushButton::clicked, this, [this] {
-    if (computeFluidProperties(case_, FluidOtherGas, *ui_)) {
-      case_.densityEnteredByHand = 0;
-      showProperties();
-      setStatusNormal();
-    }
-  });
-  connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
-  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(470); });
-  auto* h = new QHBoxLayout;
-  h->addWidget(calc);
-  h->addWidget(wilgo);
-  h->addWidget(pyt);
-  h->addWidget(help);
-  h->addStretch(1);
+  auto* h = gasButtonRow({"Bu5liczWl", "Calculate properties", "Bu5PrzeliczWilgo", "Bu5Pyt",
+                          "Bu5Koment"},
+                         470, [this] {
+                           if (computeFluidProperties(case_, FluidOtherGas, *ui_)) {
+                             case_.densityEnteredByHand = 0;
+                             showProperties();
+                             setStatusNormal();
+                           }
+                         });
   right->addLayout(h);
 
   auto* manual = new QGroupBox("Enter properties manually");
@@ -549,25 +527,13 @@ QWidget* TDanegl::buildCokeGasPanel() {
                          [this] { refConditionsChanged(); }),
                    "LaKoksWilgo", "Latnormal7", "Lapnormal7");
   right->addLayout(cond);
-  auto* calc = button("BuLiczGazKoks", "Calculate properties");
-  auto* wilgo = button("Button1", "Humidity correction...");
-  auto* pyt = button("BuPyt7", "?", "What is humidity correction ?");
-  auto* help = button("BitBtn1", "Help");
-  connect(calc, &QPushButton::clicked, this, [this] {
-    if (computeFluidProperties(case_, FluidCokeGas, *ui_)) {
-      showProperties();
-      setStatusNormal();
-    }
-  });
-  connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
-  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
-  connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(460); });
-  auto* h = new QHBoxLayout;
-  h->addWidget(calc);
-  h->addWidget(wilgo);
-  h->addWidget(pyt);
-  h->addWidget(help);
-  h->addStretch(1);
+  auto* h = gasButtonRow({"BuLiczGazKoks", "Calculate properties", "Button1", "BuPyt7", "BitBtn1"},
+                         460, [this] {
+                           if (computeFluidProperties(case_, FluidCokeGas, *ui_)) {
+                             showProperties();
+                             setStatusNormal();
+                           }
+                         });
   right->addLayout(h);
   laRomnor7_ = value("LaRomnor7");
   laGama7_ = value("LaGama7");
@@ -902,6 +868,25 @@ void TDanegl::showProperties() {
     default:
       break;
   }
+}
+
+QHBoxLayout* TDanegl::gasButtonRow(const GasButtonNames& names, int helpTopic,
+                                   std::function<void()> compute) {
+  auto* calc = button(names.calculate, QString::fromUtf8(names.calculateText));
+  auto* wilgo = button(names.humidity, "Humidity correction...");
+  auto* pyt = button(names.question, "?", "What is humidity correction ?");
+  auto* help = button(names.help, "Help");
+  connect(calc, &QPushButton::clicked, this, std::move(compute));
+  connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
+  connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
+  connect(help, &QPushButton::clicked, this, [this, helpTopic] { showHelpTopic(helpTopic); });
+  auto* h = new QHBoxLayout;
+  h->addWidget(calc);
+  h->addWidget(wilgo);
+  h->addWidget(pyt);
+  h->addWidget(help);
+  h->addStretch(1);
+  return h;
 }
 
 }  // namespace dorvel::ui
