@@ -220,8 +220,12 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
     painter.setBrush(Qt::NoBrush);
   }
 
+  // The frame around the whole graph area lies inside the w x h area: a
+  // rectangle of width w - 1 covers the pixel columns 0 to w - 1, and a wide
+  // pen is moved inwards by half its width.
   painter.setPen(QPen(Qt::black, frameWidth));
-  painter.drawRect(0, 0, w, h);
+  const int inset = frameWidth / 2;
+  painter.drawRect(inset, inset, w - 1 - 2 * inset, h - 1 - 2 * inset);
 
   // Envelope.
   painter.setPen(QPen(Qt::black, 1));

@@ -61,16 +61,38 @@ TFWilgo::TFWilgo(QWidget* parent) : QDialog(parent) {
   h->addWidget(ok);
   v->addLayout(h);
   connect(calc, &QPushButton::clicked, this, [this] { calculate(); });
+  // Enter in an edit presses "Calculate"; the result lines have their room
+  // from the start, so the dialog keeps its size when they are filled.
+  calc->setDefault(true);
+  ok->setAutoDefault(false);
+  const QFontMetrics fm(line1_->font());
+  const int lineWidth =
+      fm.horizontalAdvance(QString::fromUtf8("Corrected relative humidity in flowing conditions "
+                                             "(-100.00 °C, 1000.00 kg/cm2) =100.00 [%]  "));
+  line1_->setMinimumWidth(lineWidth);
+  line2_->setMinimumWidth(lineWidth);
+  line1_->setMinimumHeight(fm.height());
+  line2_->setMinimumHeight(fm.height());
+  setWindowFlag(Qt::WindowContextHelpButtonHint, true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
   // The three inputs never mark the case modified.
   auto bind = [this](PageEdit* e, Real CalculationCase::*field) {
-    connect(e, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-      if (!case_ || filling_) return;
-      const bool modified = case_->caseModified;
-      readNumber(*case_, case_->*field, text.toStdString(), *ui_);
-      case_->caseModified = modified;
-    });
+    e->bindNumber(
+        [this, field](const std::string& text, Interaction& ui) {
+          if (!case_ || filling_) return true;
+          const bool modified = case_->caseModified;
+          const bool ok = readNumber(*case_, case_->*field, text, ui);
+          case_->caseModified = modified;
+          return ok;
+        },
+        [this, e, field] {
+          if (case_) e->setText(oneDecimal(case_->*field));
+        },
+        [this]() -> Interaction& {
+          static SilentInteraction none;
+          return ui_ ? *ui_ : none;
+        });
   };
   bind(edTem_, &CalculationCase::humidityMeasTemperature);
   bind(edCi_, &CalculationCase::humidityMeasPressure);
@@ -92,6 +114,7 @@ void TFWilgo::prepare(CalculationCase& c, Interaction& ui) {
 
 bool TFWilgo::calculate() {
   if (!case_) return false;
+  for (PageEdit* e : {edTem_, edCi_, edWil_}) e->settle();
   const HumidityCorrection r = correctHumidity(*case_);
   if (r.status == HumidityCorrectionStatus::PressureTooLow) {
     const QString text = QString::fromLatin1(kHumidityPressureTooLow);
@@ -110,6 +133,7 @@ bool TFWilgo::calculate() {
 TWLcie::TWLcie(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("TWLcie"));
   setWindowTitle(QStringLiteral("Liquid properties at 20 °C and 101.325 kPa"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, true);
   setModal(true);
   auto* v = new QVBoxLayout(this);
   auto* table = new QTableWidget(static_cast<int>(kLiquidsTable.size()), 5);

@@ -15,6 +15,7 @@
 
 #include "calc/format.h"
 #include "calc/shared.h"
+#include "ui/desktop_texts.h"
 #include "ui/main_window.h"
 #include "ui/page_edit.h"
 
@@ -104,10 +105,12 @@ PageEdit* TDanegl::numberEdit(const char* name, Real CalculationCase::*field, in
   e->helpTopic = helpTopic;
   e->onEnter = [this] { enterPressed(); };
   if (field) {
-    connect(e, &QLineEdit::textEdited, this, [this, field, after](const QString& text) {
-      readNumber(case_, case_.*field, text.toStdString(), *ui_);
-      if (after) after();
-    });
+    e->bindNumber(
+        [this, field](const std::string& text, Interaction& ui) {
+          return readNumber(case_, case_.*field, text, ui);
+        },
+        [this, e, field] { showStoredValue(e, case_.*field); }, [this]() -> Interaction& { return *ui_; },
+        std::move(after));
   }
   return e;
 }
@@ -117,15 +120,39 @@ PageEdit* TDanegl::slotEdit(const char* name, Composition CalculationCase::*arra
   auto* e = new PageEdit(name, true);
   e->onEnter = [this] { enterPressed(); };
   const auto index = static_cast<size_t>(slot - 1);
-  connect(e, &QLineEdit::textEdited, this, [this, array, index, after](const QString& text) {
-    readNumber(case_, (case_.*array)[index], text.toStdString(), *ui_);
-    if (after) after();
-  });
+  e->bindNumber(
+      [this, array, index](const std::string& text, Interaction& ui) {
+        return readNumber(case_, (case_.*array)[index], text, ui);
+      },
+      [this, e, array, index] { showStoredValue(e, (case_.*array)[index]); },
+      [this]() -> Interaction& { return *ui_; }, std::move(after));
   boundEdits_.push_back({e, nullptr, array, slot, 8, false});
   return e;
 }
 
+void TDanegl::showStoredValue(QLineEdit* edit, Real value) {
+  const bool was = filling_;
+  filling_ = true;
+  int digits = 8;
+  bool blank = false;
+  for (const BoundEdit& b : boundEdits_)
+    if (b.edit == edit) {
+      digits = b.digits;
+      blank = b.leadingBlank;
+    }
+  setEditNumber(edit, value, digits, blank);
+  filling_ = was;
+}
+
+bool TDanegl::settleNumberEdits() {
+  bool any = false;
+  for (PageEdit* e : findChildren<PageEdit*>())
+    if (e->hasPendingError()) any = e->settle() || any;
+  return any;
+}
+
 void TDanegl::setEditNumber(QLineEdit* edit, Real value, int digits, bool leadingBlank) {
+  if (auto* page = qobject_cast<PageEdit*>(edit)) page->clearPending();
   const QString text = QString::fromStdString(formatGeneral(value, digits));
   edit->setText(leadingBlank ? QStringLiteral(" ") + text : text);
 }
@@ -251,6 +278,8 @@ QWidget* TDanegl::buildBasicPage() {
 
   // Task rows 5, 6, 7; the unit lists move between them.
   cbjnp_ = list("CBjnp", {});
+  // Wide enough for its longest item, "m3/h (reference conditions)".
+  cbjnp_->setMinimumContentsLength(static_cast<int>(kFlowUnits.last().size()) + 1);
   connect(cbjnp_, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (filling_ || item < 0) return;
     if (case_.flowUnit != item + 1) {
@@ -270,16 +299,21 @@ QWidget* TDanegl::buildBasicPage() {
     laniepegm_->setText(case_.dpUnit == 1 ? QStringLiteral("mm H2O") : QStringLiteral("kPa"));
   });
   laStruNormal_ = label("LaStruNormal", QString());
-  const std::array<std::function<void()>, 3> rowChange = {[this] { Edit5Change(); },
-                                                          [this] { Edit6Change(); },
-                                                          [this] { Edit7Change(); }};
   for (int i = 0; i < 3; ++i) {
     const auto k = static_cast<size_t>(i);
     rowLabels_[k] = label(QStringLiteral("Label%1").arg(5 + i).toLatin1().constData(), QString());
     rowLabels_[k]->setObjectName(QStringLiteral("Label%1").arg(5 + i));
     rowEdits_[k] = numberEdit("", nullptr, 0);
     rowEdits_[k]->setObjectName(QStringLiteral("Edit%1").arg(5 + i));
-    connect(rowEdits_[k], &QLineEdit::textEdited, this, rowChange[k]);
+    rowEdits_[k]->bindNumber(
+        [this, i](const std::string& text, Interaction& ui) { return rowChange(i, text, ui); },
+        [this, i] {
+          const bool was = filling_;
+          filling_ = true;
+          if (Real* f = rowField(i)) setEditNumber(rowEdits_[static_cast<size_t>(i)], *f, 8);
+          filling_ = was;
+        },
+        [this]() -> Interaction& { return *ui_; });
     rowUnits_[k] = label(nullptr, QString());
     rowUnits_[k]->setObjectName(QStringLiteral("LaJed%1").arg(5 + i));
     grid->addWidget(rowLabels_[k], row, 0);
@@ -333,7 +367,7 @@ QWidget* TDanegl::buildUncertaintyPage() {
   auto bound = [this](const char* name, Real CalculationCase::*field, int topic) {
     PageEdit* e = numberEdit(name, field, topic);
     boundEdits_.push_back({e, field, nullptr, 0, 8, true});
-    e->setMaximumWidth(160);
+    e->setFixedWidth(160);
     return e;
   };
 
@@ -398,6 +432,13 @@ QWidget* TDanegl::buildUncertaintyPage() {
   g3->addWidget(label(nullptr, "m"), 2, 2);
   g3->setColumnStretch(0, 1);
   v->addWidget(gbDoda);
+  // The edit and unit columns of the three groups line up: the same widths
+  // in every group, the widest unit ("mm H2O") included.
+  const int unitWidth = laniepegm_->fontMetrics().horizontalAdvance(QStringLiteral("mm H2O")) + 12;
+  for (QGridLayout* g : {g1, g2, g3}) {
+    g->setColumnMinimumWidth(1, 160);
+    g->setColumnMinimumWidth(2, unitWidth);
+  }
 
   auto* h = new QHBoxLayout;
   auto* help = new QPushButton("Help");
@@ -467,8 +508,7 @@ void TDanegl::selectTask(int task) {
   auto* grid = qobject_cast<QGridLayout*>(laArrow_->parentWidget()->layout());
   grid->addWidget(laArrow_, task - 1, 0);
   // The rows are laid out also when leaving the current page is refused.
-  if (!filling_ && pageControl_->currentIndex() != PageBasic)
-    pageControl_->setCurrentIndex(PageBasic);
+  if (!filling_ && pageControl_->currentIndex() != PageBasic) setCurrentPage(PageBasic);
   layoutTaskRows();
 }
 
@@ -627,33 +667,37 @@ void TDanegl::CBTypChange(int item) {
   showDrainHoleRow();
 }
 
-void TDanegl::Edit5Change() {
-  const std::string text = rowEdits_[0]->text().toStdString();
-  if (case_.task == TaskDiameter)
-    readNumber(case_, case_.flowrateInput, text, *ui_);
-  else
-    readNumber(case_, case_.deviceDiameter20, text, *ui_);
+Real* TDanegl::rowField(int row) {
+  switch (row) {
+    case 0:
+      return case_.task == TaskDiameter ? &case_.flowrateInput : &case_.deviceDiameter20;
+    case 1:
+      return case_.task == TaskDiameter               ? &case_.nominalFlowrate
+             : case_.task == TaskDifferentialPressure ? &case_.flowrateInput
+                                                      : &case_.dpInput;
+    case 2:
+      return case_.task == TaskDiameter ? &case_.dpInput : nullptr;
+    default:
+      return nullptr;
+  }
 }
 
-void TDanegl::Edit6Change() {
-  const std::string text = rowEdits_[1]->text().toStdString();
-  if (case_.task == TaskDiameter)
-    readNumber(case_, case_.nominalFlowrate, text, *ui_);
-  else if (case_.task == TaskDifferentialPressure)
-    readNumber(case_, case_.flowrateInput, text, *ui_);
-  else
-    readNumber(case_, case_.dpInput, text, *ui_);
-}
-
-void TDanegl::Edit7Change() {
-  if (case_.task != TaskDiameter) return;
-  if (readNumber(case_, case_.dpInput, rowEdits_[2]->text().toStdString(), *ui_)) {
+// Edit5: task 1 the upper-range flowrate, tasks 2 and 3 d at 20 degC; Edit6:
+// nominal flowrate, flowrate or differential pressure; Edit7 (task 1 only):
+// the upper-range differential pressure, which is also the reference value
+// of the transmitter error.
+bool TDanegl::rowChange(int row, const std::string& text, Interaction& ui) {
+  Real* field = rowField(row);
+  if (field == nullptr) return true;
+  const bool ok = readNumber(case_, *field, text, ui);
+  if (ok && row == 2) {
     case_.dpTransmitterReference = case_.dpInput;
     const bool was = filling_;
     filling_ = true;
     setEditNumber(edKlasa2_, case_.dpTransmitterReference, 8, true);
     filling_ = was;
   }
+  return ok;
 }
 
 // ---- English texts --------------------------------------------------------------------------
@@ -705,6 +749,8 @@ void TDanegl::applyEnglishTexts() {
                               : case_.refConditionsText;
   if (auto* la91 = findChild<QLabel*>(QStringLiteral("La91")))
     la91->setToolTip(QStringLiteral("Desity at reference conditions") + QString::fromStdString(ref));
+  for (const char* name : {"Cbges", "La92", "La93", "La94"})
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) w->setToolTip(desktopText(name));
   for (const char* name : {"Llep", "Lkapa"})
     if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
       l->setToolTip(QString::fromLatin1(name) == QLatin1String("Llep") ? "Dynamic viscosity"

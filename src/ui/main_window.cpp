@@ -23,13 +23,25 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QAccessible>
+#include <algorithm>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSettings>
+#include <QTabBar>
+#include <QWhatsThis>
+#include <QWindow>
 
 #include "calc/format.h"
 #include "calc/limits.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
 #include "files/settings.h"
+#include "ui/desktop_texts.h"
 #include "ui/dialogs.h"
+#include "ui/help_viewer.h"
 #include "ui/page_edit.h"
 #include "ui/qt_interaction.h"
 #include "ui/results_hookup.h"  // results page and help
@@ -37,6 +49,93 @@
 namespace dorvel::ui {
 
 namespace {
+
+// The tab bar of the page control asks before the current page changes, so
+// that a refused change never shows the other page: a click, the arrow
+// keys, the mouse wheel and a mnemonic all go through `allow`.
+class GatedTabBar : public QTabBar {
+ public:
+  std::function<bool(int)> allow;
+
+ protected:
+  bool permitted(int target) {
+    if (target < 0 || target >= count() || target == currentIndex()) return true;
+    return !allow || allow(target);
+  }
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && !permitted(tabAt(e->position().toPoint()))) {
+      e->accept();
+      return;
+    }
+    QTabBar::mousePressEvent(e);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    int target = -1;
+    switch (e->key()) {
+      case Qt::Key_Left: case Qt::Key_Up: target = currentIndex() - 1; break;
+      case Qt::Key_Right: case Qt::Key_Down: target = currentIndex() + 1; break;
+      case Qt::Key_Home: target = 0; break;
+      case Qt::Key_End: target = count() - 1; break;
+      default: break;
+    }
+    if (!permitted(target)) {
+      e->accept();
+      return;
+    }
+    QTabBar::keyPressEvent(e);
+  }
+#if QT_CONFIG(wheelevent)
+  void wheelEvent(QWheelEvent* e) override {
+    const int step = e->angleDelta().y() > 0 ? -1 : 1;
+    if (!permitted(currentIndex() + step)) {
+      e->accept();
+      return;
+    }
+    QTabBar::wheelEvent(e);
+  }
+#endif
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::Shortcut) {
+      // A tab's mnemonic: the tab whose text carries it.
+      auto* se = static_cast<QShortcutEvent*>(e);
+      for (int i = 0; i < count(); ++i)
+        if (QKeySequence::mnemonic(tabText(i)) == se->key() && !permitted(i)) return true;
+    }
+    return QTabBar::event(e);
+  }
+};
+
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PgUp and Ctrl+PgDn of the page control go
+// through the same question.
+class GatedTabWidget : public QTabWidget {
+ public:
+  GatedTabWidget() {
+    bar_ = new GatedTabBar;
+    setTabBar(bar_);
+  }
+  void setAllow(std::function<bool(int)> allow) { bar_->allow = std::move(allow); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    int target = -1;
+    if (e->modifiers() & Qt::ControlModifier) {
+      const bool back = e->key() == Qt::Key_Backtab || e->key() == Qt::Key_PageUp ||
+                        (e->key() == Qt::Key_Tab && (e->modifiers() & Qt::ShiftModifier));
+      const bool forward = !back && (e->key() == Qt::Key_Tab || e->key() == Qt::Key_PageDown);
+      if (back) target = (currentIndex() + count() - 1) % count();
+      if (forward) target = (currentIndex() + 1) % count();
+    }
+    if (target >= 0 && target != currentIndex() && bar_->allow && !bar_->allow(target)) {
+      e->accept();
+      return;
+    }
+    QTabWidget::keyPressEvent(e);
+  }
+
+ private:
+  GatedTabBar* bar_;
+};
+
 const char* const kStandardTexts[3] = {"ISO 5167:2022", "ISO/TR 15377:2018", "ASME-MFC-14M-2003"};
 const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
 }  // namespace
@@ -60,7 +159,9 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   v->setContentsMargins(4, 4, 4, 4);
   buildTaskPanel();
   v->addWidget(findChild<QWidget*>(QStringLiteral("Panel1")));
-  pageControl_ = new QTabWidget;
+  auto* gated = new GatedTabWidget;
+  gated->setAllow([this](int index) { return PageControl1Changing(index); });
+  pageControl_ = gated;
   pageControl_->setObjectName(QStringLiteral("PageControl1"));
   pageControl_->addTab(buildBasicPage(), QString());
   pageControl_->addTab(buildUncertaintyPage(), QString());
@@ -105,6 +206,13 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   // >>> results page, output windows and help (results_hookup.cpp)
   attachResultsAndHelp(*this);
   // <<<
+
+  buildFileDialogs();
+  assignHelpTopics();
+  assignBuddies();
+  watchModifications();
+  setAcceptDrops(true);
+  updateCaption(false);
 }
 
 TDanegl::~TDanegl() = default;
@@ -129,26 +237,96 @@ void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
   refreshNumberEdits();
   fillFlowUnits();
   case_.caseModified = false;
-  // 10. Size to the screen, at its top-left corner; the scroll area takes
-  // over when the screen is smaller.
-  QSize wanted = sizeHint().expandedTo(QSize(980, 800));
-  if (QScreen* s = screen()) {
-    const QRect avail = s->availableGeometry();
-    wanted = wanted.boundedTo(avail.size());
-    move(avail.topLeft());
+  // 10. Size to the screen, at its top-left corner.
+  fitToScreen(true);
+}
+
+QSize TDanegl::wantedSize() const {
+  // Height: three status-bar heights, the bottom of the "Limits of use"
+  // group in its page, the top of the page control and two tool-bar
+  // heights.  Width: the widest page and 20 pixels.
+  const int statusH = statusBar()->sizeHint().height();
+  const auto* tools = findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+  const int toolH = tools ? tools->sizeHint().height() : 0;
+  const auto* panel1 = findChild<QWidget*>(QStringLiteral("Panel1"));
+  const auto* central = qobject_cast<QScrollArea*>(centralWidget())->widget();
+  const int spacing = central->layout()->spacing();
+  const QMargins cm = central->layout()->contentsMargins();
+  const int pageTop = menuBar()->sizeHint().height() + toolH + cm.top() +
+                      (panel1 ? panel1->sizeHint().height() : 0) + spacing;
+  int limitsBottom = pageControl_->tabBar()->sizeHint().height();
+  if (const auto* results = findChild<QWidget*>(QStringLiteral("PanelWyniki"))) {
+    const QMargins pm = tabResults_->layout()->contentsMargins();
+    limitsBottom += pm.top() + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                    results->sizeHint().height();
   }
-  resize(wanted);
+  const int height = 3 * statusH + limitsBottom + pageTop + 2 * toolH;
+  const int width = cm.left() + central->sizeHint().width() + 20;
+  return {width, height};
+}
+
+void TDanegl::fitToScreen(bool wanted) {
+  QScreen* s = screen();
+  if (s == nullptr) return;
+  // The whole window, frame included, on the available area (panels and
+  // docks excluded); the pages scroll when the screen is lower or narrower.
+  const QRect avail = s->availableGeometry();
+  QMargins frame;
+  if (QWindow* w = windowHandle(); w && isVisible()) frame = w->frameMargins();
+  if (frame.isNull()) {
+    // Before the window manager has framed the window: a usual frame.
+    const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int border = 4;
+    frame = QMargins(border, std::max(title, 24) + border, border, border);
+  }
+  const QSize room(avail.width() - frame.left() - frame.right(),
+                   avail.height() - frame.top() - frame.bottom());
+  const QSize size = (wanted ? wantedSize() : this->size()).boundedTo(room);
+  resize(size);
+  if (wanted) {
+    move(avail.topLeft());
+  } else {
+    // Keep the place, but inside the available area.
+    QPoint p = pos();
+    p.setX(std::clamp(p.x(), avail.left(), avail.right() - size.width() - frame.left() - frame.right() + 1));
+    p.setY(std::clamp(p.y(), avail.top(), avail.bottom() - size.height() - frame.top() - frame.bottom() + 1));
+    move(p);
+  }
+}
+
+void TDanegl::restoreWindowGeometry() {
+  const QByteArray saved = desktopSettings().value(QStringLiteral("window/geometry")).toByteArray();
+  if (!saved.isEmpty() && restoreGeometry(saved)) fitToScreen(false);
+}
+
+bool TDanegl::event(QEvent* e) {
+  const bool result = QMainWindow::event(e);
+  // Once the window manager has put its frame around the window, the frame
+  // is known: the window is fitted again, frame included.
+  if (!frameFitted_ && isVisible() &&
+      (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show)) {
+    if (QWindow* w = windowHandle(); w && !w->frameMargins().isNull()) {
+      frameFitted_ = true;
+      fitToScreen(false);
+    }
+  }
+  return result;
 }
 
 void TDanegl::setInteraction(Interaction* ui) { ui_ = ui ? ui : qtUi_.get(); }
 
 // ---- status bar -------------------------------------------------------------
 
+// The colour fills the whole bar, not only the text field.
 static void paintStatus(QLabel* label, const QColor& background, const QColor& text) {
-  QPalette p = label->palette();
-  p.setColor(QPalette::Window, background);
-  p.setColor(QPalette::WindowText, text);
-  label->setPalette(p);
+  for (QWidget* w : {static_cast<QWidget*>(label), label->parentWidget()}) {
+    if (w == nullptr) continue;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+  }
 }
 
 void TDanegl::setStatusNormal() {
@@ -187,10 +365,21 @@ void TDanegl::buildMenuAndToolBar() {
   actSave_ = add(file, "Zapiszdanedopliku1", QKeySequence::Save, [this] { fileSave(); });
   add(file, "Zapiszjako1", QKeySequence(), [this] { fileSaveAs(); });
   file->addSeparator();
+  actExportPdf_ = add(file, "MnExportPdf", QKeySequence(), [this] {
+    if (onExportPdf) onExportPdf();
+  });
+  actExportPdf_->setText(desktopText("MnExportPdf"));
+  actExportPdf_->setEnabled(false);
+  recentMenu_ = file->addMenu(desktopText("MnRecent"));
+  recentMenu_->setObjectName(QStringLiteral("MnRecent"));
+  file->addSeparator();
   add(file, "Koniecpracy1", QKeySequence(), [this] { close(); });
   QMenu* help = bar->addMenu(QString());
   help->setObjectName(QStringLiteral("Pomoc1"));
   add(help, "Spistreci1", QKeySequence(), [this] { showHelpTopic(5); });
+  QAction* whatsThis = add(help, "MnWhatsThis", QKeySequence(Qt::SHIFT | Qt::Key_F1),
+                           [] { QWhatsThis::enterWhatsThisMode(); });
+  whatsThis->setText(desktopText("MnWhatsThis"));
   add(help, "Autorprogramu1", QKeySequence(), [this] { showHelpTopic(-1); });
 
   QToolBar* tools = addToolBar(QString());
@@ -207,6 +396,10 @@ void TDanegl::buildMenuAndToolBar() {
   tool("ToolButton2", QStyle::SP_DialogOpenButton, [this] { fileOpen(); });
   toolSave_ = tool("ToolButton3", QStyle::SP_DialogSaveButton, [this] { fileSave(); });
   tool("ToolButton5", QStyle::SP_DialogHelpButton, [this] { showHelpTopic(5); });
+  QAction* whatsThisTool = tool("SbWhatsThis", QStyle::SP_TitleBarContextHelpButton,
+                            [] { QWhatsThis::enterWhatsThisMode(); });
+  whatsThisTool->setToolTip(desktopText("SbWhatsThis"));
+  refreshRecentMenu();
 }
 
 void TDanegl::buildTaskPanel() {
@@ -251,7 +444,11 @@ void TDanegl::resetStandardLabels() {
   }
 }
 
-void TDanegl::setCurrentPage(Page page) { pageControl_->setCurrentIndex(page); }
+bool TDanegl::setCurrentPage(Page page) {
+  if (page != pageControl_->currentIndex() && !PageControl1Changing(page)) return false;
+  pageControl_->setCurrentIndex(page);
+  return true;
+}
 
 void TDanegl::showHelpTopic(int topic) {
   if (onHelpTopic) onHelpTopic(topic);
@@ -275,10 +472,59 @@ int TDanegl::helpTopicOf(const QWidget* w) const {
   return 0;
 }
 
+// Topic numbers for F1 and the pop-ups of What's This on the controls that
+// have no edit of their own: the task panel, the lists of the basic page, the
+// property panels and the other-gas "?" button.
+void TDanegl::assignHelpTopics() {
+  static const struct {
+    const char* name;
+    int topic;
+  } kTopics[] = {{"Panel1", 20},        {"RadioButton1", 20},   {"RadioButton2", 20},
+                 {"RadioButton3", 20},  {"PanelInnyGaz", 200},  {"PanelGazZiem", 220},
+                 {"PanelGazKoks", 230}, {"PanelPowietrze", 240}, {"Bu5Pyt", 192}};
+  for (const auto& t : kTopics)
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(t.name))) setHelpTopic(w, t.topic);
+  if (auto* basic = findChild<QWidget*>(QStringLiteral("TabSheetDane")))
+    for (QComboBox* b : basic->findChildren<QComboBox*>()) setHelpTopic(b, 60);
+}
+
+// A caption beside an edit or a list in a grid is its buddy: a screen reader
+// reads the caption as the control's name, and it follows the caption when
+// the texts change.  Lists without a caption of their own get a name.
+void TDanegl::assignBuddies() {
+  for (QGridLayout* grid : findChildren<QGridLayout*>()) {
+    for (int i = 0; i < grid->count(); ++i) {
+      auto* label = qobject_cast<QLabel*>(grid->itemAt(i)->widget());
+      if (label == nullptr || label->text().isEmpty()) continue;
+      int row = 0, col = 0, rs = 0, cs = 0;
+      grid->getItemPosition(i, &row, &col, &rs, &cs);
+      QLayoutItem* next = grid->itemAtPosition(row, col + cs);
+      QWidget* w = next ? next->widget() : nullptr;
+      if (w && !w->layout() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)))
+        label->setBuddy(w);
+      else if (w && w->layout())  // the drain-hole and fitting rows hold their edits in a box
+        for (QWidget* inner : w->findChildren<QWidget*>())
+          if (qobject_cast<QLineEdit*>(inner) || qobject_cast<QComboBox*>(inner))
+            inner->setAccessibleName(label->text());
+    }
+  }
+  for (const char* name : {"CBjcs", "CBjLep2", "CBjLep5", "qt_menubar_ext_button", "qt_toolbar_ext_button"})
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)); w && w->accessibleName().isEmpty())
+      w->setAccessibleName(desktopText(name));
+  cbges_->setAccessibleName(QStringLiteral("Density"));
+  cbgm_->setAccessibleName(QStringLiteral("Differential pressure unit"));
+  cbjnp_->setAccessibleName(QStringLiteral("Flowrate unit"));
+  // Icon-only tool buttons: their hints are their names.
+  for (QAction* a : findChild<QToolBar*>(QStringLiteral("ToolBar1"))->actions())
+    if (QWidget* b = findChild<QToolBar*>(QStringLiteral("ToolBar1"))->widgetForAction(a))
+      b->setAccessibleName(a->toolTip());
+}
+
 // ---- pages -------------------------------------------------------------------------
 
-void TDanegl::PageControl1Change(int index) {
-  if (switchingBack_) return;
+bool TDanegl::PageControl1Changing(int index) {
+  // Texts that are not numbers are reported before anything else happens.
+  settleNumberEdits();
   // Leaving "Uncertainty Sources" needs the reference value of the
   // transmitter error.
   if (currentPage_ == PageUncertainty && index != PageUncertainty &&
@@ -287,11 +533,12 @@ void TDanegl::PageControl1Change(int index) {
                      "Poda\u0107 ci\u015Bnienie r\u00F3\u017Cnicowe, do kt\u00F3rego odniesiony "
                      "jest \u0142\u0105czny b\u0142\u0105d przetwornika.",
                      "Enter the reference value of transducer error.");
-    switchingBack_ = true;
-    pageControl_->setCurrentIndex(PageUncertainty);
-    switchingBack_ = false;
-    return;
+    return false;
   }
+  return true;
+}
+
+void TDanegl::PageControl1Change(int index) {
   const int previous = currentPage_;
   currentPage_ = index;
   if (previous == PageResults && index != PageResults && onLeaveResults) onLeaveResults();
@@ -319,10 +566,28 @@ void TDanegl::PageControl1Change(int index) {
 // ---- file commands ----------------------------------------------------------------
 
 void TDanegl::updateCaption(bool withFile) {
+  // "[*]" is where the window system shows the modified marker.
   if (withFile && !case_.dataFilePath.empty())
-    setWindowTitle(QString::fromStdString(case_.dataFilePath) + QStringLiteral(" - ") + baseCaption_);
+    setWindowTitle(QString::fromStdString(case_.dataFilePath) + QStringLiteral(" - ") +
+                   baseCaption_ + QStringLiteral("[*]"));
   else
-    setWindowTitle(baseCaption_);
+    setWindowTitle(baseCaption_ + QStringLiteral("[*]"));
+  syncModified();
+}
+
+void TDanegl::syncModified() { setWindowModified(case_.caseModified); }
+
+void TDanegl::watchModifications() {
+  // Every change handler runs before these (they were connected first), so
+  // the marker follows caseModified after each user action.
+  for (QLineEdit* e : findChildren<QLineEdit*>())
+    connect(e, &QLineEdit::textEdited, this, [this] { syncModified(); });
+  for (QComboBox* b : findChildren<QComboBox*>())
+    connect(b, &QComboBox::currentIndexChanged, this, [this] { syncModified(); });
+  for (QAbstractButton* b : findChildren<QAbstractButton*>())
+    connect(b, &QAbstractButton::clicked, this, [this] { syncModified(); });
+  for (QButtonGroup* g : findChildren<QButtonGroup*>())
+    connect(g, &QButtonGroup::idClicked, this, [this] { syncModified(); });
 }
 
 void TDanegl::setSaveEnabled(bool on) {
@@ -330,25 +595,85 @@ void TDanegl::setSaveEnabled(bool on) {
   toolSave_->setEnabled(on);
 }
 
+void TDanegl::buildFileDialogs() {
+  const QStringList filters = {QStringLiteral("Any file [*.*] (*)"), desktopText("CaseFilter")};
+  openDialog_ = new QFileDialog(this, QStringLiteral("Open"));
+  openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
+  openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+  openDialog_->setFileMode(QFileDialog::ExistingFile);
+  openDialog_->setNameFilters(filters);
+  saveDialog_ = new QFileDialog(this, QStringLiteral("Save As"));
+  saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
+  saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+  saveDialog_->setFileMode(QFileDialog::AnyFile);
+  saveDialog_->setNameFilters(filters);
+}
+
+static QString runFileDialog(QFileDialog* dialog, const QString& initial) {
+  if (!initial.isEmpty()) {
+    const QFileInfo info(initial);
+    dialog->setDirectory(info.absolutePath());
+    dialog->selectFile(info.fileName());
+  }
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return dialog->selectedFiles().constFirst();
+}
+
+QString TDanegl::askOpenFile(const QString& initial) {
+  return chooseOpenFile ? chooseOpenFile(initial) : runFileDialog(openDialog_, initial);
+}
+
+QString TDanegl::askSaveFile(const QString& initial) {
+  return chooseSaveFile ? chooseSaveFile(initial) : runFileDialog(saveDialog_, initial);
+}
+
+int TDanegl::askSaveChanges() {
+  if (askYesNoCancel) return askYesNoCancel(QStringLiteral("Save changes ?"));
+  const auto b = QMessageBox::question(this, QStringLiteral("Dorvel"), QStringLiteral("Save changes ?"),
+                                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  return b == QMessageBox::Yes ? 1 : b == QMessageBox::No ? 0 : -1;
+}
+
+bool TDanegl::offerToSaveChanges() {
+  settleNumberEdits();
+  if (!case_.caseModified) return true;
+  const int answer = askSaveChanges();
+  if (answer < 0) return false;
+  if (answer == 0) return true;
+  // Yes: the save dialog; cancelling it or a failed write keeps the case.
+  const QString path = askSaveFile(QString::fromStdString(case_.dataFilePath));
+  if (path.isEmpty()) return false;
+  case_.dataFilePath = path.toStdString();
+  // writeCaseFile reports a failure itself ("Output error").
+  if (!writeCaseFile(case_.dataFilePath, case_, *ui_)) return false;
+  case_.caseModified = false;
+  rememberDataFile(case_.dataFilePath, *ui_);
+  addRecentFile(path);
+  updateCaption(true);
+  setSaveEnabled(true);
+  return true;
+}
+
 void TDanegl::fileNew() {
+  settleNumberEdits();
   if (!ui_->askQuestion(false, "Czy wykasowa\u0107 dane?", "Delete all data?")) return;
-  updateCaption(false);
   resetCase(case_);
   case_.dataFilePath.clear();
   showCase();
   case_.caseModified = false;
+  updateCaption(false);
   setSaveEnabled(false);
 }
 
 void TDanegl::fileOpen() {
-  const QString initial = QString::fromStdString(case_.dataFilePath);
-  QString path;
-  if (chooseOpenFile)
-    path = chooseOpenFile(initial);
-  else
-    path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), initial,
-                                        QStringLiteral("Any file [*.*] (*)"));
+  if (!offerToSaveChanges()) return;
+  const QString path = askOpenFile(QString::fromStdString(case_.dataFilePath));
   if (path.isEmpty()) return;
+  openDataFile(path);
+}
+
+void TDanegl::openWithQuestion(const QString& path) {
+  if (path.isEmpty() || !offerToSaveChanges()) return;
   openDataFile(path);
 }
 
@@ -357,38 +682,34 @@ bool TDanegl::openDataFile(const QString& path) {
   const bool ok = readCaseFile(case_.dataFilePath, case_, *ui_);
   if (ok) {
     showCase();
-    updateCaption(true);
     rememberDataFile(case_.dataFilePath, *ui_);
+    addRecentFile(path);
     setSaveEnabled(true);
   } else {
     resetCase(case_);
     case_.dataFilePath.clear();
-    updateCaption(false);
     showCase();
     ui_->showMessage(false, "Podany plik nie zawiera poprawnych danych", "Input error");
   }
   case_.caseModified = false;
+  updateCaption(ok);
   return ok;
 }
 
 bool TDanegl::fileSave() {
+  settleNumberEdits();
   if (case_.dataFilePath.empty()) return fileSaveAs();
   // writeCaseFile reports a failure itself ("Output error").
   if (!writeCaseFile(case_.dataFilePath, case_, *ui_)) return false;
-  updateCaption(true);
   case_.caseModified = false;
+  updateCaption(true);
   rememberDataFile(case_.dataFilePath, *ui_);
+  addRecentFile(QString::fromStdString(case_.dataFilePath));
   return true;
 }
 
 bool TDanegl::fileSaveAs() {
-  const QString initial = QString::fromStdString(case_.dataFilePath);
-  QString path;
-  if (chooseSaveFile)
-    path = chooseSaveFile(initial);
-  else
-    path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), initial,
-                                        QStringLiteral("Any file [*.*] (*)"));
+  const QString path = askSaveFile(QString::fromStdString(case_.dataFilePath));
   if (path.isEmpty()) return false;
   case_.dataFilePath = path.toStdString();
   const bool ok = fileSave();
@@ -397,38 +718,68 @@ bool TDanegl::fileSaveAs() {
 }
 
 void TDanegl::closeEvent(QCloseEvent* event) {
-  if (!case_.caseModified) {
-    event->accept();
-    return;
-  }
-  int answer;
-  if (askYesNoCancel) {
-    answer = askYesNoCancel(QStringLiteral("Save changes ?"));
-  } else {
-    const auto b = QMessageBox::question(this, QStringLiteral("Dorvel"),
-                                         QStringLiteral("Save changes ?"),
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    answer = b == QMessageBox::Yes ? 1 : b == QMessageBox::No ? 0 : -1;
-  }
-  if (answer < 0) {
+  if (!offerToSaveChanges()) {
     event->ignore();
     return;
   }
-  if (answer > 0) {
-    const QString initial = QString::fromStdString(case_.dataFilePath);
-    const QString path = chooseSaveFile
-                             ? chooseSaveFile(initial)
-                             : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), initial,
-                                                            QStringLiteral("Any file [*.*] (*)"));
-    if (!path.isEmpty()) {
-      case_.dataFilePath = path.toStdString();
-      if (writeCaseFile(case_.dataFilePath, case_, *ui_)) {
-        case_.caseModified = false;
-        rememberDataFile(case_.dataFilePath, *ui_);
-      }
-    }
-  }
+  QSettings settings = desktopSettings();
+  settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
   event->accept();
+}
+
+// ---- desktop settings: recent files, window geometry ------------------------------
+
+QSettings TDanegl::desktopSettings() {
+  // The desktop program's own file beside, never inside, the last-file record.
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
+                   QStringLiteral("dorvel-gui"));
+}
+
+QStringList TDanegl::recentFiles() const {
+  return desktopSettings().value(QStringLiteral("recent/files")).toStringList();
+}
+
+void TDanegl::addRecentFile(const QString& path) {
+  const QString full = QFileInfo(path).absoluteFilePath();
+  QStringList files = recentFiles();
+  files.removeAll(full);
+  files.prepend(full);
+  while (files.size() > kMaxRecentFiles) files.removeLast();
+  QSettings settings = desktopSettings();
+  settings.setValue(QStringLiteral("recent/files"), files);
+  refreshRecentMenu();
+}
+
+void TDanegl::refreshRecentMenu() {
+  if (recentMenu_ == nullptr) return;
+  recentMenu_->clear();
+  const QStringList files = recentFiles();
+  int n = 0;
+  for (const QString& f : files) {
+    ++n;
+    QString name = QFileInfo(f).fileName();
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(n).arg(name));
+    a->setObjectName(QStringLiteral("MnRecent%1").arg(n));
+    a->setToolTip(f);
+    a->setStatusTip(f);
+    connect(a, &QAction::triggered, this, [this, f] { openWithQuestion(f); });
+  }
+  recentMenu_->setEnabled(!files.isEmpty());
+}
+
+// ---- dropping a case on the window ---------------------------------------------------
+
+void TDanegl::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void TDanegl::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  openWithQuestion(urls.first().toLocalFile());
 }
 
 }  // namespace dorvel::ui

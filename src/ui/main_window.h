@@ -19,6 +19,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -29,6 +30,10 @@
 #include "calc/interaction.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QFileDialog;
+class QMenu;
 class QButtonGroup;
 class QComboBox;
 class QGridLayout;
@@ -64,6 +69,14 @@ class TDanegl : public QMainWindow {
   // `useLastFileRecord`) the remembered one, is read and shown.
   void startUp(const QString& fileArgument, bool useLastFileRecord = true);
 
+  // The window size wanted for the pages; fitted to the screen's available
+  // area, frame included (`wanted`: the wanted size at the top-left corner;
+  // otherwise the present size and place, kept on the screen).
+  QSize wantedSize() const;
+  void fitToScreen(bool wanted);
+  // The geometry of the last run (desktop settings), kept on the screen.
+  void restoreWindowGeometry();
+
   CalculationCase& caseRef() { return case_; }
   // Messages and questions go here; `ui` is not owned.  nullptr restores
   // the message boxes.
@@ -81,7 +94,8 @@ class TDanegl : public QMainWindow {
   QTabWidget* pageControl() const { return pageControl_; }
   QWidget* resultsPage() const { return tabResults_; }
   QVBoxLayout* resultsLayout() const { return resultsLayout_; }
-  void setCurrentPage(Page page);
+  // Changes the page through the before-change check; false when refused.
+  bool setCurrentPage(Page page);
   QLabel* standardLabel(int i) const { return standardLabels_[static_cast<size_t>(i)]; }
   void resetStandardLabels();
 
@@ -105,7 +119,23 @@ class TDanegl : public QMainWindow {
   bool openDataFile(const QString& path);  // Open after the dialog
   bool fileSave();
   bool fileSaveAs();
+  // "Save changes ?" for a modified case (Yes saves through the save
+  // dialog); false when the user cancels or the case could not be saved.
+  bool offerToSaveChanges();
+  // Open a case (dropped, recent): the question first, then the file.
+  void openWithQuestion(const QString& path);
+  // Recent files (the desktop settings file, not the last-file record).
+  static constexpr int kMaxRecentFiles = 8;
+  QStringList recentFiles() const;
+  void addRecentFile(const QString& path);
+  // The File menu's "Export PDF..." (enabled while results are shown).
+  std::function<void()> onExportPdf;
+  QAction* exportPdfAction() const { return actExportPdf_; }
   QString baseCaption() const { return baseCaption_; }
+
+  // Numeric edits whose text is not a number report it now, once, and show
+  // their stored value again (page change, calculation).  True when one did.
+  bool settleNumberEdits();
 
   void showHelpTopic(int topic);
   // Help topic of a control (F1 and pop-ups): its own topic, else that of
@@ -113,7 +143,10 @@ class TDanegl : public QMainWindow {
   int helpTopicOf(const QWidget* w) const;
 
  protected:
+  bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenuAndToolBar();
@@ -137,6 +170,7 @@ class TDanegl : public QMainWindow {
                      std::function<void()> after);
   void setEditNumber(QLineEdit* edit, Real value, int digits, bool leadingBlank = false);
   void refreshNumberEdits();
+  void showStoredValue(QLineEdit* edit, Real value);
   void enterPressed();
 
   // Basic page.
@@ -149,11 +183,12 @@ class TDanegl : public QMainWindow {
   void comboCode(QComboBox* box, int& field);
   void CBPlynChange(int item);
   void CBTypChange(int item);
-  void Edit5Change();
-  void Edit6Change();
-  void Edit7Change();
+  Real* rowField(int row);  // the case field of task row 0..2 (Edit5..Edit7)
+  bool rowChange(int row, const std::string& text, Interaction& ui);
 
   // Pages.
+  // Before-change check of the page control: true when the page may change.
+  bool PageControl1Changing(int index);
   void PageControl1Change(int index);
   void enterPropertyPage();
   void clearPropertyResults();
@@ -179,6 +214,16 @@ class TDanegl : public QMainWindow {
   void enableNaturalGasGroups();
 
   void updateCaption(bool withFile);
+  void syncModified();
+  void watchModifications();
+  void buildFileDialogs();
+  void assignHelpTopics();
+  void assignBuddies();
+  QString askOpenFile(const QString& initial);
+  QString askSaveFile(const QString& initial);
+  int askSaveChanges();
+  static QSettings desktopSettings();
+  void refreshRecentMenu();
   void setSaveEnabled(bool on);
 
   CalculationCase case_;
@@ -188,11 +233,15 @@ class TDanegl : public QMainWindow {
   QString idleStatus_;
   bool filling_ = false;   // controls are being filled from the case
   int currentPage_ = 0;
-  bool switchingBack_ = false;
 
   // frame
   QAction* actSave_ = nullptr;
   QAction* toolSave_ = nullptr;
+  QAction* actExportPdf_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  bool frameFitted_ = false;
+  QFileDialog* openDialog_ = nullptr;
+  QFileDialog* saveDialog_ = nullptr;
   QTabWidget* pageControl_ = nullptr;
   QWidget* tabResults_ = nullptr;
   QVBoxLayout* resultsLayout_ = nullptr;

@@ -2,6 +2,8 @@
 // for water, steam and liquid ammonia, on request for the gases, typed in
 // for other liquids (and, if wished, other gases).
 #include <QButtonGroup>
+#include <QFrame>
+#include <algorithm>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -199,6 +201,18 @@ QWidget* TDanegl::buildLiquidPanel() {
   auto* g = new QGridLayout(liquidEditsBox_);
   edGamaCieczy_ = numberEdit("EdGamaInnejCieczy", &CalculationCase::density, 0);
   edLepCieczy_ = numberEdit("EdLepInnejCieczy", &CalculationCase::viscosityEntered, 0);
+  edGamaCieczy_->setShowStored([this] {
+    const bool was = filling_;
+    filling_ = true;
+    edGamaCieczy_->setText(general(case_.density, 10));
+    filling_ = was;
+  });
+  edLepCieczy_->setShowStored([this] {
+    const bool was = filling_;
+    filling_ = true;
+    edLepCieczy_->setText(exponent(case_.viscosityEntered, 6));
+    filling_ = was;
+  });
   cbjLep2_ = new QComboBox;
   cbjLep2_->setObjectName(QStringLiteral("CBjLep2"));
   cbjLep2_->addItems(kViscosityUnits);
@@ -253,8 +267,9 @@ static void addConditionRows(QGridLayout* g, int row, QWidget* fi, QWidget* t, Q
 }
 
 // The "Results" group of air, coke-oven gas and natural gas.
+// `names` are the five captions and the unit of the reference density.
 static QGroupBox* gasResults(const char* name, std::array<QLabel*, 6> labels,
-                             const QString& refUnit) {
+                             const QString& refUnit, const std::array<const char*, 6>& names) {
   auto* box = new QGroupBox("Results");
   box->setObjectName(QString::fromLatin1(name));
   auto* g = new QGridLayout(box);
@@ -262,11 +277,11 @@ static QGroupBox* gasResults(const char* name, std::array<QLabel*, 6> labels,
                              "Dynamic viscosity", "Isentropic exponent", "Compression factor K1"};
   const QString units[5] = {refUnit, "kg/m3", "Pa*s", "", ""};
   for (int i = 0; i < 5; ++i) {
-    auto* c = caption(nullptr, captions[i]);
+    auto* c = caption(names[static_cast<size_t>(i)], captions[i]);
     if (i == 4) c->setToolTip("K1=Z1/Zs");
     g->addWidget(c, i, 0);
     g->addWidget(labels[static_cast<size_t>(i)], i, 1);
-    g->addWidget(caption(nullptr, units[i]), i, 2);
+    g->addWidget(caption(i == 0 ? names[5] : nullptr, units[i]), i, 2);
   }
   g->addWidget(labels[5], 0, 3);  // reference conditions text
   g->setColumnStretch(4, 1);
@@ -306,7 +321,7 @@ QWidget* TDanegl::buildAirPanel() {
   laWarNormal4_ = caption("LaWarNormal4", QString());
   g->addWidget(gasResults("GroupBox4Pow", {laPowRomNor_, laPowGama_, laPowLep_, laPowKapa_,
                                            laPowK1_, laWarNormal4_},
-                          "kg/Nm3"),
+                          "kg/Nm3", {"LaPow1", "Lapow2", "Lapow3", "Lapow4", "LaPow5", "LaPow9"}),
                4, 0, 1, 4);
   g->setColumnStretch(3, 1);
   resultLabels_.insert(resultLabels_.end(),
@@ -410,6 +425,9 @@ QWidget* TDanegl::buildOtherGasPanel() {
     if (i == 0) mg->addWidget(caption(nullptr, "kg/m3"), i, 2);
     if (i == 1) mg->addWidget(cbjLep5_, i, 2);
     bus[i] = button(bnames[i], "<-", "To enter declared value");
+    // A button's width, not a squeezed arrow.
+    bus[i]->setMinimumWidth(std::max(bus[i]->sizeHint().width(), 48));
+    bus[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     mg->addWidget(bus[i], i, 3);
   }
   connect(bus[0], &QPushButton::clicked, this, [this] {
@@ -543,7 +561,8 @@ QWidget* TDanegl::buildCokeGasPanel() {
   laWarNormal7_ = caption("LaWarNormal7", QString());
   right->addWidget(gasResults("GroupBox7", {laRomnor7_, laGama7_, laLepko7_, laKapa7_, la7K1_,
                                             laWarNormal7_},
-                              "kg/Nm3"));
+                              "kg/Nm3",
+                              {"LaKoks1", "LaKoks2", "LaKoks3", "LaKoks4", "LaKoks5", "LaKoks6"}));
   right->addStretch(1);
   top->addLayout(right, 1);
   resultLabels_.insert(resultLabels_.end(), {laRomnor7_, laGama7_, laLepko7_, laKapa7_, la7K1_});
@@ -598,10 +617,19 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   top->addLayout(left);
 
   auto* right = new QVBoxLayout;
-  auto* phys = new QGroupBox("Physical properties");
+  // The panel PaWlFiz with its caption La9WlaFiz.
+  auto* phys = new QFrame;
   phys->setObjectName("PaWlFiz");
+  phys->setFrameShape(QFrame::StyledPanel);
   paWlFiz_ = phys;
-  auto* pg = new QGridLayout(phys);
+  auto* pv = new QVBoxLayout(phys);
+  auto* physCaption = caption("La9WlaFiz", "Physical properties");
+  QFont bold = physCaption->font();
+  bold.setBold(true);
+  physCaption->setFont(bold);
+  pv->addWidget(physCaption);
+  auto* pg = new QGridLayout;
+  pv->addLayout(pg);
   auto bound = [this](const char* name, Real CalculationCase::*field, int digits) {
     PageEdit* e = numberEdit(name, field, 0);
     boundEdits_.push_back({e, field, nullptr, 0, digits, false});
@@ -614,7 +642,14 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   pg->addWidget(bound("EdH22", &CalculationCase::h2Percent, 10), 1, 1);
   pg->addWidget(caption("LaH22jed", "[mole %]"), 1, 2);
   pg->addWidget(caption("Lad", "Relative density"), 2, 0);
-  pg->addWidget(numberEdit("Edd", &CalculationCase::relativeDensity, 0), 2, 1);
+  PageEdit* edd = numberEdit("Edd", &CalculationCase::relativeDensity, 0);
+  edd->setShowStored([this, edd] {
+    const bool was = filling_;
+    filling_ = true;
+    edd->setText(fixed(case_.relativeDensity, 12, 7));
+    filling_ = was;
+  });
+  pg->addWidget(edd, 2, 1);
   pg->addWidget(caption("LaHs", "Superior calorific value"), 3, 0);
   pg->addWidget(bound("EdHs", &CalculationCase::calorificValue, 10), 3, 1);
   pg->addWidget(caption(nullptr, "MJ/m3"), 3, 2);
@@ -651,7 +686,7 @@ QWidget* TDanegl::buildNaturalGasPanel() {
     rg->addWidget(vals[i], i, 1);
   }
   rg->addWidget(la9RomNorUnit_, 0, 2);
-  rg->addWidget(caption(nullptr, "kg/m3"), 1, 2);
+  rg->addWidget(caption("La96", "kg/m3"), 1, 2);
   rg->addWidget(caption(nullptr, "Pa*s"), 2, 2);
   right->addWidget(res);
   right->addStretch(1);
@@ -720,9 +755,15 @@ void TDanegl::enableNaturalGasGroups() {
 }
 
 void TDanegl::openHumidityDialog() {
+  settleNumberEdits();
+  const Real before = case_.relativeHumidity;
   humidityDialog_->prepare(case_, *ui_);
   humidityDialog_->exec();
   refreshNumberEdits();
+  // Results of another humidity are no longer the gas's: they go until the
+  // next calculation.
+  if (!(case_.relativeHumidity == before)) clearPropertyResults();
+  syncModified();
 }
 
 void TDanegl::showOtherGasDensity(bool showValue) {

@@ -1,5 +1,6 @@
 #include "ui/results_hookup.h"
 
+#include <QAction>
 #include <QVBoxLayout>
 
 #include "ui/about_window.h"
@@ -23,6 +24,11 @@ ResultsPage* attachResultsAndHelp(TDanegl& window) {
     }
   };
   QObject::connect(page, &ResultsPage::exitRequested, w, &QWidget::close);
+  window.onExportPdf = [page] { page->exportPdf(output::PageKind::CalculationReport); };
+  QObject::connect(page, &ResultsPage::resultsAvailable, w->exportPdfAction(),
+                   &QAction::setEnabled);
+  // Results stay exportable from the File menu only while they are on view.
+  window.onLeaveResults = [w] { w->exportPdfAction()->setEnabled(false); };
 
   window.onEnterResults = [w, page] {
     page->setInteraction(w->interaction());

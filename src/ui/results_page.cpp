@@ -11,6 +11,10 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include "calc/driver.h"
 #include "calc/shared.h"
@@ -18,6 +22,7 @@
 #include "output/page_output.h"
 #include "props/properties.h"
 #include "ui/output_windows.h"
+#include "ui/desktop_texts.h"
 #include "ui/print_commands.h"
 
 namespace dorvel::ui {
@@ -110,7 +115,7 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
 
   menu_ = new QMenu(this);
   menu_->setObjectName("PopupMenu1");
-  auto addItem = [this](const char* name, const char* text, auto action) {
+  auto addItem = [this](const char* name, const QString& text, auto action) {
     QAction* a = menu_->addAction(text);
     a->setObjectName(name);
     connect(a, &QAction::triggered, this, action);
@@ -134,6 +139,12 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   addItem("Wydrukdoschowka2", "Print the graphs and table to Clipboard", [=, this] {
     copyPageToClipboard(case_, PageKind::UncertaintyAnalysis, reportEnglish_, screenWidth());
   });
+
+  menu_->addSeparator();
+  addItem("MnPopExportPdfReport", desktopText("MnPopExportPdfReport"),
+          [this] { exportPdf(PageKind::CalculationReport); });
+  addItem("MnPopExportPdfGraphs", desktopText("MnPopExportPdfGraphs"),
+          [this] { exportPdf(PageKind::UncertaintyAnalysis); });
 
   connect(print_, &QPushButton::clicked, this, [this] { popUpPrintMenu(print_, true); });
   connect(printPolish_, &QPushButton::clicked, this,
@@ -225,7 +236,10 @@ void ResultsPage::setStandardLabels(QLabel* iso, QLabel* isoTr, QLabel* asme) {
 }
 
 EnterOutcome ResultsPage::enter() {
+  // No commands over an empty page.
   panel_->hide();
+  for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(false);
+  emit resultsAvailable(false);
   convertPressureUnits(case_);
   const int kind = case_.fluidKind;
   if (!propertiesCurrent(case_, kind)) {
@@ -268,6 +282,7 @@ void ResultsPage::showResults() {
 
   markStandard(cli::standardInForce(case_));
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(true);
+  emit resultsAvailable(true);
   setStatus(StatusKind::Normal, {});
   const std::string warning = cli::statusWarning(case_);
   if (case_.rangePartlyOutside && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
@@ -305,6 +320,44 @@ void ResultsPage::popUpPrintMenu(QPushButton* at, bool english) {
   } else {
     menu_->popup(at->mapToGlobal(QPoint(0, at->height())));
   }
+}
+
+}  // namespace dorvel::ui
+
+namespace dorvel::ui {
+
+bool ResultsPage::hasResults() const { return !panel_->isHidden(); }
+
+QString ResultsPage::suggestedPdfPath(output::PageKind kind) const {
+  const QString suffix = kind == output::PageKind::CalculationReport ? QStringLiteral("report")
+                                                                     : QStringLiteral("graphs");
+  if (!case_.dataFilePath.empty()) {
+    const QFileInfo file(QString::fromStdString(case_.dataFilePath));
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QLatin1Char('-') +
+           suffix + QStringLiteral(".pdf");
+  }
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) folder = QDir::homePath();
+  return folder + QStringLiteral("/Dorvel-") + suffix + QStringLiteral(".pdf");
+}
+
+bool ResultsPage::exportPdf(output::PageKind kind) {
+  if (!hasResults()) return false;
+  const QString suggested = suggestedPdfPath(kind);
+  const QString path =
+      chooseExportFile ? chooseExportFile(suggested)
+                       : QFileDialog::getSaveFileName(window(), desktopText("ExportPdfTitle"),
+                                                      suggested, desktopText("PdfFilter"));
+  if (path.isEmpty()) return false;
+  // The interface's report language, as "Print..." marks it.
+  reportEnglish_ = true;
+  if (!output::renderPagePdf(case_, kind, reportEnglish_, path.toStdString())) {
+    const std::string shown = path.toStdString();
+    ui_->showMessage(false, "Nie mo\u017Cna zapisa\u0107 pliku PDF " + shown,
+                     "Cannot write the PDF file " + shown);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace dorvel::ui

@@ -12,6 +12,7 @@
 
 #include "calc/case.h"
 #include "calc/interaction.h"
+#include "output/page_output.h"
 
 class QGroupBox;
 class QLabel;
@@ -77,8 +78,19 @@ class ResultsPage : public QWidget {
   QWidget* resultsPanel() const { return panel_; }
   QMenu* printMenu() const { return menu_; }
   QPushButton* button(const QString& name) const;
+  bool hasResults() const;
+
+  // "Export PDF...": the page through the same drawing as printing, into a
+  // PDF file chosen in a save dialog (suggested beside the case file, else
+  // in the documents folder).  False when cancelled or not written.
+  bool exportPdf(output::PageKind kind);
+  QString suggestedPdfPath(output::PageKind kind) const;
+  // The save dialog; replaceable for tests ("" = cancelled).
+  std::function<QString(const QString& suggested)> chooseExportFile;
 
  signals:
+  // Results are shown (true) or the page was emptied (false).
+  void resultsAvailable(bool available);
   // "Exit..." closes the main window.
   void exitRequested();
 
