@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,6 +23,8 @@
 #include "calc/case.h"
 #include "files/case_file.h"
 #include "ui/about_window.h"
+#include "ui/main_window.h"
+#include "version.h"
 #include "ui/help_viewer.h"
 #include "ui/output_windows.h"
 #include "ui/print_commands.h"
@@ -125,6 +128,51 @@ TEST(UiWindows, PreviewDrawsTheReportAndScrollsByPages) {
   QKeyEvent down(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
   QApplication::sendEvent(&preview, &down);
   EXPECT_EQ(bar->value(), 10 * bar->singleStep());
+}
+
+TEST(UiWindows, PreviewZoomsFitsPagesAndPrints) {
+  app();
+  CalculationCase c = computedExample();
+  TPodWyd preview(c, true, QSize(1280, 1024), nullptr);
+  int printed = 0;
+  preview.onPrint = [&] { ++printed; };
+  preview.show();
+  auto click = [&](const char* name) {
+    auto* b = preview.findChild<QPushButton*>(name);
+    ASSERT_NE(b, nullptr) << name;
+    b->click();
+  };
+  click("BuZoomIn");
+  EXPECT_DOUBLE_EQ(preview.zoom(), 1.25);
+  EXPECT_EQ(preview.scrollArea()->widget()->width(), 1500);
+  click("BuZoomOut");
+  click("BuZoomOut");
+  EXPECT_DOUBLE_EQ(preview.zoom(), 0.8);
+  // Fit: the whole page in the view.
+  click("BuFit");
+  const QSize view = preview.scrollArea()->viewport()->size();
+  const QSize page = preview.scrollArea()->widget()->size();
+  EXPECT_LE(page.width(), view.width());
+  EXPECT_LE(page.height(), view.height());
+  EXPECT_TRUE(page.width() >= view.width() - 1 || page.height() >= view.height() - 1);
+  preview.setZoom(1.0);
+  QScrollBar* bar = preview.scrollArea()->verticalScrollBar();
+  click("BuPageNext");
+  EXPECT_EQ(bar->value(), 10 * bar->singleStep());
+  click("BuPagePrev");
+  EXPECT_EQ(bar->value(), 0);
+  click("BuPreviewPrint");
+  EXPECT_EQ(printed, 1);
+}
+
+TEST(UiWindows, AboutShowsTheVersionAndTheIconExists) {
+  app();
+  Ttelefon about(nullptr);
+  auto* version = about.findChild<QLabel*>("LaWersja");
+  ASSERT_NE(version, nullptr);
+  EXPECT_EQ(version->text(), QString("Version ") + dorvel::kVersion);
+  EXPECT_FALSE(applicationIcon().isNull());
+  EXPECT_EQ(applicationIcon().availableSizes().value(0), QSize(256, 256));
 }
 
 TEST(UiWindows, ClipboardPictureHasTheProportionOfAnASheet) {

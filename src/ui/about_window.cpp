@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/desktop_texts.h"
+#include "version.h"
+
 namespace dorvel::ui {
 
 Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
@@ -26,6 +29,10 @@ Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
       "ISO 5167, ISO/TR 15377, ASME MFC-14M",
       this);
   what->setAlignment(Qt::AlignCenter);
+
+  auto* version = new QLabel(desktopText("LaWersja") + QString::fromLatin1(kVersion), this);
+  version->setObjectName("LaWersja");
+  version->setAlignment(Qt::AlignCenter);
 
   auto* contact = new QLabel(
       "The Dorvel developers\n"
@@ -53,6 +60,7 @@ Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
   layout->setSpacing(12);
   layout->addWidget(name);
   layout->addWidget(what);
+  layout->addWidget(version);
   layout->addWidget(contact);
   layout->addLayout(buttons);
 }

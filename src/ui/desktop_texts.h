@@ -27,6 +27,7 @@ inline constexpr DesktopText kDesktopTexts[] = {
     {"BuPagePrev", "Previous Page"},
     {"BuPageNext", "Next Page"},
     {"BuPreviewPrint", "Print..."},
+    {"LaWersja", "Version "},
     {"CaseFilter", "Dorvel cases (*.dvl)"},
     {"ExportPdfTitle", "Export PDF"},
     {"PdfFilter", "PDF files (*.pdf)"},

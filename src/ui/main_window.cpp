@@ -46,6 +46,12 @@
 #include "ui/qt_interaction.h"
 #include "ui/results_hookup.h"  // results page and help
 
+#include "version.h"
+
+// The icon resource of the static library (Q_INIT_RESOURCE cannot stand in
+// a namespace).
+static void initDesktopResources() { Q_INIT_RESOURCE(dorvel_ui); }
+
 namespace dorvel::ui {
 
 namespace {
@@ -142,13 +148,17 @@ const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
 
 TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("TDanegl"));
+  initDesktopResources();
+  // The desktop file's icon, for this window and the dialogs it owns.
+  setWindowIcon(applicationIcon());
+  if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(applicationIcon());
   qtUi_ = std::make_unique<QtInteraction>(this);
   ui_ = qtUi_.get();
 
   // 2. task 3; the decimal separator is always the point (format.h).
   case_.task = TaskFlowrate;
   // 3. caption and idle status text.
-  baseCaption_ = QStringLiteral("Dorvel  Flow Measurement Edition  1.0");
+  baseCaption_ = QStringLiteral("Dorvel  Flow Measurement Edition  ") + QString::fromLatin1(kVersion);
   idleStatus_ = QStringLiteral(
       "Differential-pressure flow measurement: ISO 5167, ISO/TR 15377, ASME MFC-14M");
   setWindowTitle(baseCaption_);
@@ -216,6 +226,11 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
 }
 
 TDanegl::~TDanegl() = default;
+
+QIcon applicationIcon() {
+  initDesktopResources();
+  return QIcon(QStringLiteral(":/icons/dorvel.png"));
+}
 
 void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
   // 6. The file to open: the argument, else the last-file record.

@@ -18,6 +18,7 @@
 //     resetStandardLabels() restores their white, default texts.
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QSettings>
 #include <QString>
@@ -53,6 +54,9 @@ class QtInteraction;
 class PageEdit;
 class TFWilgo;
 class TWLcie;
+
+// The program's icon (the same as the desktop file's).
+QIcon applicationIcon();
 
 class TDanegl : public QMainWindow {
   Q_OBJECT

@@ -11,7 +11,12 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/desktop_texts.h"
 
 namespace dorvel::ui {
 
@@ -35,7 +40,7 @@ QImage copyPageToClipboard(CalculationCase& c, output::PageKind kind, bool engli
 }
 
 TPodWyd::TPodWyd(CalculationCase& c, bool english, QSize screen, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), case_(c), english_(english) {
   setObjectName("TPodWyd");
   setModal(true);
   layout_ = output::previewLayout(screen.width(), screen.height());
@@ -57,8 +62,34 @@ TPodWyd::TPodWyd(CalculationCase& c, bool english, QSize screen, QWidget* parent
   scroll_->setWidget(picture_);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll_->setFocusPolicy(Qt::NoFocus);
+  // Zoom, page and print buttons above the page.
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(6, 4, 6, 4);
+  auto addButton = [&](const char* name, auto slot) {
+    auto* b = new QPushButton(desktopText(name), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::TabFocus);
+    connect(b, &QPushButton::clicked, this, slot);
+    buttons->addWidget(b);
+    return b;
+  };
+  addButton("BuZoomIn", [this] { zoomIn(); })->setShortcut(QKeySequence::ZoomIn);
+  addButton("BuZoomOut", [this] { zoomOut(); })->setShortcut(QKeySequence::ZoomOut);
+  addButton("BuFit", [this] { fitPage(); });
+  addButton("BuPagePrev", [this] { pageUp(); });
+  addButton("BuPageNext", [this] { pageDown(); });
+  buttons->addStretch(1);
+  addButton("BuPreviewPrint", [this] {
+    if (onPrint)
+      onPrint();
+    else
+      printPageWithDialog(this, case_, output::PageKind::CalculationReport, english_);
+  })->setShortcut(QKeySequence::Print);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addLayout(buttons);
   layout->addWidget(scroll_);
   // The picture fills the client width; the vertical scroll bar takes its
   // place beside it.
@@ -69,14 +100,41 @@ TPodWyd::TPodWyd(CalculationCase& c, bool english, QSize screen, QWidget* parent
   setWindowTitle("Print preview");
 }
 
-void TPodWyd::keyPressEvent(QKeyEvent* event) {
+void TPodWyd::pageDown() {
   QScrollBar* bar = scroll_->verticalScrollBar();
+  bar->setValue(bar->value() + 10 * bar->singleStep());
+}
+
+void TPodWyd::pageUp() {
+  QScrollBar* bar = scroll_->verticalScrollBar();
+  bar->setValue(bar->value() - 10 * bar->singleStep());
+}
+
+void TPodWyd::setZoom(double zoom) {
+  zoom_ = std::clamp(zoom, 0.1, 4.0);
+  const QSize size = (QSizeF(image_.size()) * zoom_).toSize().expandedTo(QSize(1, 1));
+  picture_->setPixmap(QPixmap::fromImage(
+      zoom_ == 1.0 ? image_ : image_.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+  picture_->setFixedSize(size);
+  // Wider than the window: the page scrolls sideways too.
+  scroll_->setHorizontalScrollBarPolicy(zoom_ > 1.0 ? Qt::ScrollBarAsNeeded
+                                                    : Qt::ScrollBarAlwaysOff);
+}
+
+void TPodWyd::fitPage() {
+  // The whole page picture in the view.
+  const QSize view = scroll_->viewport()->size();
+  if (image_.isNull() || view.isEmpty()) return;
+  setZoom(std::min(double(view.width()) / image_.width(), double(view.height()) / image_.height()));
+}
+
+void TPodWyd::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_PageDown) {
-    bar->setValue(bar->value() + 10 * bar->singleStep());
+    pageDown();
     return;
   }
   if (event->key() == Qt::Key_PageUp) {
-    bar->setValue(bar->value() - 10 * bar->singleStep());
+    pageUp();
     return;
   }
   QDialog::keyPressEvent(event);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <functional>
 
 #include "calc/case.h"
 #include "output/page_output.h"
@@ -37,10 +38,26 @@ class TPodWyd : public QDialog {
   QScrollArea* scrollArea() const { return scroll_; }
   const output::PreviewLayout& layoutUsed() const { return layout_; }
 
+  // Zoom of the page picture (1 = the picture as drawn, as wide as the
+  // client area); "Fit" shows the whole page.
+  double zoom() const { return zoom_; }
+  void setZoom(double zoom);
+  void zoomIn() { setZoom(zoom_ * 1.25); }
+  void zoomOut() { setZoom(zoom_ / 1.25); }
+  void fitPage();
+  // Page Up / Page Down: ten scroll steps.
+  void pageUp();
+  void pageDown();
+  // "Print..." from the preview: the printer dialog, then the report.
+  std::function<void()> onPrint;
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  CalculationCase& case_;
+  bool english_;
+  double zoom_ = 1.0;
   output::PreviewLayout layout_;
   QImage image_;
   QScrollArea* scroll_;
