@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QWhatsThis>
 
 #include "output/uncertainty_graphs.h"
@@ -274,6 +275,35 @@ TEST_F(UiWindowTest, HumidityDialogEnterCalculatesAndKeepsItsSize) {
   EXPECT_TRUE(dialog.findChild<QLabel*>("LaWynik1")->text().endsWith("[%]"));
   EXPECT_EQ(dialog.size(), before);
   EXPECT_TRUE(ui.log().empty());  // no "Use TAB" message in the dialog
+}
+
+TEST_F(UiWindowTest, HumidityCorrectionClearsTheAirResults) {
+  window->show();
+  choose("CBPlyn", 2);  // air
+  type("Edtc", "25");
+  type("Edp", "6");
+  choose("CBjcs", 3);  // bar
+  window->setCurrentPage(ui::TDanegl::PageProperties);
+  find<QPushButton>("LiczWlPow")->click();
+  ASSERT_FALSE(text("LaPow7").isEmpty());
+  // The dialog: measured at the flowing conditions, 50 %; Calculate, OK.
+  QTimer::singleShot(0, [this] {
+    auto* dialog = window->findChild<ui::TFWilgo*>();
+    ASSERT_NE(dialog, nullptr);
+    const char* names[3] = {"EdTem", "EdCi", "EdWil"};
+    const char* values[3] = {"25", "6", "50"};
+    for (int i = 0; i < 3; ++i) {
+      auto* e = dialog->findChild<QLineEdit*>(names[i]);
+      e->selectAll();
+      QTest::keyClicks(e, values[i]);
+    }
+    dialog->findChild<QPushButton*>("Button1")->click();
+    dialog->accept();
+  });
+  find<QPushButton>("BuPrzeliczWilgo4")->click();
+  EXPECT_GT(c().relativeHumidity, 0.0L);
+  EXPECT_TRUE(text("LaPow7").isEmpty());
+  EXPECT_TRUE(text("LaPow8").isEmpty());
 }
 
 TEST(UiGraphFrame, AbsoluteGraphFrameHasAllFourEdges) {
