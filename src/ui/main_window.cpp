@@ -33,6 +33,7 @@
 #include "ui/page_edit.h"
 #include "ui/qt_interaction.h"
 #include "ui/results_hookup.h"  // results page and help
+#include "ui/results_page.h"
 
 namespace dorvel::ui {
 
@@ -44,7 +45,8 @@ const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
 TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("TDanegl"));
   qtUi_ = std::make_unique<QtInteraction>(this);
-  ui_ = qtUi_.get();
+  langUi_ = std::make_unique<LanguageInteraction>(qtUi_.get());
+  ui_ = langUi_.get();
 
   // 2. task 3; the decimal separator is always the point (format.h).
   case_.task = TaskFlowrate;
@@ -140,7 +142,18 @@ void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
   resize(wanted);
 }
 
-void TDanegl::setInteraction(Interaction* ui) { ui_ = ui ? ui : qtUi_.get(); }
+void TDanegl::setInteraction(Interaction* ui) { langUi_->setInner(ui ? ui : qtUi_.get()); }
+
+void TDanegl::setLanguage(Language language) {
+  applyLanguage(this, language, QString::fromStdString(case_.refConditionsText));
+  markLanguageMenu(this, language);
+  baseCaption_ = tx(baseCaption_);
+  idleStatus_ = tx(idleStatus_);
+  updateCaption(!case_.dataFilePath.empty());
+  // The printouts follow the interface; "Wydruki angielskie..." still gives
+  // the English ones in Polish.
+  if (auto* results = findChild<ResultsPage*>()) results->setReportEnglish(language == Language::English);
+}
 
 // ---- status bar -------------------------------------------------------------
 
@@ -157,12 +170,12 @@ void TDanegl::setStatusNormal() {
 }
 
 void TDanegl::setStatusRequest(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->setText(tx(text));
   paintStatus(statusLabel_, Qt::red, Qt::white);
 }
 
 void TDanegl::setStatusWarning(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->setText(tx(text));
   paintStatus(statusLabel_, Qt::magenta, Qt::white);
 }
 
@@ -192,6 +205,7 @@ void TDanegl::buildMenuAndToolBar() {
   help->setObjectName(QStringLiteral("Pomoc1"));
   add(help, "Spistreci1", QKeySequence(), [this] { showHelpTopic(5); });
   add(help, "Autorprogramu1", QKeySequence(), [this] { showHelpTopic(-1); });
+  addLanguageMenu(bar, [this](Language l) { setLanguage(l); rememberLanguage(l); });
 
   QToolBar* tools = addToolBar(QString());
   tools->setObjectName(QStringLiteral("ToolBar1"));
@@ -346,8 +360,8 @@ void TDanegl::fileOpen() {
   if (chooseOpenFile)
     path = chooseOpenFile(initial);
   else
-    path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), initial,
-                                        QStringLiteral("Any file [*.*] (*)"));
+    path = QFileDialog::getOpenFileName(this, controlText("OpenDialog1", TextProperty::DialogTitle),
+        initial, dialogFilter(controlText("OpenDialog1", TextProperty::DialogFilter)));
   if (path.isEmpty()) return;
   openDataFile(path);
 }
@@ -387,8 +401,8 @@ bool TDanegl::fileSaveAs() {
   if (chooseSaveFile)
     path = chooseSaveFile(initial);
   else
-    path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), initial,
-                                        QStringLiteral("Any file [*.*] (*)"));
+    path = QFileDialog::getSaveFileName(this, controlText("SaveDialog1", TextProperty::DialogTitle),
+        initial, dialogFilter(controlText("SaveDialog1", TextProperty::DialogFilter)));
   if (path.isEmpty()) return false;
   case_.dataFilePath = path.toStdString();
   const bool ok = fileSave();
@@ -403,10 +417,10 @@ void TDanegl::closeEvent(QCloseEvent* event) {
   }
   int answer;
   if (askYesNoCancel) {
-    answer = askYesNoCancel(QStringLiteral("Save changes ?"));
+    answer = askYesNoCancel(tx("Save changes ?"));
   } else {
     const auto b = QMessageBox::question(this, QStringLiteral("Dorvel"),
-                                         QStringLiteral("Save changes ?"),
+                                         tx("Save changes ?"),
                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     answer = b == QMessageBox::Yes ? 1 : b == QMessageBox::No ? 0 : -1;
   }
@@ -418,8 +432,9 @@ void TDanegl::closeEvent(QCloseEvent* event) {
     const QString initial = QString::fromStdString(case_.dataFilePath);
     const QString path = chooseSaveFile
                              ? chooseSaveFile(initial)
-                             : QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), initial,
-                                                            QStringLiteral("Any file [*.*] (*)"));
+                             : QFileDialog::getSaveFileName(
+                                   this, controlText("SaveDialog1", TextProperty::DialogTitle), initial,
+                                   dialogFilter(controlText("SaveDialog1", TextProperty::DialogFilter)));
     if (!path.isEmpty()) {
       case_.dataFilePath = path.toStdString();
       if (writeCaseFile(case_.dataFilePath, case_, *ui_)) {

@@ -27,6 +27,7 @@
 
 #include "calc/case.h"
 #include "calc/interaction.h"
+#include "ui/texts/language.h"
 
 class QAction;
 class QButtonGroup;
@@ -108,6 +109,10 @@ class TDanegl : public QMainWindow {
   QString baseCaption() const { return baseCaption_; }
 
   void showHelpTopic(int topic);
+
+  // Interface language: the window texts, the message selector, the help
+  // topics and the report language switch at once; the case is untouched.
+  void setLanguage(Language language);
   // Help topic of a control (F1 and pop-ups): its own topic, else that of
   // the nearest enclosing control or panel that has one; 0 for none.
   int helpTopicOf(const QWidget* w) const;
@@ -183,6 +188,7 @@ class TDanegl : public QMainWindow {
 
   CalculationCase case_;
   std::unique_ptr<QtInteraction> qtUi_;
+  std::unique_ptr<LanguageInteraction> langUi_;  // the selector in front of ui_
   Interaction* ui_ = nullptr;
   QString baseCaption_;
   QString idleStatus_;

@@ -19,6 +19,7 @@
 #include "props/properties.h"
 #include "ui/output_windows.h"
 #include "ui/print_commands.h"
+#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 
@@ -199,10 +200,10 @@ QGroupBox* ResultsPage::makeGroup(const QString& title, const char* const names[
 void ResultsPage::setRow(const Row& row, const QString& caption, const QString& value,
                          const QString& unit) {
   if (row.caption == nullptr) return;
-  row.caption->setText(caption);
+  row.caption->setText(tx(caption));
   // Values are followed by one blank, as the page always showed them.
-  row.value->setText(value.isEmpty() ? QString() : value + " ");
-  row.unit->setText(unit);
+  row.value->setText(value.isEmpty() ? QString() : tx(value) + " ");
+  row.unit->setText(tx(unit));
 }
 
 QLabel* ResultsPage::label(const QString& name) const {
