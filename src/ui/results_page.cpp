@@ -289,7 +289,7 @@ void ResultsPage::markStandard(const std::string& standard) {
   for (int i = 0; i < 3; ++i) {
     QLabel* l = standardLabels_[i];
     if (l == nullptr) continue;
-    if (i == which) l->setText(qs(standard));
+    if (i == which) l->setText(tx(qs(standard)));
     QPalette palette = l->palette();
     palette.setColor(QPalette::Window, i == which ? QColor(Qt::yellow) : QColor(Qt::white));
     l->setPalette(palette);

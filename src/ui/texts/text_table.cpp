@@ -380,6 +380,7 @@ const std::vector<Phrase>& phraseTable() {
        "Differential-pressure flow measurement: ISO 5167, ISO/TR 15377, ASME MFC-14M"},
       {"Zapisać zmiany ?", "Save changes ?"},
       {"Pliki danych Dorvel (*.dvl)", "Dorvel cases (*.dvl)"},
+      {"PN-EN ISO 5167 : 2022", "ISO 5167 : 2022"},
       // task rows and the rows that change with the fluid and the device
       {"Maksymalny strumień płynu", "Upper range flowrate"},
       {"Nominalny (średni) strumień płynu", "Nominal (average) flowrate"},
@@ -532,7 +533,7 @@ bool isNeutralText(const QString& text) {
       "t/h", "m3/h", " -", "-", "\"", " \"", "—", "<-", "?", "OK", "SUM", "Dorvel", "Aluminium",
       "K1=Z1/Zs", "kg.s/m2", "kg/m.h", "cP", "Bt [1/°C]", "ISO 5167:2022", "ISO/TR 15377:2018",
       "ASME-MFC-14M-2003", "ASME MFC-14M-2003", "(ISO/TR 15377:2007)", "English", "Polski",
-      "Language / Język", "Wydruki polskie...", "[%]", "CnHm", "n-C4H10", "n-C5H12", "i-C4H10",
+      "Language / Język", "Wydruki polskie...", "▶", "[%]", "CnHm", "n-C4H10", "n-C5H12", "i-C4H10",
       "i-C5H12", "C8H18+", "Monel"};
   const QString t = text.trimmed();
   if (t.isEmpty() || neutral.contains(text) || neutral.contains(t)) return true;
