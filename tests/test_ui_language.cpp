@@ -208,6 +208,16 @@ TEST(UiLanguage, EveryShownTextHasARowInEitherLanguage) {
   w.setLanguage(Language::English);
 }
 
+TEST(UiLanguage, RowsThatReadTheSameInBothLanguagesAreUnitsOrNames) {
+  // A row whose Polish equals its English is a text that is the same in
+  // both languages; anything else is an untranslated row.
+  for (const TextRow& r : textTable()) {
+    if (qstrcmp(r.polish, r.english) != 0) continue;
+    for (const QString& item : QString::fromUtf8(r.polish).split('\n'))
+      EXPECT_TRUE(isNeutralText(item)) << r.control << ": " << item.toStdString();
+  }
+}
+
 TEST(UiLanguage, AuxiliaryWindowsFollowTheLanguage) {
   app();
   CalculationCase c;
