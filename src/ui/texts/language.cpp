@@ -255,6 +255,7 @@ void translateWindow(QWidget* window, Language language) {
 
 void applyLanguage(QWidget* window, Language language, const QString& refConditionsText) {
   gLanguage = language;
+  installWindowTranslator();
   translateWindow(window, language);
   if (window == nullptr) return;
   // The Polish printouts are offered by the Polish interface only.

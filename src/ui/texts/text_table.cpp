@@ -506,6 +506,7 @@ const std::vector<Phrase>& phraseTable() {
       {"Niepewność pomiaru i błąd \"skali liniowej\" w funkcji wskazania",
        "Measurement uncertainty and bias \"linear scale\" error as a function of flowrate"},
       {"Niepewność bezwzględna", "Absolute uncertainty"},
+      {" -- Błąd \"skali liniowej\"", " -- The bias \"linear scale\" error"},
       {"Niepewność względna", "Relative uncertainty"},
       {"Koniec", "Koniec"},
       {"Podgląd wydruku", "Print preview"},
