@@ -198,6 +198,13 @@ TEST(UiLanguage, EveryShownTextHasARowInEitherLanguage) {
     w.setCurrentPage(TDanegl::PageResults);
     ASSERT_EQ(w.pageControl()->currentIndex(), TDanegl::PageResults);
     out << faults(&w, language);
+    // The results page hands its warnings over in English, a limit appended.
+    w.setStatusWarning("Data out of range.  Pipe diameter D must be < 1000 mm !");
+    EXPECT_EQ(w.statusText(), language == Language::Polish
+                                  ? QString::fromUtf8("Przekroczenie zakresu!  Średnica rurociągu D "
+                                                      "ma być < 1000 mm !")
+                                  : QString("Data out of range.  Pipe diameter D must be < 1000 mm !"));
+    out << faults(&w, language);
     ASSERT_TRUE(w.openDataFile(example("naturalgas-orifice-corner.dvl")));
     w.setCurrentPage(TDanegl::PageResults);
     out << faults(&w, language);
@@ -351,4 +358,41 @@ TEST(UiLanguage, MessagesReportAndHelpFollowTheLanguage) {
   EXPECT_TRUE(help.browser()->source().toLocalFile().contains("/pl/"));
   w.setLanguage(Language::English);
   EXPECT_FALSE(popupText(80) == polishPopup);
+}
+
+TEST(UiLanguage, CommandLineAndSettingsFileChooseTheLanguage) {
+  app();
+  Language l = Language::English;
+  QString file, error;
+  EXPECT_TRUE(parseCommandLine({"dorvel", "--lang", "pl", "case.dvl"}, l, file, error));
+  EXPECT_EQ(l, Language::Polish);
+  EXPECT_EQ(file, "case.dvl");
+  EXPECT_TRUE(parseCommandLine({"dorvel", "case.dvl", "--lang=EN"}, l, file, error));
+  EXPECT_EQ(l, Language::English);
+  EXPECT_EQ(file, "case.dvl");
+  // A bad or missing code leaves the language and says why; no crash.
+  EXPECT_FALSE(parseCommandLine({"dorvel", "--lang", "de"}, l, file, error));
+  EXPECT_EQ(l, Language::English);
+  EXPECT_FALSE(error.isEmpty());
+  EXPECT_FALSE(parseCommandLine({"dorvel", "x.dvl", "--lang"}, l, file, error));
+  EXPECT_EQ(file, "x.dvl");
+
+  // The choice lives in Dorvel/dorvel-gui.conf of the config folder, key
+  // ui/language, and the menu item remembers it.
+  const QString conf = QString(DORVEL_BINARY_DIR) + "/ui_test_config/Dorvel/dorvel-gui.conf";
+  QFile::remove(conf);
+  EXPECT_EQ(rememberedLanguage(), Language::English);
+  RecordingInteraction rec;
+  TDanegl w;
+  w.setInteraction(&rec);
+  w.findChild<QAction*>("MnLangPl")->trigger();
+  EXPECT_EQ(currentLanguage(), Language::Polish);
+  EXPECT_EQ(w.pageControl()->tabText(TDanegl::PageBasic), QString("Dane podstawowe"));
+  EXPECT_EQ(rememberedLanguage(), Language::Polish);
+  QFile f(conf);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().contains("language=pl"));
+  w.findChild<QAction*>("MnLangEn")->trigger();
+  EXPECT_EQ(rememberedLanguage(), Language::English);
+  EXPECT_EQ(w.pageControl()->tabText(TDanegl::PageBasic), QString("Basic Input Data"));
 }

@@ -257,6 +257,9 @@ void applyLanguage(QWidget* window, Language language, const QString& refConditi
   gLanguage = language;
   installWindowTranslator();
   translateWindow(window, language);
+  // Windows already open (the help window) turn over with the main window.
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top != window && top->isVisible() && !qobject_cast<QMenu*>(top)) translateWindow(top, language);
   if (window == nullptr) return;
   // The Polish printouts are offered by the Polish interface only.
   if (auto* b = window->findChild<QWidget*>(QStringLiteral("BBWydrukiPolskie")))
@@ -292,6 +295,33 @@ bool LanguageInteraction::askQuestion(bool polish, const std::string& polishText
   return inner_->askQuestion(polish, polishText, englishText);
 }
 
+bool parseCommandLine(const QStringList& arguments, Language& language, QString& file,
+                      QString& error) {
+  file.clear();
+  error.clear();
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments.at(i);
+    QString code;
+    if (a == QLatin1String("--lang")) {
+      if (i + 1 >= arguments.size()) {
+        error = QStringLiteral("--lang needs pl or en");
+        return false;
+      }
+      code = arguments.at(++i);
+    } else if (a.startsWith(QLatin1String("--lang="))) {
+      code = a.mid(7);
+    } else {
+      if (file.isEmpty()) file = a;  // the first file; further ones are ignored
+      continue;
+    }
+    if (!languageFromCode(code, language)) {
+      error = QStringLiteral("unknown language \"%1\" (use pl or en)").arg(code);
+      return false;
+    }
+  }
+  return true;
+}
+
 QMenu* addLanguageMenu(QMenuBar* bar, std::function<void(Language)> choose) {
   QMenu* menu = bar->addMenu(QStringLiteral("Language / J\u0119zyk"));
   menu->setObjectName(QStringLiteral("MnJezyk"));
@@ -322,14 +352,14 @@ void markLanguageMenu(QWidget* window, Language language) {
 
 Language rememberedLanguage() {
   Language l = Language::English;
-  QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
+  QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
               QStringLiteral("dorvel-gui"));
   languageFromCode(s.value(QStringLiteral("ui/language")).toString(), l);
   return l;
 }
 
 void rememberLanguage(Language language) {
-  QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
+  QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
               QStringLiteral("dorvel-gui"));
   s.setValue(QStringLiteral("ui/language"), languageCode(language));
 }

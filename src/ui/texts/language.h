@@ -99,6 +99,12 @@ void markLanguageMenu(QWidget* window, Language language);
 Language rememberedLanguage();
 void rememberLanguage(Language language);
 
+// The desktop program's command line, "dorvel [--lang pl|en] [FILE]":
+// `language` is left as it was when no --lang is given.  False, with
+// `error` set, for a --lang without a valid code; the file is still taken.
+bool parseCommandLine(const QStringList& arguments, Language& language, QString& file,
+                      QString& error);
+
 // The message selector follows the interface language: in Polish the Polish
 // text of each pair is shown, in English the caller's choice stands.
 class LanguageInteraction : public Interaction {
