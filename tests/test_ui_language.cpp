@@ -277,7 +277,8 @@ TEST(UiLanguage, SwitchingKeepsTheCaseAndTheListCodes) {
   EXPECT_EQ(fluid->itemText(0), "Water");
   EXPECT_TRUE(w.findChild<QWidget*>("EdTytu")->toolTip().isEmpty());
   const CalculationCase before = w.caseRef();
-  const std::string file = "/tmp/dorvel-lang-before.dvl", after = "/tmp/dorvel-lang-after.dvl";
+  const std::string file = std::string(DORVEL_BINARY_DIR) + "/ui_language_before.dvl",
+                    after = std::string(DORVEL_BINARY_DIR) + "/ui_language_after.dvl";
   ASSERT_TRUE(writeCaseFile(file, w.caseRef(), rec));
   const int device = w.findChild<QComboBox*>("CBTyp")->currentIndex();
   const int flowUnits = w.findChild<QComboBox*>("CBjnp")->count();
