@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/desktop_texts.h"
+#include "ui/texts/language.h"
 #include "version.h"
 
 namespace dorvel::ui {
@@ -30,7 +30,7 @@ Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
       this);
   what->setAlignment(Qt::AlignCenter);
 
-  auto* version = new QLabel(desktopText("LaWersja") + QString::fromLatin1(kVersion), this);
+  auto* version = new QLabel(tx("Version ") + QString::fromLatin1(kVersion), this);
   version->setObjectName("LaWersja");
   version->setAlignment(Qt::AlignCenter);
 

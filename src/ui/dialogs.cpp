@@ -14,6 +14,7 @@
 #include "props/air.h"
 #include "props/liquids.h"
 #include "ui/page_edit.h"
+#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 
@@ -107,8 +108,8 @@ void TFWilgo::prepare(CalculationCase& c, Interaction& ui) {
   edTem_->setText(oneDecimal(c.humidityMeasTemperature));
   edCi_->setText(oneDecimal(c.humidityMeasPressure));
   edWil_->setText(oneDecimal(c.humidityMeasured));
-  line1_->setText(QString::fromStdString(humidityResultPrefix(c)));
-  line2_->setText(QString::fromLatin1(kSteamMoleFractionPrefix));
+  line1_->setText(tx(QString::fromStdString(humidityResultPrefix(c))));
+  line2_->setText(tx(kSteamMoleFractionPrefix));
   filling_ = false;
 }
 
@@ -117,16 +118,16 @@ bool TFWilgo::calculate() {
   for (PageEdit* e : {edTem_, edCi_, edWil_}) e->settle();
   const HumidityCorrection r = correctHumidity(*case_);
   if (r.status == HumidityCorrectionStatus::PressureTooLow) {
-    const QString text = QString::fromLatin1(kHumidityPressureTooLow);
+    const QString text = tx(kHumidityPressureTooLow);
     if (onMessage)
       onMessage(text);
     else
-      QMessageBox::information(this, QString::fromLatin1(kHumidityCorrectionCaption), text);
+      QMessageBox::information(this, tx(kHumidityCorrectionCaption), text);
     return false;
   }
   if (r.status != HumidityCorrectionStatus::Ok) return false;
-  line1_->setText(QString::fromStdString(r.humidityLine));
-  line2_->setText(QString::fromStdString(r.moleFractionLine));
+  line1_->setText(tx(QString::fromStdString(r.humidityLine)));
+  line2_->setText(tx(QString::fromStdString(r.moleFractionLine)));
   return true;
 }
 

@@ -18,6 +18,7 @@
 #include <QWhatsThis>
 
 #include "ui/page_edit.h"
+#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 
@@ -105,8 +106,17 @@ QString helpFolder() {
 
 void setHelpFolder(const QString& folder) { folderOverride() = folder; }
 
-QString popupText(int number) {
+// The topics and pop-ups of the interface language: the Polish ones live in
+// "pl" inside the help folder.
+static QString languageFolder() {
   const QString folder = helpFolder();
+  if (!folder.isEmpty() && polishInterface() && QFileInfo::exists(folder + "/pl/index.html"))
+    return folder + "/pl";
+  return folder;
+}
+
+QString popupText(int number) {
+  const QString folder = languageFolder();
   if (folder.isEmpty()) return {};
   QFile file(folder + "/popups.txt");
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
@@ -176,7 +186,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
 
 bool HelpWindow::showTopic(int number) {
   const HelpTopic* topic = findHelpTopic(number);
-  const QString folder = helpFolder();
+  const QString folder = languageFolder();
   if (topic == nullptr || folder.isEmpty()) return false;
   const QString path = folder + "/" + topic->file;
   if (!QFileInfo::exists(path)) return false;

@@ -15,7 +15,7 @@
 
 #include "calc/format.h"
 #include "calc/shared.h"
-#include "ui/desktop_texts.h"
+#include "ui/texts/language.h"
 #include "ui/main_window.h"
 #include "ui/page_edit.h"
 
@@ -488,11 +488,11 @@ void TDanegl::showNameRow() {
   edNazwaGazu_->setVisible(named);
   edNazwaGazu_->setFocusPolicy(named ? Qt::StrongFocus : Qt::NoFocus);
   if (case_.fluidKind == FluidOtherLiquid) {
-    laNazwaGazu_->setText("Liquid name");
-    edNazwaGazu_->setToolTip("Enter liquid name");
+    laNazwaGazu_->setText(tx("Liquid name"));
+    edNazwaGazu_->setToolTip(tx("Enter liquid name"));
   } else {
-    laNazwaGazu_->setText("Gas name");
-    edNazwaGazu_->setToolTip("Enter gas name");
+    laNazwaGazu_->setText(tx("Gas name"));
+    edNazwaGazu_->setToolTip(tx("Enter gas name"));
   }
 }
 
@@ -518,7 +518,7 @@ void TDanegl::fillFlowUnits() {
   const bool was = filling_;
   filling_ = true;
   cbjnp_->clear();
-  cbjnp_->addItems(kFlowUnits.mid(0, count));
+  for (const QString& unit : kFlowUnits.mid(0, count)) cbjnp_->addItem(tx(unit));
   cbjnp_->setCurrentIndex(case_.flowUnit - 1);
   filling_ = was;
   laStruNormal_->setText(case_.flowUnit == 5 ? QString::fromStdString(case_.refConditionsText)
@@ -540,9 +540,9 @@ void TDanegl::layoutTaskRows() {
   rowEdits_[2]->setVisible(true);
   switch (case_.task) {
     case TaskDiameter:
-      rowLabels_[0]->setText("Upper range flowrate");
-      rowLabels_[1]->setText("Nominal (average) flowrate");
-      rowLabels_[2]->setText("Upper range differential pressure");
+      rowLabels_[0]->setText(tx("Upper range flowrate"));
+      rowLabels_[1]->setText(tx("Nominal (average) flowrate"));
+      rowLabels_[2]->setText(tx("Upper range differential pressure"));
       setEditNumber(rowEdits_[0], case_.flowrateInput, 8);
       setEditNumber(rowEdits_[1], case_.nominalFlowrate, 8);
       setEditNumber(rowEdits_[2], case_.dpInput, 8);
@@ -555,9 +555,9 @@ void TDanegl::layoutTaskRows() {
       rowEdits_[2]->helpTopic = 175;
       break;
     case TaskDifferentialPressure:
-      rowLabels_[0]->setText(QString::fromUtf8("Primary device diameter (20°C)"));
-      rowLabels_[1]->setText("Flowrate");
-      rowLabels_[2]->setText("Differential pressure unit");
+      rowLabels_[0]->setText(tx("Primary device diameter (20°C)"));
+      rowLabels_[1]->setText(tx("Flowrate"));
+      rowLabels_[2]->setText(tx("Differential pressure unit"));
       setEditNumber(rowEdits_[0], case_.deviceDiameter20, 8);
       setEditNumber(rowEdits_[1], case_.flowrateInput, 8);
       rowEdits_[2]->setVisible(false);
@@ -569,9 +569,9 @@ void TDanegl::layoutTaskRows() {
       rowEdits_[1]->helpTopic = 190;
       break;
     default:
-      rowLabels_[0]->setText(QString::fromUtf8("Primary device diameter (20°C)"));
-      rowLabels_[1]->setText("Differential pressure");
-      rowLabels_[2]->setText("Flowrate unit");
+      rowLabels_[0]->setText(tx("Primary device diameter (20°C)"));
+      rowLabels_[1]->setText(tx("Differential pressure"));
+      rowLabels_[2]->setText(tx("Flowrate unit"));
       setEditNumber(rowEdits_[0], case_.deviceDiameter20, 8);
       setEditNumber(rowEdits_[1], case_.dpInput, 8);
       rowEdits_[2]->setVisible(false);
@@ -638,7 +638,7 @@ void TDanegl::showDrainHoleRow() {
   laSpustNote_->setVisible(drain);
   edOtwor_->setVisible(drain);
   edChropow_->setVisible(rough);
-  laSpust_->setText(rough ? "Pipe roughness" : "Drain Hole Diameter");
+  laSpust_->setText(tx(rough ? "Pipe roughness" : "Drain Hole Diameter"));
 }
 
 // ---- change handlers ---------------------------------------------------------------------
@@ -650,8 +650,8 @@ void TDanegl::CBPlynChange(int item) {
   if (case_.fluidKind != kind) case_.caseModified = true;
   case_.fluidKind = kind;
   fillFlowUnits();
-  if (kind == FluidOtherLiquid) case_.fluidName = "Other liquid";
-  if (kind == FluidOtherGas) case_.fluidName = "Other gas";
+  if (kind == FluidOtherLiquid) case_.fluidName = tx("Other liquid").toStdString();
+  if (kind == FluidOtherGas) case_.fluidName = tx("Other gas").toStdString();
   if (kind == FluidOtherLiquid || kind == FluidOtherGas)
     edNazwaGazu_->setText(QString::fromStdString(case_.fluidName));
   showNameRow();
@@ -703,58 +703,9 @@ bool TDanegl::rowChange(int row, const std::string& text, Interaction& ui) {
 // ---- English texts --------------------------------------------------------------------------
 
 void TDanegl::applyEnglishTexts() {
-  struct Text {
-    const char* name;
-    const char* caption;
-    const char* hint;
-  };
-  static const Text kTexts[] = {
-      {"Plik1", "&File", nullptr},
-      {"Nowy1", "&New", nullptr},
-      {"Czytajdanezpliku1", "&Open...", nullptr},
-      {"Zapiszdanedopliku1", "&Save", nullptr},
-      {"Zapiszjako1", "Save &As...", nullptr},
-      {"Koniecpracy1", "E&xit", nullptr},
-      {"Pomoc1", "&Help", nullptr},
-      {"Spistreci1", "&Contents", nullptr},
-      {"Autorprogramu1", "Author", nullptr},
-      {"ToolButton1", nullptr, "Sets all values to zero or to defaults"},
-      {"ToolButton2", nullptr, "Open..."},
-      {"ToolButton3", nullptr, "Save"},
-      {"ToolButton5", nullptr, "Help"},
-      {"RadioButton1", "Primary device diameter calculation", "Select the task"},
-      {"RadioButton2", "Differential pressure calculation", "Select the task"},
-      {"RadioButton3", "Flowrate calculation", "Select the task"},
-  };
-  for (const Text& t : kTexts) {
-    const QString name = QString::fromLatin1(t.name);
-    if (auto* a = findChild<QAction*>(name)) {
-      if (t.caption) a->setText(QString::fromUtf8(t.caption));
-      if (t.hint) a->setToolTip(QString::fromUtf8(t.hint));
-    } else if (auto* m = findChild<QMenu*>(name)) {
-      m->setTitle(QString::fromUtf8(t.caption));
-    } else if (auto* b = findChild<QAbstractButton*>(name)) {
-      if (t.caption) b->setText(QString::fromUtf8(t.caption));
-      if (t.hint) b->setToolTip(QString::fromUtf8(t.hint));
-    }
-  }
-  pageControl_->setTabText(PageBasic, "Basic Input Data");
-  pageControl_->setTabText(PageUncertainty, "Uncertainty Sources");
-  pageControl_->setTabText(PageProperties, "Fluid Properties");
-  pageControl_->setTabText(PageResults, "Results");
-  // The description has no English hint: none is shown.
-  edTytu_->setToolTip(QString());
-  const std::string ref = case_.refConditionsText.empty()
-                              ? referenceConditionsText(case_.refTemperature, case_.refPressure)
-                              : case_.refConditionsText;
-  if (auto* la91 = findChild<QLabel*>(QStringLiteral("La91")))
-    la91->setToolTip(QStringLiteral("Desity at reference conditions") + QString::fromStdString(ref));
-  for (const char* name : {"Cbges", "La92", "La93", "La94"})
-    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name))) w->setToolTip(desktopText(name));
-  for (const char* name : {"Llep", "Lkapa"})
-    if (auto* l = findChild<QLabel*>(QString::fromLatin1(name)))
-      l->setToolTip(QString::fromLatin1(name) == QLatin1String("Llep") ? "Dynamic viscosity"
-                                                                        : "Isentropic exponent");
+  applyLanguage(this, Language::English, QString::fromStdString(case_.refConditionsText.empty()
+      ? referenceConditionsText(case_.refTemperature, case_.refPressure)
+      : case_.refConditionsText));
 }
 
 }  // namespace dorvel::ui

@@ -39,12 +39,13 @@
 #include "calc/shared.h"
 #include "files/case_file.h"
 #include "files/settings.h"
-#include "ui/desktop_texts.h"
+#include "ui/texts/language.h"
 #include "ui/dialogs.h"
 #include "ui/help_viewer.h"
 #include "ui/page_edit.h"
 #include "ui/qt_interaction.h"
 #include "ui/results_hookup.h"  // results page and help
+#include "ui/results_page.h"
 
 #include "version.h"
 
@@ -153,7 +154,8 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   setWindowIcon(applicationIcon());
   if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(applicationIcon());
   qtUi_ = std::make_unique<QtInteraction>(this);
-  ui_ = qtUi_.get();
+  langUi_ = std::make_unique<LanguageInteraction>(qtUi_.get());
+  ui_ = langUi_.get();
 
   // 2. task 3; the decimal separator is always the point (format.h).
   case_.task = TaskFlowrate;
@@ -328,7 +330,21 @@ bool TDanegl::event(QEvent* e) {
   return result;
 }
 
-void TDanegl::setInteraction(Interaction* ui) { ui_ = ui ? ui : qtUi_.get(); }
+void TDanegl::setInteraction(Interaction* ui) { langUi_->setInner(ui ? ui : qtUi_.get()); }
+
+void TDanegl::setLanguage(Language language) {
+  applyLanguage(this, language, QString::fromStdString(case_.refConditionsText));
+  markLanguageMenu(this, language);
+  setFileDialogTexts();
+  // The names read from the captions and hints follow them.
+  assignBuddies();
+  baseCaption_ = tx(baseCaption_);
+  idleStatus_ = tx(idleStatus_);
+  updateCaption(!case_.dataFilePath.empty());
+  // The printouts follow the interface; "Wydruki angielskie..." still gives
+  // the English ones in Polish.
+  if (auto* results = findChild<ResultsPage*>()) results->setReportEnglish(language == Language::English);
+}
 
 // ---- status bar -------------------------------------------------------------
 
@@ -350,12 +366,12 @@ void TDanegl::setStatusNormal() {
 }
 
 void TDanegl::setStatusRequest(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->setText(tx(text));
   paintStatus(statusLabel_, Qt::red, Qt::white);
 }
 
 void TDanegl::setStatusWarning(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->setText(tx(text));
   paintStatus(statusLabel_, Qt::magenta, Qt::white);
 }
 
@@ -396,6 +412,7 @@ void TDanegl::buildMenuAndToolBar() {
                            [] { QWhatsThis::enterWhatsThisMode(); });
   whatsThis->setText(desktopText("MnWhatsThis"));
   add(help, "Autorprogramu1", QKeySequence(), [this] { showHelpTopic(-1); });
+  addLanguageMenu(bar, [this](Language l) { setLanguage(l); rememberLanguage(l); });
 
   QToolBar* tools = addToolBar(QString());
   tools->setObjectName(QStringLiteral("ToolBar1"));
@@ -523,12 +540,10 @@ void TDanegl::assignBuddies() {
             inner->setAccessibleName(label->text());
     }
   }
-  for (const char* name : {"CBjcs", "CBjLep2", "CBjLep5", "qt_menubar_ext_button", "qt_toolbar_ext_button"})
-    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)); w && w->accessibleName().isEmpty())
-      w->setAccessibleName(desktopText(name));
-  cbges_->setAccessibleName(QStringLiteral("Density"));
-  cbgm_->setAccessibleName(QStringLiteral("Differential pressure unit"));
-  cbjnp_->setAccessibleName(QStringLiteral("Flowrate unit"));
+  for (const char* name : {"CBjcs", "CBjLep2", "CBjLep5", "Cbges", "CBgm", "CBjnp",
+                           "qt_menubar_ext_button", "qt_toolbar_ext_button"})
+    if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
+      w->setAccessibleName(controlText(name, TextProperty::AccessibleName));
   // Icon-only tool buttons: their hints are their names.
   for (QAction* a : findChild<QToolBar*>(QStringLiteral("ToolBar1"))->actions())
     if (QWidget* b = findChild<QToolBar*>(QStringLiteral("ToolBar1"))->widgetForAction(a))
@@ -611,17 +626,26 @@ void TDanegl::setSaveEnabled(bool on) {
 }
 
 void TDanegl::buildFileDialogs() {
-  const QStringList filters = {QStringLiteral("Any file [*.*] (*)"), desktopText("CaseFilter")};
-  openDialog_ = new QFileDialog(this, QStringLiteral("Open"));
+  openDialog_ = new QFileDialog(this);
   openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
   openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
   openDialog_->setFileMode(QFileDialog::ExistingFile);
-  openDialog_->setNameFilters(filters);
-  saveDialog_ = new QFileDialog(this, QStringLiteral("Save As"));
+  saveDialog_ = new QFileDialog(this);
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
   saveDialog_->setFileMode(QFileDialog::AnyFile);
-  saveDialog_->setNameFilters(filters);
+  setFileDialogTexts();
+}
+
+// Title and filters in the interface language: "Any file [*.*]|*.*" and the
+// case filter.
+void TDanegl::setFileDialogTexts() {
+  for (QFileDialog* d : {openDialog_, saveDialog_}) {
+    const QByteArray name = d->objectName().toLatin1();
+    d->setWindowTitle(controlText(name.constData(), TextProperty::DialogTitle));
+    d->setNameFilters({dialogFilter(controlText(name.constData(), TextProperty::DialogFilter)),
+                       desktopText("CaseFilter")});
+  }
 }
 
 static QString runFileDialog(QFileDialog* dialog, const QString& initial) {
@@ -643,8 +667,8 @@ QString TDanegl::askSaveFile(const QString& initial) {
 }
 
 int TDanegl::askSaveChanges() {
-  if (askYesNoCancel) return askYesNoCancel(QStringLiteral("Save changes ?"));
-  const auto b = QMessageBox::question(this, QStringLiteral("Dorvel"), QStringLiteral("Save changes ?"),
+  if (askYesNoCancel) return askYesNoCancel(tx("Save changes ?"));
+  const auto b = QMessageBox::question(this, QStringLiteral("Dorvel"), tx("Save changes ?"),
                                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   return b == QMessageBox::Yes ? 1 : b == QMessageBox::No ? 0 : -1;
 }

@@ -29,6 +29,7 @@
 
 #include "calc/case.h"
 #include "calc/interaction.h"
+#include "ui/texts/language.h"
 
 class QAction;
 class QDragEnterEvent;
@@ -142,6 +143,10 @@ class TDanegl : public QMainWindow {
   bool settleNumberEdits();
 
   void showHelpTopic(int topic);
+
+  // Interface language: the window texts, the message selector, the help
+  // topics and the report language switch at once; the case is untouched.
+  void setLanguage(Language language);
   // Help topic of a control (F1 and pop-ups): its own topic, else that of
   // the nearest enclosing control or panel that has one; 0 for none.
   int helpTopicOf(const QWidget* w) const;
@@ -223,6 +228,7 @@ class TDanegl : public QMainWindow {
   void buildFileDialogs();
   void assignHelpTopics();
   void assignBuddies();
+  void setFileDialogTexts();
   QString askOpenFile(const QString& initial);
   QString askSaveFile(const QString& initial);
   int askSaveChanges();
@@ -232,6 +238,7 @@ class TDanegl : public QMainWindow {
 
   CalculationCase case_;
   std::unique_ptr<QtInteraction> qtUi_;
+  std::unique_ptr<LanguageInteraction> langUi_;  // the selector in front of ui_
   Interaction* ui_ = nullptr;
   QString baseCaption_;
   QString idleStatus_;

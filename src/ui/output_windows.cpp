@@ -1,3 +1,4 @@
+#include "ui/texts/language.h"
 #include "ui/output_windows.h"
 
 #include <QLabel>
@@ -125,7 +126,7 @@ Twykresy::Twykresy(CalculationCase& c, QWidget* parent) : QDialog(parent) {
   label1_->setObjectName("Label1");
   label2_ = new QLabel("Relative uncertainty", this);
   label2_->setObjectName("Label2");
-  legend_ = new LegendLine(" -- The bias \"linear scale\" error", this);
+  legend_ = new LegendLine(tx(" -- The bias \"linear scale\" error"), this);
   ok_ = new QPushButton("OK", this);
   ok_->setObjectName("BuOK");
   help_ = new QPushButton("Help", this);

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/desktop_texts.h"
+#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 

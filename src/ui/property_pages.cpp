@@ -720,8 +720,8 @@ void TDanegl::propertyTitle() {
       "Calculations of natural gas properties (SGERG-88) ( "};
   static const char* units[5] = {"", " kg/cm2 ", " kPa ", " MPa ", " BAR "};
   const int panel = panelOf(case_.fluidKind);
-  QString start = QString::fromLatin1(starts[panel]);
-  if (case_.fluidKind == FluidLiquidAmmonia) start = QStringLiteral("Liquid ammonia properties ( ");
+  QString start = tx(starts[panel]);
+  if (case_.fluidKind == FluidLiquidAmmonia) start = tx("Liquid ammonia properties ( ");
   const int u = case_.pressureUnit >= 1 && case_.pressureUnit <= 4 ? case_.pressureUnit : 0;
   QString title = start + general(case_.temperature, 6) + QString::fromUtf8("°C ,  ") +
                   general(case_.pressureInput, 10) + QString::fromLatin1(units[u]) +

@@ -22,8 +22,9 @@
 #include "output/page_output.h"
 #include "props/properties.h"
 #include "ui/output_windows.h"
-#include "ui/desktop_texts.h"
+#include "ui/texts/language.h"
 #include "ui/print_commands.h"
+#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 
@@ -210,10 +211,10 @@ QGroupBox* ResultsPage::makeGroup(const QString& title, const char* const names[
 void ResultsPage::setRow(const Row& row, const QString& caption, const QString& value,
                          const QString& unit) {
   if (row.caption == nullptr) return;
-  row.caption->setText(caption);
+  row.caption->setText(tx(caption));
   // Values are followed by one blank, as the page always showed them.
-  row.value->setText(value.isEmpty() ? QString() : value + " ");
-  row.unit->setText(unit);
+  row.value->setText(value.isEmpty() ? QString() : tx(value) + " ");
+  row.unit->setText(tx(unit));
 }
 
 QLabel* ResultsPage::label(const QString& name) const {
@@ -303,7 +304,7 @@ void ResultsPage::markStandard(const std::string& standard) {
   for (int i = 0; i < 3; ++i) {
     QLabel* l = standardLabels_[i];
     if (l == nullptr) continue;
-    if (i == which) l->setText(qs(standard));
+    if (i == which) l->setText(tx(qs(standard)));
     QPalette palette = l->palette();
     palette.setColor(QPalette::Window, i == which ? QColor(Qt::yellow) : QColor(Qt::white));
     l->setPalette(palette);
@@ -349,8 +350,8 @@ bool ResultsPage::exportPdf(output::PageKind kind) {
                        : QFileDialog::getSaveFileName(window(), desktopText("ExportPdfTitle"),
                                                       suggested, desktopText("PdfFilter"));
   if (path.isEmpty()) return false;
-  // The interface's report language, as "Print..." marks it.
-  reportEnglish_ = true;
+  // The report language the window shows (the interface's, or the one its
+  // printouts button chose).
   if (!output::renderPagePdf(case_, kind, reportEnglish_, path.toStdString())) {
     const std::string shown = path.toStdString();
     ui_->showMessage(false, "Nie mo\u017Cna zapisa\u0107 pliku PDF " + shown,
