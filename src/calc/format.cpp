@@ -91,6 +91,33 @@ std::string formatFixed(long double x, int width, int decimals) {
   return s;
 }
 
+std::string pageFixed(long double x, int decimals, int precision) {
+  if (precision < 1) precision = 1;
+  if (precision > 18) precision = 18;
+  if (!std::isfinite(x)) return formatGeneral(x, precision);
+  if (x == 0) return formatFixed(0, 0, decimals);
+  // Round to `precision` significant digits first; the decimals beyond them
+  // are zeros.
+  const std::string sci = cFormat("%.*Le", precision - 1, 0, x, false);
+  long double rounded = x;
+  std::from_chars(sci.data(), sci.data() + sci.size(), rounded);
+  int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+  if (exponent >= precision) return formatGeneral(rounded, precision);
+  return formatFixed(rounded, 0, decimals);
+}
+
+std::string formatExponent(long double x, int digits) {
+  if (!std::isfinite(x)) return nonFinite(x);
+  if (digits < 1) digits = 1;
+  if (digits > 21) digits = 21;
+  std::string s = cFormat("%.*LE", digits - 1, 0, x, false);
+  const size_t e = s.find('E');
+  if (e == std::string::npos || e + 2 > s.size()) return s;
+  std::string exponent = s.substr(e + 2);
+  while (exponent.size() > 1 && exponent.front() == '0') exponent.erase(0, 1);
+  return s.substr(0, e + 2) + exponent;
+}
+
 std::string formatRoundTrip(long double x) {
   if (!std::isfinite(x)) return nonFinite(x);
   char buf[64];

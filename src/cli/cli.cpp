@@ -7,7 +7,7 @@
 #include "calc/driver.h"
 #include "calc/interaction.h"
 #include "cli/json_output.h"
-#include "cli/results_view.h"
+#include "calc/results_view.h"
 #include "files/case_fields.h"
 #include "files/case_file.h"
 #include "props/properties.h"

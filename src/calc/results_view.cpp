@@ -1,12 +1,9 @@
-#include "cli/results_view.h"
-
-#include <cmath>
-#include <cstdio>
+#include "calc/results_view.h"
 
 #include "calc/format.h"
 #include "calc/limits.h"
 
-namespace dorvel::cli {
+namespace dorvel {
 
 namespace {
 
@@ -24,21 +21,6 @@ std::string flowUnitText(int flowUnit) {
 }
 
 }  // namespace
-
-std::string pageFixed(Real x, int decimals, int precision) {
-  if (precision < 1) precision = 1;
-  if (precision > 18) precision = 18;
-  if (!std::isfinite(x)) return formatGeneral(x, precision);
-  if (x == 0) return formatFixed(0, 0, decimals);
-  // Round to `precision` significant digits first; the decimals beyond them
-  // are zeros.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, x);
-  Real rounded = std::strtold(buf, nullptr);
-  int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
-  if (exponent >= precision) return formatGeneral(rounded, precision);
-  return formatFixed(rounded, 0, decimals);
-}
 
 std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   std::vector<ResultRow> rows;
@@ -145,4 +127,4 @@ std::string statusWarning(const CalculationCase& c) {
   return text;
 }
 
-}  // namespace dorvel::cli
+}  // namespace dorvel
