@@ -16,6 +16,8 @@ struct ResultRow {
   std::string caption;
   std::string value;    // formatted as the page shows it
   std::string unit;
+  std::string name;     // the row's name in the JSON output (a case field's
+                        // name where the row shows one)
 };
 
 // The rows of the results page after a successful calculation (the task's

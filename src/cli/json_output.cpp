@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/format.h"
+#include "calc/results_view.h"
 #include "files/case_fields.h"
 
 namespace dorvel::cli {
@@ -74,6 +76,43 @@ void appendShown(std::string& out, const std::vector<ShownText>& shown) {
   out += ']';
 }
 
+// "results": the rows of the results page, each with its value as a number
+// read back from the displayed text (so the same digits as the text output;
+// null for "-" and "Not known") and that text; empty when the case was
+// refused.  "units": the unit of every numeric field in this case's units.
+void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) {
+  out += ",\"results\":[";
+  if (ok) {
+    bool first = true;
+    for (const ResultRow& r : resultsPage(c)) {
+      if (!first) out += ',';
+      first = false;
+      out += "{\"name\":" + jsonString(r.name) + ",\"caption\":" + jsonString(r.caption) +
+             ",\"value\":";
+      Real v = 0;
+      if (parseReal(r.value, v))
+        appendNumber(out, v);
+      else
+        out += "null";
+      out += ",\"text\":" + jsonString(r.value) + ",\"unit\":" + jsonString(r.unit) + '}';
+    }
+  }
+  out += "],\"units\":{";
+  bool first = true;
+  for (const auto& f : caseFields()) {
+    if (!std::holds_alternative<Real CalculationCase::*>(f.member) &&
+        !std::holds_alternative<Composition CalculationCase::*>(f.member) &&
+        !std::holds_alternative<std::array<Real, 2> CalculationCase::*>(f.member))
+      continue;
+    if (!first) out += ',';
+    first = false;
+    out += '"';
+    out += f.name;
+    out += "\":" + jsonString(fieldUnitFor(f.name, c));
+  }
+  out += '}';
+}
+
 }  // namespace
 
 std::string jsonNumber(Real x) {
@@ -124,6 +163,7 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
         f.member);
   }
   appendShown(out, shown);
+  appendResultsAndUnits(out, c, ok);
   out += '}';
 }
 

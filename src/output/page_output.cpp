@@ -19,6 +19,7 @@
 #include "output/range_table.h"
 #include "output/uncertainty_graphs.h"
 #include "output/uncertainty_page.h"
+#include "version.h"
 
 namespace dorvel::output {
 
@@ -112,6 +113,7 @@ bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool englis
                const std::string& today) {
   ensureGuiApplication();
   printer.setDocName(kind == PageKind::CalculationReport ? kReportJobTitle : kGraphsJobTitle);
+  printer.setCreator(QStringLiteral("Dorvel ") + QString::fromLatin1(kVersion));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.setRenderHint(QPainter::TextAntialiasing, true);
