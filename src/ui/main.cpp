@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "version.h"
 
@@ -11,6 +12,17 @@ int main(int argc, char** argv) {
   // display (packaging checks, scripts).
   if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
     std::printf("dorvel %s\n", dorvel::kVersion);
+    return 0;
+  }
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    QCoreApplication core(argc, argv);
+    const QString help = dorvel::ui::helpFolder();
+    std::printf(
+        "Usage: dorvel [FILE]\n"
+        "       dorvel --version | --help\n\n"
+        "Opens the case file FILE, or without it the case file used last.\n"
+        "Help topics: %s\n",
+        help.isEmpty() ? "(not found)" : help.toLocal8Bit().constData());
     return 0;
   }
   QApplication app(argc, argv);
