@@ -116,7 +116,8 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
 //!
 //! Range check A (NaN-safe; CO2 and H2 read as 0..30 % and 0..10 %, p as
 //! 0..12000 kPa), the iteration for the SGERG-88 composition (x_CH not
-//! positive: 1256; no solution or no convergence: 1267), range check B,
+//! positive: 1256; no solution or no convergence: 1267), range check B
+//! (x_CH >= 0.5, else 1256; -0.01 <= x_N2 <= 0.5, else 1257),
 //! then SGERG-88 at working conditions.  Hs and d are inputs here; the
 //! result carries them unchanged.
 //! @param calorificValue    Hs [MJ/m3]
