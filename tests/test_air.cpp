@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/interaction.h"
 #include "calc/shared.h"
 #include "props/air.h"
 #include "props/mixture.h"
@@ -32,7 +33,8 @@ CalculationCase gasCase(Real t, Real pKPa) {
 }
 
 GasMixtureStatus run(CalculationCase& c, Real phi) {
-  return gasMixtureProperties(c, c.mixtureMolePercent, phi, c.temperature, c.pressureBar);
+  RecordingInteraction ui;
+  return gasMixtureProperties(c, c.mixtureMolePercent, phi, c.temperature, c.pressureBar, ui);
 }
 
 // The outputs of gasMixtureProperties, to see that a failure changes nothing.
@@ -218,7 +220,8 @@ TEST(GasMixture, UnusableInputLeavesTheCaseUnchanged) {
     c.viscosityEntered = 8;
     if (b.edit) b.edit(c);
     const auto before = outputs(c);
-    EXPECT_EQ(gasMixtureProperties(c, c.mixtureMolePercent, b.phi, b.t, b.pBar), b.status);
+    RecordingInteraction ui;
+    EXPECT_EQ(gasMixtureProperties(c, c.mixtureMolePercent, b.phi, b.t, b.pBar, ui), b.status);
     EXPECT_EQ(outputs(c), before);
   }
 }
@@ -242,7 +245,9 @@ TEST(GasMixture, HostileSweepNeverWritesNaN) {
             c.refTemperature = rt;
             c.pressureKPa = p * 100;
             const auto before = outputs(c);
-            if (gasMixtureProperties(c, c.mixtureMolePercent, phi, t, p) == GasMixtureStatus::Ok) {
+            RecordingInteraction ui;  // a liquid-like state is answered No
+            if (gasMixtureProperties(c, c.mixtureMolePercent, phi, t, p, ui) ==
+                GasMixtureStatus::Ok) {
               ++ok;
               for (Real x : outputs(c))
                 ASSERT_TRUE(std::isfinite(x)) << double(t) << " " << double(p) << " " << double(phi);

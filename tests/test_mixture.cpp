@@ -385,6 +385,37 @@ TEST(MixtureState, IsentropicExponent) {
 }
 
 // Hostile states: nothing but ok == false and zeros.
+// The equation's own phase split.  Where the liquid-like test switches on
+// along an isotherm is the equation's vapour pressure; it must lie near the
+// measured one (propane at 20 degC: 8.36 bar, CO2 at 20 degC: 57.3 bar,
+// within 20 %).  Above the critical temperature (CO2 at 40 degC) and for
+// air far above its own there is no liquid.
+TEST(MixtureState, LiquidLikeStatesByTheEquationItself) {
+  auto liquid = [](int slot, Real t, Real pBar) {
+    return stateOf(pure(slot), t, pBar, StateDetail::DensityOnly).liquidLike;
+  };
+  for (auto [slot, measured] : {std::pair{kSlotC3H8, 8.36L}, std::pair{kSlotCO2, 57.3L}}) {
+    SCOPED_TRACE(componentData[static_cast<std::size_t>(slot)].formula);
+    Real lo = measured / 2, hi = measured * 2;
+    ASSERT_FALSE(liquid(slot, 20, lo));
+    ASSERT_TRUE(liquid(slot, 20, hi));
+    for (int i = 0; i < 40; ++i) {
+      const Real mid = (lo + hi) / 2;
+      (liquid(slot, 20, mid) ? hi : lo) = mid;
+    }
+    EXPECT_REL_NEAR(hi, measured, 0.2L);
+  }
+  // CO2 at 65 bar has one root, on the liquid branch (574 kg/m3); at 40 degC
+  // it is supercritical.
+  EXPECT_TRUE(liquid(kSlotCO2, 20, 65));
+  EXPECT_GT(stateOf(pure(kSlotCO2), 20, 65).density, 500);
+  EXPECT_FALSE(liquid(kSlotCO2, 40, 65));
+  for (Real t : {-40.0L, 20.0L})
+    for (Real p : {1.0L, 120.0L}) EXPECT_FALSE(stateOf(dryAirFractions(), t, p).liquidLike);
+  EXPECT_FALSE(redlichKwongLiquidLike(0, 1, kGasConstant, 1e5L, 300));  // no covolume
+  EXPECT_FALSE(redlichKwongLiquidLike(0.1L, 1e8L, kGasConstant, kNaN, 300));
+}
+
 TEST(MixtureState, UnusableStatesGiveNoResult) {
   const MixtureParameters air = mixtureParameters(dryAirFractions());
   const std::pair<Real, Real> states[] = {{20, 0},      {20, -1},      {20, kNaN}, {20, kInf},

@@ -452,6 +452,9 @@ TEST(GasValidityMessage, EnglishTextsAreTheCodesTextsAlone) {
       {1265, "Mole percent of CO should be between 0 and 3%."},
       {1266, "Mole percent of He should be between 0 and 0.5%."},
       {1267, "Natural gas properties cannot be calculated for these data."},
+      {1268,
+       "The gas may be liquid or condensing at these conditions; its computed properties are not "
+       "valid. Continue?"},
       {1270,
        "Absolute pressure should be between 100 kPa and 3000 kPa and temperature should be "
        "between 0°C and 40°C."},
@@ -465,7 +468,7 @@ TEST(GasValidityMessage, EnglishTextsAreTheCodesTextsAlone) {
       {1274, "Coke-oven gas properties cannot be calculated for these data."},
   };
   for (const auto& [code, text] : texts) EXPECT_EQ(gasValidityMessage(false, code), text) << code;
-  for (int code : {0, 1249, 1268, 1269, 1275, -1}) EXPECT_EQ(gasValidityMessage(false, code), "");
+  for (int code : {0, 1249, 1269, 1275, -1}) EXPECT_EQ(gasValidityMessage(false, code), "");
 }
 
 TEST(GasValidityMessage, PolishTextsAreBuiltOnTheMethodSentence) {
@@ -507,8 +510,12 @@ TEST(GasValidityMessage, PolishTextsAreBuiltOnTheMethodSentence) {
             "Nie można obliczyć właściwości gazu ziemnego dla podanych danych.");
   EXPECT_EQ(gasValidityMessage(true, 1274),
             "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych.");
+  // So is the question of a liquid-like state.
+  EXPECT_EQ(gasValidityMessage(true, 1268),
+            "W tych warunkach gaz może być cieczą lub ulegać skropleniu; obliczone właściwości "
+            "nie są poprawne. Czy kontynuować?");
   // A code without a text: the base alone.
-  for (int code : {0, 1249, 1268, 1275}) EXPECT_EQ(gasValidityMessage(true, code), sgerg);
+  for (int code : {0, 1249, 1269, 1275}) EXPECT_EQ(gasValidityMessage(true, code), sgerg);
 }
 
 // ---- bad input -------------------------------------------------------------------------------

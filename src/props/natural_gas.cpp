@@ -212,10 +212,16 @@ constexpr ValidityText kValidityTexts[] = {
      "Przekroczono zakres udziału CH4 (10-35 %) lub CnHm (0-4%),"},
 };
 
-// Failures of the computation itself: whole sentences, no base text.
+// Failures of the computation itself, and the liquid-state question: whole
+// sentences, no base text.
 constexpr ValidityText kFailureTexts[] = {
     {kGasSgergFailed, "Natural gas properties cannot be calculated for these data.",
      "Nie można obliczyć właściwości gazu ziemnego dla podanych danych."},
+    {kGasMayBeLiquid,
+     "The gas may be liquid or condensing at these conditions; its computed properties are not "
+     "valid. Continue?",
+     "W tych warunkach gaz może być cieczą lub ulegać skropleniu; obliczone właściwości nie są "
+     "poprawne. Czy kontynuować?"},
     {kCokeGasFailed,
      "Coke-oven gas properties cannot be calculated for these data.",
      "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych."},
