@@ -8,7 +8,9 @@ usage: check_calc_json.py DORVEL_CLI SCHEMA EXAMPLES_DIR
 - `calc --json` of every example (as it is, and with the deviations
   accepted) and of a missing file validates against the schema;
 - the "results" rows are the rows of the text output, same texts and units;
-- "units" names the unit of every numeric field.
+- "units" names the unit of every numeric field;
+- "conforming" and "warnings" are required, agree with each other, with
+  "warning" and with the text output.
 """
 import glob
 import json
@@ -17,11 +19,6 @@ import subprocess
 import sys
 
 import jsonschema
-
-# Members added to calc --json by a change that is merged separately; until
-# then their absence is tolerated (their types are still checked when present).
-PENDING = {"conforming", "warnings"}
-
 
 def run(*args):
     p = subprocess.run([cli, *args], capture_output=True, text=True, timeout=120)
@@ -70,17 +67,13 @@ for name, f in by_name.items():
     if case_schema["properties"][name]["type"] != json_type[f["type"]]:
         fail("schema type of " + name)
 
-# Until the pending members arrive, a copy of the schema without them as
-# required members is used.
-loose = json.loads(json.dumps(schema))
-loose["$defs"]["case"]["required"] = [
-    r for r in loose["$defs"]["case"]["required"] if r not in PENDING]
-loose_validator = jsonschema.Draft202012Validator(loose)
+for member in ("conforming", "warnings"):
+    if member not in case_schema["required"]:
+        fail("the schema does not require " + member)
 
 
 def validate(obj, where):
-    v = validator if PENDING <= set(obj) or "fileError" in obj else loose_validator
-    errors = sorted(v.iter_errors(obj), key=lambda e: list(e.path))
+    errors = sorted(validator.iter_errors(obj), key=lambda e: list(e.path))
     if errors:
         fail("%s: %s at %s" % (where, errors[0].message[:300], list(errors[0].path)))
 
@@ -91,22 +84,45 @@ if len(files) < 10:
     fail("examples not found in " + examples)
 numeric = [n for n, f in by_name.items() if f["type"] in ("number", "array")]
 checked_rows = 0
-for extra in ([], ["--accept-deviations"]):
-    status, out, err = run("calc", "--json", *extra, *files)
+nonconforming_cases = 0
+# Every example as it is, and with the deviations accepted; and the flange
+# orifice moved into a 1050 mm pipe (above the 1000 mm of ISO 5167-2), which
+# is refused unless the deviation is accepted and then does not conform.
+big_pipe = ["--set", "pipeDiameter20=1050", "--set", "pipeDiameter=1050",
+            "--set", "deviceDiameter20=600", "--set", "deviceDiameter=600",
+            "--set", "upstreamLengthActual=0", "--set", "downstreamLengthActual=0"]
+flange = [os.path.join(examples, "water-orifice-flange.dvl")]
+runs = [([], files), (["--accept-deviations"], files),
+        (big_pipe, flange), (["--accept-deviations", *big_pipe], flange)]
+for extra, run_files in runs:
+    status, out, err = run("calc", "--json", *extra, *run_files)
     objects = [json.loads(line) for line in out.splitlines()]
-    if len(objects) != len(files):
+    if len(objects) != len(run_files):
         fail("one object per case expected")
-    _, text, _ = run("calc", *extra, *files)
-    for path, obj in zip(files, objects):
+    _, text, _ = run("calc", *extra, *run_files)
+    for path, obj in zip(run_files, objects):
         validate(obj, path)
         if sorted(obj["units"]) != sorted(numeric):
             fail(path + ": units do not cover the numeric fields")
         if obj["ok"] != bool(obj["results"]):
             fail(path + ": results exactly when ok")
+        # Conforming exactly for a computed case without warnings; the status
+        # bar's warning is the last of them, and the text output prints each.
+        if obj["conforming"] != (obj["ok"] and not obj["warnings"] and not obj["nonConforming"]):
+            fail(path + ": conforming does not follow ok, warnings and nonConforming")
+        if obj["warning"] != (obj["warnings"][-1] if obj["warnings"] else ""):
+            fail(path + ": warning is not the last of the warnings")
         # The text output holds each row as caption, value text and unit.
         section = text[text.index("== " + path):]
         nxt = section.find("\n== ", 1)
         section = section if nxt < 0 else section[:nxt]
+        for w in obj["warnings"]:
+            if "Warning: " + w not in section:
+                fail("%s: warning %r not in the text output" % (path, w))
+        if obj["ok"] and not obj["conforming"]:
+            nonconforming_cases += 1
+            if "The results do not conform to the standard." not in section:
+                fail(path + ": text output does not say the results do not conform")
         for row in obj["results"]:
             shown = row["text"] + (" " + row["unit"] if row["unit"] else "")
             hits = [l for l in section.splitlines()
@@ -116,6 +132,10 @@ for extra in ([], ["--accept-deviations"]):
             if row["value"] is not None and abs(row["value"] - float(row["text"])) > 0:
                 fail("%s: value %r differs from its text" % (path, row))
             checked_rows += 1
+if nonconforming_cases != 1 or obj["warnings"] != [
+        "Data out of range.  Pipe diameter D must be < 1000 mm !"]:
+    fail("the 1050 mm pipe: %d non-conforming cases, warnings %r"
+         % (nonconforming_cases, obj["warnings"]))
 if checked_rows < 100:
     fail("too few result rows checked: %d" % checked_rows)
 

@@ -150,6 +150,8 @@ TEST(Cli, JsonCarriesEveryFieldToFullPrecision) {
   storeTaskResult(c);
   EXPECT_EQ(m["ok"], "true");
   EXPECT_EQ(m["nonConforming"], "false");
+  EXPECT_EQ(m["conforming"], "true");
+  EXPECT_EQ(m["warnings"], "[]");
   EXPECT_EQ(m["file"], "null");
   EXPECT_EQ(m["fluidKind"], "2");
   EXPECT_EQ(jsonReal(m["flowrateInput"]), c.flowrateInput);  // bit for bit
@@ -195,9 +197,17 @@ TEST(Cli, QuestionsAreAnsweredNoUnlessDeviationsAreAccepted) {
   EXPECT_EQ(m["ok"], "true");
   EXPECT_EQ(m["warnAsmeRange"], "true");
   EXPECT_EQ(m["nonConforming"], "true");
+  EXPECT_EQ(m["conforming"], "false");
+  EXPECT_EQ(m["warnings"], "[\"Pipe diameter D out of range.\"]");
 
   CliRun text = run(with({"calc"}, args));
   EXPECT_NE(text.err.find(" -> No"), std::string::npos) << text.err;
+  CliRun accepted = run(with({"calc", "--accept-deviations"}, args));
+  EXPECT_NE(accepted.out.find("\nWarning: Pipe diameter D out of range.\n"), std::string::npos)
+      << accepted.out;
+  EXPECT_NE(accepted.out.find("  Measurement uncertainty                        Not known %"),
+            std::string::npos)
+      << accepted.out;
 }
 
 TEST(Cli, FilesMissingBadOrBrokenExitWithTwo) {

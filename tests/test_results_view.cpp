@@ -54,7 +54,10 @@ TEST(ResultsView, LastApplicableWarningStays) {
   CalculationCase c;
   c.deviceType = DevIsa1932Nozzle;
   EXPECT_EQ(statusWarning(c), "");
-  c.rangePartlyOutside = true;
+  c.rangePartlyOutside = true;  // alone it marks nothing
+  EXPECT_EQ(statusWarning(c), "");
+  EXPECT_TRUE(statusWarnings(c).empty());
+  c.rangePartlyOutside = false;  // any flag does
   c.warnDpRatio = true;
   EXPECT_EQ(statusWarning(c), "Results out of range.  Differential pressure must be < 0.25*P1.");
   c.warnPipeTooLarge = true;
@@ -65,8 +68,13 @@ TEST(ResultsView, LastApplicableWarningStays) {
   c.warnDrainHoleBeta = true;
   EXPECT_EQ(statusWarning(c),
             "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.");
+  // Every set flag in table order, the status bar's text last.
+  const std::vector<std::string> all = statusWarnings(c);
+  ASSERT_EQ(all.size(), 4u);
+  EXPECT_EQ(all[0], "Results out of range.  Differential pressure must be < 0.25*P1.");
+  EXPECT_EQ(all[2], "Results out of range.  Pipe Reynolds number must be > 2E4 !");
+  EXPECT_EQ(all.back(), statusWarning(c));
   CalculationCase corner;
-  corner.rangePartlyOutside = true;
   corner.warnPipeTooSmall = true;
   corner.deviceType = DevOrificeCorner;
   corner.pipeDiameter20 = 10;
@@ -96,7 +104,7 @@ TEST(ResultsView, CaptionsFollowTaskFluidAndUnits) {
   EXPECT_TRUE(upper);
 
   c.task = TaskDiameter;
-  c.rangePartlyOutside = true;
+  c.warnPipeTooLarge = true;  // any accepted deviation: the uncertainty is not known
   c.fluidKind = FluidOtherLiquid;
   c.deviceType = DevOrificeDD2;
   rows = resultsPage(c);

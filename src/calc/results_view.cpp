@@ -50,7 +50,7 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
                   pageFixed(c.dpInput * c.pressureLoss, 3), dpUnitText(c.dpUnit), "pressureLoss"});
   rows.push_back({basic,
                   task1 ? "Measurement uncertainty (for upper range)" : "Measurement uncertainty",
-                  c.rangePartlyOutside ? "Not known" : pageFixed(c.flowUncertainty, 3), "%",
+                  c.hasWarnings() ? "Not known" : pageFixed(c.flowUncertainty, 3), "%",
                   "flowUncertainty"});
 
   const int k = c.fluidKind;
@@ -98,42 +98,47 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
 }
 
 std::string standardInForce(const CalculationCase& c) {
-  if (isSmallBoreOrifice(c.deviceType, c.pipeDiameter20)) return "ASME MFC-14M-2003";
-  if ((c.deviceType == DevOrificeCorner && c.pipeDiameter20 < 50) ||
-      c.deviceType == DevEccentricOrifice || c.deviceType == DevQuarterCircle ||
-      c.deviceType == DevConicalEntrance)
-    return "ISO/TR 15377:2018";
-  return "ISO 5167 : 2022";
+  switch (governingStandard(c.deviceType, c.pipeDiameter20)) {
+    case Standard::AsmeMfc14M: return "ASME MFC-14M-2003";
+    case Standard::IsoTr15377: return "ISO/TR 15377:2018";
+    default: return "ISO 5167 : 2022";
+  }
+}
+
+std::vector<std::string> statusWarnings(const CalculationCase& c) {
+  const LimitRange pipe = pipeDiameterRange(c.deviceType);
+  std::vector<std::string> texts;
+  if (c.warnDpRatio) texts.push_back("Results out of range.  Differential pressure must be < 0.25*P1.");
+  if (c.warnPipeTooLarge)
+    texts.push_back("Data out of range.  Pipe diameter D must be < " + formatGeneral(pipe.max, 6) +
+                    " mm !");
+  if (c.warnPipeTooSmall)
+    texts.push_back((c.deviceType == DevOrificeCorner && c.pipeDiameter20 > 6)
+                        ? "Flow calibration is recommended."
+                        : "Data out of range.  Pipe diameter D must be >" +
+                              formatGeneral(pipe.min, 6) + " mm !");
+  if (c.warnDeviceTooSmall)
+    texts.push_back("Data out of range.  Orifice or throat diameter d too small. ");
+  if (c.warnReynoldsHigh)
+    texts.push_back("Results out of range.  Pipe Reynolds number must be < " +
+                    formatGeneral(c.reynoldsMax, 4) + " !");
+  if (c.warnReynoldsLow)
+    texts.push_back("Results out of range.  Pipe Reynolds number must be > " +
+                    formatGeneral(c.reynoldsMin, 4) + " !");
+  if (c.warnVaporization) texts.push_back("Results out of range.  Liquid vaporization occurs.");
+  if (c.warnAsmeRange) texts.push_back("Pipe diameter D out of range.");
+  if (c.warnDrainHoleSize)
+    texts.push_back("The diameter of the drain hole should not exceed 0.1*d20.");
+  if (c.warnDrainHolePipe)
+    texts.push_back("If a drain hole is drilled through the orifice plate, D20 should be > 100 mm.");
+  if (c.warnDrainHoleBeta)
+    texts.push_back("If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.");
+  return texts;
 }
 
 std::string statusWarning(const CalculationCase& c) {
-  if (!c.rangePartlyOutside) return {};
-  const LimitRange pipe = pipeDiameterRange(c.deviceType);
-  std::string text;
-  if (c.warnDpRatio) text = "Results out of range.  Differential pressure must be < 0.25*P1.";
-  if (c.warnPipeTooLarge)
-    text = "Data out of range.  Pipe diameter D must be < " + formatGeneral(pipe.max, 6) + " mm !";
-  if (c.warnPipeTooSmall)
-    text = (c.deviceType == DevOrificeCorner && c.pipeDiameter20 > 6)
-               ? "Flow calibration is recommended."
-               : "Data out of range.  Pipe diameter D must be >" + formatGeneral(pipe.min, 6) +
-                     " mm !";
-  if (c.warnDeviceTooSmall)
-    text = "Data out of range.  Orifice or throat diameter d too small. ";
-  if (c.warnReynoldsHigh)
-    text = "Results out of range.  Pipe Reynolds number must be < " +
-           formatGeneral(c.reynoldsMax, 4) + " !";
-  if (c.warnReynoldsLow)
-    text = "Results out of range.  Pipe Reynolds number must be > " +
-           formatGeneral(c.reynoldsMin, 4) + " !";
-  if (c.warnVaporization) text = "Results out of range.  Liquid vaporization occurs.";
-  if (c.warnAsmeRange) text = "Pipe diameter D out of range.";
-  if (c.warnDrainHoleSize) text = "The diameter of the drain hole should not exceed 0.1*d20.";
-  if (c.warnDrainHolePipe)
-    text = "If a drain hole is drilled through the orifice plate, D20 should be > 100 mm.";
-  if (c.warnDrainHoleBeta)
-    text = "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.";
-  return text;
+  const std::vector<std::string> texts = statusWarnings(c);
+  return texts.empty() ? std::string() : texts.back();
 }
 
 }  // namespace dorvel

@@ -27,8 +27,11 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c);
 // The standard in force, as the highlighted label of the task panel shows it.
 std::string standardInForce(const CalculationCase& c);
 
-// The status-bar warning: the last applicable one when `rangePartlyOutside`
-// is set, else empty.
+// The warnings of the set warning flags, in the order of the status bar's
+// table; empty when the results conform to the standard.
+std::vector<std::string> statusWarnings(const CalculationCase& c);
+
+// The status-bar warning: the last applicable one, else empty.
 std::string statusWarning(const CalculationCase& c);
 
 }  // namespace dorvel

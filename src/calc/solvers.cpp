@@ -482,12 +482,15 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
 
   // Can the upper-range dp be produced inside the window?  betaMax gives the
   // lowest dp, betaMin the highest.
+  // A failure of either solve, a straight length too short for that beta
+  // among them, ends the check with its status.
   const SavedResults saved(c);
   const DpSolution atMax = solveDp(c, c.massFlowKgH, bmax);
-  const DpSolution atMin = solveDp(c, c.massFlowKgH, bmin);
+  DpSolution atMin;
+  if (atMax.status == SolverStatus::Ok) atMin = solveDp(c, c.massFlowKgH, bmin);
   saved.restore(c);
-  if (atMax.status == SolverStatus::NoSolution || atMin.status == SolverStatus::NoSolution) {
-    w.status = SolverStatus::NoSolution;
+  if (atMax.status != SolverStatus::Ok || atMin.status != SolverStatus::Ok) {
+    w.status = atMax.status != SolverStatus::Ok ? atMax.status : atMin.status;
     return w;
   }
   const auto inDpUnit = [&](Real dpPa) {

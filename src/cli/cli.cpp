@@ -176,9 +176,8 @@ void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConfo
     if (!row.unit.empty()) out << ' ' << row.unit;
     out << '\n';
   }
-  std::string warning = statusWarning(c);
-  if (!warning.empty()) out << "Warning: " << warning << '\n';
-  if (nonConforming) out << "The results do not conform to the standard.\n";
+  for (const std::string& warning : statusWarnings(c)) out << "Warning: " << warning << '\n';
+  if (nonConforming || c.hasWarnings()) out << "The results do not conform to the standard.\n";
 }
 
 int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
@@ -226,7 +225,8 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
 
     if (o.json) {
       appendCaseJson(buffer, c, file, ok, nonConforming, ui.shown,
-                     ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string());
+                     ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string(),
+                     ok ? statusWarnings(c) : std::vector<std::string>());
       buffer += '\n';
       out << buffer;
     } else {

@@ -123,7 +123,8 @@ std::string jsonNumber(Real x) {
 
 void appendCaseJson(std::string& out, const CalculationCase& c, const std::string& file, bool ok,
                     bool nonConforming, const std::vector<ShownText>& shown,
-                    const std::string& standard, const std::string& warning) {
+                    const std::string& standard, const std::string& warning,
+                    const std::vector<std::string>& warnings) {
   out += "{\"file\":";
   out += file.empty() ? std::string("null") : jsonString(file);
   out += ",\"ok\":";
@@ -132,6 +133,16 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
   out += nonConforming ? "true" : "false";
   out += ",\"standard\":" + jsonString(standard);
   out += ",\"warning\":" + jsonString(warning);
+  // A computed case conforms when no warning flag is set; a refused case has
+  // no results to conform.
+  out += ",\"conforming\":";
+  out += ok && warnings.empty() && !nonConforming ? "true" : "false";
+  out += ",\"warnings\":[";
+  for (size_t i = 0; i < warnings.size(); ++i) {
+    if (i > 0) out += ',';
+    out += jsonString(warnings[i]);
+  }
+  out += ']';
   for (const auto& f : caseFields()) {
     out += ",\"";
     out += f.name;

@@ -270,7 +270,7 @@ void ResultsPage::showResults() {
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(true);
   setStatus(StatusKind::Normal, {});
   const std::string warning = statusWarning(case_);
-  if (case_.rangePartlyOutside && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
+  if (case_.hasWarnings() && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
 }
 
 void ResultsPage::setStatus(StatusKind kind, const QString& text) {
