@@ -66,6 +66,7 @@ std::string_view fieldUnit(std::string_view name);
 // The same with the unit code of `c` resolved ("MPa" for pressureInput when
 // pressureUnit is 3); the unit texts of the results page.
 std::string fieldUnitFor(std::string_view name, const CalculationCase& c);
+std::string fieldUnitFor(const CaseField& field, const CalculationCase& c);
 
 // The codes of a coded field with their English names (fluidKind: 1 Water,
 // 2 Other liquid, ...); empty for other fields.
