@@ -14,23 +14,28 @@ std::string jsonString(const std::string& s) {
   std::string out;
   out.reserve(s.size() + 2);
   out += '"';
-  for (unsigned char ch : s) {
+  // Runs of plain characters are copied whole; only quotes, backslashes and
+  // controls are escaped.
+  size_t run = 0;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const unsigned char ch = static_cast<unsigned char>(s[i]);
+    if (ch >= 0x20 && ch != '"' && ch != '\\' && ch != 0x7f) continue;
+    out.append(s, run, i - run);
+    run = i + 1;
     switch (ch) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default:
-        if (ch < 0x20 || ch == 0x7f) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", ch);
-          out += buf;
-        } else {
-          out += static_cast<char>(ch);
-        }
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+        out += buf;
+      }
     }
   }
+  out.append(s, run, std::string::npos);
   out += '"';
   return out;
 }
@@ -76,6 +81,32 @@ void appendShown(std::string& out, const std::vector<ShownText>& shown) {
   out += ']';
 }
 
+// -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?, the JSON number grammar.
+bool isJsonNumber(const std::string& t) {
+  size_t i = 0, n = t.size();
+  auto digits = [&] {
+    const size_t from = i;
+    while (i < n && t[i] >= '0' && t[i] <= '9') ++i;
+    return i > from;
+  };
+  if (i < n && t[i] == '-') ++i;
+  if (i < n && t[i] == '0') {
+    ++i;
+  } else if (!digits()) {
+    return false;
+  }
+  if (i < n && t[i] == '.') {
+    ++i;
+    if (!digits()) return false;
+  }
+  if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    if (!digits()) return false;
+  }
+  return i == n;
+}
+
 // "results": the rows of the results page, each with its value as a number
 // read back from the displayed text (so the same digits as the text output;
 // null for "-" and "Not known") and that text; empty when the case was
@@ -89,26 +120,47 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
       first = false;
       out += "{\"name\":" + jsonString(r.name) + ",\"caption\":" + jsonString(r.caption) +
              ",\"value\":";
-      Real v = 0;
-      if (parseReal(r.value, v))
-        appendNumber(out, v);
+      if (isJsonNumber(r.value))
+        out += r.value;  // the displayed digits are a valid JSON number as they stand
       else
         out += "null";
       out += ",\"text\":" + jsonString(r.value) + ",\"unit\":" + jsonString(r.unit) + '}';
     }
   }
   out += "],\"units\":{";
-  bool first = true;
-  for (const auto& f : caseFields()) {
-    if (!std::holds_alternative<Real CalculationCase::*>(f.member) &&
-        !std::holds_alternative<Composition CalculationCase::*>(f.member) &&
-        !std::holds_alternative<std::array<Real, 2> CalculationCase::*>(f.member))
-      continue;
-    if (!first) out += ',';
-    first = false;
-    out += '"';
-    out += f.name;
-    out += "\":" + jsonString(fieldUnitFor(f.name, c));
+  // The member texts are made once; only the units chosen by a unit code of
+  // the case are looked up for each case.
+  struct UnitMember {
+    std::string text;  // "name":"unit" (the key only when resolved per case)
+    std::string_view unitField;               // "pressureUnit" ...
+    int CalculationCase::*unitCode = nullptr;  // ... and its member
+  };
+  static const std::vector<UnitMember> members = [] {
+    std::vector<UnitMember> v;
+    for (const auto& f : caseFields()) {
+      if (!std::holds_alternative<Real CalculationCase::*>(f.member) &&
+          !std::holds_alternative<Composition CalculationCase::*>(f.member) &&
+          !std::holds_alternative<std::array<Real, 2> CalculationCase::*>(f.member))
+        continue;
+      const std::string_view unit = fieldUnit(f.name);
+      UnitMember m;
+      m.text = (v.empty() ? "\"" : ",\"") + std::string(f.name) + "\":";
+      const CaseField* code = nullptr;
+      if (unit.size() > 2 && unit.front() == '{')
+        code = findCaseField(unit.substr(1, unit.size() - 2));
+      if (code && std::holds_alternative<int CalculationCase::*>(code->member)) {
+        m.unitField = code->name;
+        m.unitCode = std::get<int CalculationCase::*>(code->member);
+      } else {
+        m.text += jsonString(std::string(unit));
+      }
+      v.push_back(std::move(m));
+    }
+    return v;
+  }();
+  for (const UnitMember& m : members) {
+    out += m.text;
+    if (m.unitCode) out += jsonString(unitText(m.unitField, c.*m.unitCode));
   }
   out += '}';
 }

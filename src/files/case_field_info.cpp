@@ -314,14 +314,35 @@ std::string unitText(std::string_view unitField, int code) {
   return {};
 }
 
-std::string fieldUnitFor(std::string_view name, const CalculationCase& c) {
-  const std::string_view u = fieldUnit(name);
+namespace {
+
+std::string resolvedUnit(std::string_view u, const CalculationCase& c) {
   if (u.size() < 2 || u.front() != '{') return std::string(u);
   const std::string_view unitField = u.substr(1, u.size() - 2);
   const CaseField* f = findCaseField(unitField);
   if (!f) return {};
   const auto* m = std::get_if<int CalculationCase::*>(&f->member);
   return m ? unitText(unitField, c.**m) : std::string();
+}
+
+}  // namespace
+
+std::string fieldUnitFor(std::string_view name, const CalculationCase& c) {
+  return resolvedUnit(fieldUnit(name), c);
+}
+
+std::string fieldUnitFor(const CaseField& field, const CalculationCase& c) {
+  // The units of the registry's fields, looked up once: the JSON output asks
+  // for the unit of every numeric field of every case.
+  static const std::vector<std::string_view> units = [] {
+    std::vector<std::string_view> v;
+    for (const CaseField& f : caseFields()) v.push_back(fieldUnit(f.name));
+    return v;
+  }();
+  const std::vector<CaseField>& fields = caseFields();
+  if (&field >= fields.data() && &field < fields.data() + fields.size())
+    return resolvedUnit(units[static_cast<size_t>(&field - fields.data())], c);
+  return fieldUnitFor(field.name, c);
 }
 
 bool codeFromName(std::string_view field, std::string_view text, int& code) {
