@@ -197,16 +197,11 @@ void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
 namespace {
 
 // Binomial coefficients of (1 + d)^y to d^10.
-template <int Hundredths>
-const std::array<Real, 11>& binomialCoefficients() {
-  static const std::array<Real, 11> c = [] {
-    const Real y = Hundredths / 100.0L;
-    std::array<Real, 11> k{};
-    k[0] = 1;
-    for (int i = 1; i < 11; ++i) k[i] = k[i - 1] * (y - (i - 1)) / i;
-    return k;
-  }();
-  return c;
+constexpr std::array<Real, 11> binomialCoefficients(Real y) {
+  std::array<Real, 11> k{};
+  k[0] = 1;
+  for (int i = 1; i < 11; ++i) k[i] = k[i - 1] * (y - (i - 1)) / i;
+  return k;
 }
 
 // x^y for y = Hundredths/100, from the root r = xn^y of a nearby xn and
@@ -215,9 +210,9 @@ const std::array<Real, 11>& binomialCoefficients() {
 // exp(y ln x).
 constexpr Real kNearLimit = 0.01L;
 template <int Hundredths>
-Real rootOf(Real x, Real r, Real d) {
+inline Real rootOf(Real x, Real r, Real d) {
   if (r > 0 && std::fabs(d) <= kNearLimit) {
-    const std::array<Real, 11>& k = binomialCoefficients<Hundredths>();
+    static constexpr std::array<Real, 11> k = binomialCoefficients(Hundredths / 100.0L);
     Real s = k[10];
     for (int i = 9; i >= 0; --i) s = s * d + k[static_cast<std::size_t>(i)];
     return r * s;
