@@ -210,6 +210,24 @@ TEST(Cli, QuestionsAreAnsweredNoUnlessDeviationsAreAccepted) {
       << accepted.out;
 }
 
+TEST(Cli, LiquidLikeGasIsAQuestionOfTheSamePolicy) {
+  // Pure CO2 at 20 degC and 65 bar: liquid by the equation of state.
+  const std::vector<std::string> co2 = {
+      "calc",  "--set", "fluidKind=5",         "--set", "compositionInMolePercent=1",
+      "--set", "mixtureComposition[11]=100",   "--set", "temperature=20",
+      "--set", "pressureUnit=4",               "--set", "pressureInput=65",
+      "--set", "pipeDiameter20=100",           "--set", "deviceDiameter20=50",
+      "--set", "dpInput=40",                   "--set", "deviceType=3"};
+  CliRun no = run(co2);
+  EXPECT_EQ(no.status, 1);
+  EXPECT_NE(no.err.find("The gas may be liquid or condensing at these conditions; its computed "
+                        "properties are not valid. Continue? -> No"),
+            std::string::npos)
+      << no.err;
+  CliRun yes = run(with(co2, {"--accept-deviations"}));
+  EXPECT_EQ(yes.status, 0) << yes.err;
+}
+
 TEST(Cli, FilesMissingBadOrBrokenExitWithTwo) {
   TempDir dir;
   writeBytes(dir.file("not a case.txt"), "hello\n");

@@ -274,7 +274,7 @@ TEST(BetaSolver, SizesForTheNominalFlow) {
 // with them, over orifices with the three tappings and the ISA 1932 nozzle,
 // small and large pipes, and Reynolds numbers from 1e4 to 3e7: C, beta and
 // the nozzle's expansibility agree to 1e-15.
-TEST(BetaSolver, PowersFormedFromOneExponentialChangeNoResult) {
+TEST(BetaSolver, PowersFromOneRootChangeNoResult) {
   int solved = 0;
   for (int dev : {DevOrificeCorner, DevOrificeDD2, DevOrificeFlange, DevIsa1932Nozzle}) {
     for (Real D : {60.0L, 150.0L, 600.0L}) {

@@ -3,8 +3,10 @@
 //
 // Powers with non-integer exponents are evaluated through exp(y*ln x), as the
 // program always has, sharing one ln of each base; in the beta terms, which
-// the diameter solver evaluates on every pass, one exponential per equation
-// (beta^0.1 or beta^0.05) and multiplication give all of them.  Integer
+// the diameter solver evaluates on every pass, one root per equation
+// (beta^0.1 or beta^0.05: an exponential, or in the solver's later passes the
+// previous pass's root carried over by the binomial series) and
+// multiplication give all of them.  Integer
 // powers (beta^2, beta^4, beta^8 ...) are formed by multiplication and
 // half-integer ones (beta^3.5, beta^4.5, (1e6/Re)^0.5) with sqrt.  Against
 // exp(y*ln x) these differ in the last bits of the extended mantissa (below
@@ -192,12 +194,47 @@ void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
   g.valid = true;
 }
 
-// Non-integer powers of beta are formed from one exp(y*ln beta) per equation
-// and multiplication; half-integer powers as an integer power times
-// sqrt(beta), which is the same number rounded once less.
-void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t) {
+namespace {
+
+// Binomial coefficients of (1 + d)^y to d^10.
+constexpr std::array<Real, 11> binomialCoefficients(Real y) {
+  std::array<Real, 11> k{};
+  k[0] = 1;
+  for (int i = 1; i < 11; ++i) k[i] = k[i - 1] * (y - (i - 1)) / i;
+  return k;
+}
+
+// x^y for y = Hundredths/100, from the root r = xn^y of a nearby xn and
+// d = (x - xn)/xn: x^y = r (1 + d)^y, the series to d^10.  For |d| <= 0.01
+// the truncation is below 1e-22 relative; otherwise, or without a root,
+// exp(y ln x).
+constexpr Real kNearLimit = 0.01L;
+template <int Hundredths>
+inline Real rootOf(Real x, Real r, Real d) {
+  if (r > 0 && std::fabs(d) <= kNearLimit) {
+    static constexpr std::array<Real, 11> k = binomialCoefficients(Hundredths / 100.0L);
+    Real s = k[10];
+    for (int i = 9; i >= 0; --i) s = s * d + k[static_cast<std::size_t>(i)];
+    return r * s;
+  }
+  return std::exp(Hundredths / 100.0L * std::log(x));
+}
+
+}  // namespace
+
+// Non-integer powers of beta are formed from one root per equation (beta^0.1
+// or beta^0.05, by exp(y*ln beta) or carried over from a nearby beta) and
+// multiplication; half-integer powers as an integer power times sqrt(beta),
+// which is the same number rounded once less.
+void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t,
+                 const BetaTerms* near) {
+  // `near` may be `t`: take what is needed before `t` is cleared.
+  const Real nearBeta = near && near->valid ? near->beta : 0;
+  const Real nearBetaRoot = nearBeta > 0 ? near->betaRoot : 0;
+  const Real nearM2Root = nearBeta > 0 ? near->m2Root : 0;
   t = BetaTerms{};
   if (!g.valid || !(beta > 0 && beta < 1)) return;
+  const Real dBeta = nearBeta > 0 ? (beta - nearBeta) / nearBeta : 1;
   t.beta = beta;
   const Real b2 = beta * beta;
   const Real b3 = b2 * beta;
@@ -238,14 +275,20 @@ void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& 
       // exp(y ln b) this differs by a few units in the last place of the
       // extended mantissa (below 1e-18 relative).
       const Real rootBeta = std::sqrt(beta);
-      const Real p01 = std::exp(0.1L * std::log(beta));
+      const Real p01 = rootOf<10>(beta, nearBetaRoot, dBeta);
+      t.betaRoot = p01;
       const Real p02 = p01 * p01;
       const Real p04 = p02 * p02;
       const Real p08 = p04 * p04;
       Real downstream = 0;
       if (g.hasM2) {
         const Real M2 = g.twoL2 / (1 - beta);
-        const Real m2p01 = std::exp(0.1L * (g.lnTwoL2 - std::log(1 - beta)));
+        // M2/M2n = (1 - bn)/(1 - b) = 1 + (b - bn)/(1 - b).
+        const Real dM2 = nearBeta > 0 ? (beta - nearBeta) / (1 - beta) : 1;
+        const Real m2p01 = (nearM2Root > 0 && std::fabs(dM2) <= kNearLimit)
+                               ? rootOf<10>(M2, nearM2Root, dM2)
+                               : std::exp(0.1L * (g.lnTwoL2 - std::log(1 - beta)));
+        t.m2Root = m2p01;
         downstream = -0.031L * (M2 - 0.8L * (M2 * m2p01)) * (p08 * rootBeta);
       }
       t.c0 = 0.5961L + 0.0261L * b2 - 0.216L * b8 + downstream;
@@ -264,7 +307,8 @@ void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& 
       // ISO 5167-3:2003 eq. (5):
       // C = 0.9900 - 0.2262 b^4.1 - (0.00175 b^2 - 0.0033 b^4.15)(1e6/Re)^1.15
       // b^4.1 = b^4 b^0.1 and b^4.15 = b^4 b^0.15 from one exponential, b^0.05.
-      const Real p005 = std::exp(0.05L * std::log(beta));
+      const Real p005 = rootOf<5>(beta, nearBetaRoot, dBeta);
+      t.betaRoot = p005;
       const Real p01 = p005 * p005;
       t.c0 = 0.9900L - 0.2262L * (b4 * p01);
       t.kRe = 0.00175L * b2 - 0.0033L * (b4 * (p01 * p005));

@@ -262,7 +262,9 @@ SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
     const Real X = A / (C * eps);
     const Real X2 = X * X;
     beta = std::sqrt(std::sqrt(X2 / (1 + X2)));  // (X^2/(1 + X^2))^(1/4)
-    detail::prepareBeta(g, beta, false, t);
+    // From the second pass beta moves little: the fractional powers are
+    // carried over from the previous pass's roots.
+    detail::prepareBeta(g, beta, false, t, pass > 1 ? &t : nullptr);
     if (!detail::dischargeCoefficientOf(g, t, rt, C) || !(C > 0)) return fail();
     if (gas && (!detail::setExpansibilityBeta(e, beta) || !detail::expansibilityOf(e, pt, eps)))
       return fail();
