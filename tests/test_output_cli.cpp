@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,6 +105,32 @@ TEST(CliReport, UsageErrorsAndRefusedCases) {
   const std::string help = runCli({"--help"}).out;
   EXPECT_NE(help.find("dorvel-cli report FILE"), std::string::npos);
   EXPECT_NE(help.find("dorvel-cli table FILE"), std::string::npos);
+}
+
+// A page that cannot be written whole (a file-size limit fails the writes
+// as a full disk does) exits 2 naming the file and leaves the old one as it
+// was, or no file at all; nothing temporary stays in the folder.
+TEST(CliReport, FullDiskNeverGivesAPageOrLosesTheOldOne) {
+  TempDir dir;
+  const std::string old = "an old page that must survive\n";
+  for (const char* name : {"old.pdf", "old.png", "new.pdf", "new.png"}) {
+    const std::string out = dir.file(name);
+    const bool hadOld = std::string(name).rfind("old", 0) == 0;
+    if (hadOld) dorvel::testing::writeBytes(out, old);
+    auto r = runCli({"report", kWater, "--out", out}, {}, {1024, 60});
+    EXPECT_EQ(r.status, cli::kExitUsage) << name << ": " << r.err;
+    EXPECT_NE(r.err.find(out), std::string::npos) << r.err;
+    EXPECT_EQ(std::filesystem::exists(out), hadOld) << name;
+    if (hadOld) {
+      EXPECT_EQ(readBytes(out), old) << name;
+    }
+  }
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 2);
+  // Without the limit the same command replaces the old file.
+  ASSERT_EQ(runCli({"report", kWater, "--out", dir.file("old.pdf")}).status, 0);
+  EXPECT_EQ(readBytes(dir.file("old.pdf")).substr(0, 5), "%PDF-");
 }
 
 }  // namespace
