@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "files/case_fields.h"
+#include "files/text_encoding.h"
 
 namespace dorvel::cli {
 
@@ -12,7 +13,9 @@ std::string jsonString(const std::string& s) {
   std::string out;
   out.reserve(s.size() + 2);
   out += '"';
-  for (unsigned char ch : s) {
+  // JSON is UTF-8: bytes that are not (a title typed in Windows-1250) are
+  // read as Windows-1250 first.
+  for (unsigned char ch : textAsUtf8(s)) {
     switch (ch) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
