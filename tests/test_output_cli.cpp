@@ -133,5 +133,22 @@ TEST(CliReport, FullDiskNeverGivesAPageOrLosesTheOldOne) {
   EXPECT_EQ(readBytes(dir.file("old.pdf")).substr(0, 5), "%PDF-");
 }
 
+// A title written by an earlier Windows installation (Windows-1250) prints
+// with its Polish letters.
+TEST(CliReport, Windows1250TitleShowsItsPolishLetters) {
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftotext";
+  TempDir dir;
+  std::string text = readBytes(kWater);
+  const size_t first = text.find("\r\n") + 2;
+  text.replace(first, text.find("\r\n", first) - first, "Wod\xEA zasilaj\xB9" "c\xB9 \xA3\xF3" "d\x9F");
+  const std::string file = dir.file("windows.dvl"), pdf = dir.file("windows.pdf");
+  dorvel::testing::writeBytes(file, text);
+  ASSERT_EQ(runCli({"report", file, "--lang", "pl", "--out", pdf}).status, 0);
+  ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + pdf + ".txt'").c_str()), 0);
+  EXPECT_NE(readBytes(pdf + ".txt").find("Wod\u0119 zasilaj\u0105c\u0105 \u0141\u00F3d\u017A"),
+            std::string::npos)
+      << readBytes(pdf + ".txt");
+}
+
 }  // namespace
 }  // namespace dorvel::output
