@@ -155,7 +155,10 @@ struct Temporary {
 
 bool createTemporary(const std::string& folder, const std::string& name, Temporary& t, int& err) {
 #ifdef O_TMPFILE
-  t.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  // An unnamed file is linked into the folder through /proc/self/fd: only
+  // where that is there.
+  static const bool canLink = ::access("/proc/self/fd", X_OK) == 0;
+  t.fd = canLink ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
   if (t.fd >= 0) {
     t.lock = ::dup(t.fd);
     if (t.lock >= 0 && ::flock(t.lock, LOCK_EX) == 0) return true;
