@@ -252,8 +252,7 @@ bool replaceFileContent(const std::string& path, const std::string& content, std
     // Owner and group first: changing them clears the set-user-ID bits that
     // the mode then puts back.  Who may not give a file away keeps at least
     // the group where it is one of theirs.
-    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-        ::fchown(tmp.fd, old.st_uid, old.st_gid) != 0)
+    if (::fchown(tmp.fd, old.st_uid, old.st_gid) != 0)
       (void)::fchown(tmp.fd, static_cast<uid_t>(-1), old.st_gid);
     if (::fchmod(tmp.fd, old.st_mode & 07777) != 0) {
       err = errno;
