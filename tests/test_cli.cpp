@@ -14,6 +14,7 @@
 #include "support/json_mini.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
+#include "version.h"
 
 using namespace dorvel;
 using dorvel::testing::JsonMini;
@@ -74,6 +75,13 @@ CalculationCase oilCase() {
 }
 
 }  // namespace
+
+TEST(Cli, VersionIsTheProjectVersion) {
+  const auto r = run({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, std::string("dorvel-cli ") + kVersion + "\n");
+  EXPECT_EQ(std::string(kVersion), "1.0.0");
+}
 
 TEST(Cli, HelpDescribesTheCommands) {
   CliRun r = run({"--help"});

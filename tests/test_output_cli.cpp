@@ -103,8 +103,8 @@ TEST(CliReport, UsageErrorsAndRefusedCases) {
   EXPECT_EQ(runCli({"table", kWater, "--set", "pipeDiameter20=0"}).status, cli::kExitRefused);
   // The help names both commands.
   const std::string help = runCli({"--help"}).out;
-  EXPECT_NE(help.find("dorvel-cli report FILE"), std::string::npos);
-  EXPECT_NE(help.find("dorvel-cli table FILE"), std::string::npos);
+  EXPECT_NE(help.find("dorvel-cli report [FILE]"), std::string::npos);
+  EXPECT_NE(help.find("dorvel-cli table [FILE]"), std::string::npos);
 }
 
 // A page that cannot be written whole (a file-size limit fails the writes
@@ -151,4 +151,27 @@ TEST(CliReport, Windows1250TitleShowsItsPolishLetters) {
 }
 
 }  // namespace
+// Without a file, report and table make the case from the defaults and the
+// --set values, as calc does: the same table as from a file of that case.
+TEST(CliTable, SetWithoutAFileIsTheSameCaseAsCalcMakes) {
+  TempDir dir;
+  const std::string saved = dir.file("oil.dvl");
+  const std::vector<std::string> sets = {
+      "--set", "fluidKind=Other liquid", "--set", "density=870", "--set", "viscosityEntered=0.01",
+      "--set", "pipeDiameter20=100", "--set", "deviceDiameter20=50", "--set", "dpInput=20",
+      "--set", "temperature=20", "--set", "pressureInput=0.5", "--set", "deviceType=3"};
+  std::vector<std::string> calc = {"calc", "--save", saved};
+  calc.insert(calc.end(), sets.begin(), sets.end());
+  ASSERT_EQ(runCli(calc).status, cli::kExitOk);
+  std::vector<std::string> table = {"table", "--json"};
+  table.insert(table.end(), sets.begin(), sets.end());
+  const auto fromSets = runCli(table);
+  ASSERT_EQ(fromSets.status, cli::kExitOk) << fromSets.err;
+  EXPECT_EQ(fromSets.out, runCli({"table", "--json", saved}).out);
+  std::vector<std::string> report = {"report", "--out", dir.file("oil.png")};
+  report.insert(report.end(), sets.begin(), sets.end());
+  EXPECT_EQ(runCli(report).status, cli::kExitOk);
+  EXPECT_FALSE(readBytes(dir.file("oil.png")).empty());
+}
+
 }  // namespace dorvel::output

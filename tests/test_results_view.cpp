@@ -6,7 +6,7 @@
 
 #include "calc/case.h"
 #include "cli/json_output.h"
-#include "cli/results_view.h"
+#include "calc/results_view.h"
 
 using namespace dorvel;
 using namespace dorvel::cli;
@@ -25,6 +25,10 @@ TEST(ResultsView, FixedFormatKeepsAtMostEightSignificantDigits) {
   EXPECT_EQ(pageFixed(1.2928345L, 4, 6), "1.2928");
   EXPECT_EQ(pageFixed(1234.567891L, 5, 8), "1234.56790");
   EXPECT_EQ(pageFixed(12345.6L, 2, 4), "1.235E4");  // more than 4 integer digits
+  // The property panels' exponent format: shortest signed exponent.
+  EXPECT_EQ(formatExponent(0.0010023L, 4), "1.002E-3");
+  EXPECT_EQ(formatExponent(250, 2), "2.5E+2");
+  EXPECT_EQ(formatExponent(1.5e-12L, 3), "1.50E-12");
 }
 
 TEST(ResultsView, StandardLabelByDeviceAndPipe) {

@@ -10,6 +10,7 @@
 #include "calc/format.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
+#include "version.h"
 
 namespace dorvel {
 namespace {
@@ -20,6 +21,7 @@ const QString kExample = QStringLiteral(DORVEL_SOURCE_DIR "/examples/water-orifi
 
 TEST_F(UiWindowTest, StartUpShowsEnglishDefaults) {
   EXPECT_EQ(window->windowTitle(), window->baseCaption());
+  EXPECT_EQ(window->baseCaption(), QStringLiteral("Dorvel  Flow Measurement Edition  ") + kVersion);
   EXPECT_EQ(c().task, TaskFlowrate);
   EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());
   EXPECT_EQ(find<QComboBox>("CBPlyn")->itemText(0), "Water");

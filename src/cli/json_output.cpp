@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "calc/format.h"
+#include "calc/results_view.h"
 #include "files/case_fields.h"
 #include "files/text_encoding.h"
 
@@ -77,6 +79,84 @@ void appendShown(std::string& out, const std::vector<ShownText>& shown) {
   out += ']';
 }
 
+// -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?, the JSON number grammar.
+bool isJsonNumber(const std::string& t) {
+  size_t i = 0, n = t.size();
+  auto digits = [&] {
+    const size_t from = i;
+    while (i < n && t[i] >= '0' && t[i] <= '9') ++i;
+    return i > from;
+  };
+  if (i < n && t[i] == '-') ++i;
+  if (i < n && t[i] == '0') {
+    ++i;
+  } else if (!digits()) {
+    return false;
+  }
+  if (i < n && t[i] == '.') {
+    ++i;
+    if (!digits()) return false;
+  }
+  if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    if (!digits()) return false;
+  }
+  return i == n;
+}
+
+// "results": the rows of the results page, each with its value as a number
+// read back from the displayed text (so the same digits as the text output;
+// null for "-" and "Not known") and that text; empty when the case was
+// refused.  "units": the unit of every numeric field in this case's units.
+void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) {
+  out += ",\"results\":[";
+  if (ok) {
+    bool first = true;
+    for (const ResultRow& r : resultsPage(c)) {
+      if (!first) out += ',';
+      first = false;
+      out += "{\"name\":" + jsonString(r.name) + ",\"caption\":" + jsonString(r.caption) +
+             ",\"value\":";
+      if (isJsonNumber(r.value))
+        out += r.value;  // the displayed digits are a valid JSON number as they stand
+      else
+        out += "null";
+      out += ",\"text\":" + jsonString(r.value) + ",\"unit\":" + jsonString(r.unit) + '}';
+    }
+  }
+  out += "],\"units\":{";
+  // The member texts are made once; only the units chosen by a unit code of
+  // the case are looked up for each case.
+  struct UnitMember {
+    std::string text;             // "name":"unit" (the key only when resolved per case)
+    const CaseField* field = nullptr;
+  };
+  static const std::vector<UnitMember> members = [] {
+    std::vector<UnitMember> v;
+    for (const auto& f : caseFields()) {
+      if (!std::holds_alternative<Real CalculationCase::*>(f.member) &&
+          !std::holds_alternative<Composition CalculationCase::*>(f.member) &&
+          !std::holds_alternative<std::array<Real, 2> CalculationCase::*>(f.member))
+        continue;
+      const std::string_view unit = fieldUnit(f.name);
+      UnitMember m;
+      m.text = (v.empty() ? "\"" : ",\"") + std::string(f.name) + "\":";
+      if (!unit.empty() && unit.front() == '{')
+        m.field = &f;
+      else
+        m.text += jsonString(std::string(unit));
+      v.push_back(std::move(m));
+    }
+    return v;
+  }();
+  for (const UnitMember& m : members) {
+    out += m.text;
+    if (m.field) out += jsonString(fieldUnitFor(*m.field, c));
+  }
+  out += '}';
+}
+
 }  // namespace
 
 std::string jsonNumber(Real x) {
@@ -127,6 +207,7 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
         f.member);
   }
   appendShown(out, shown);
+  appendResultsAndUnits(out, c, ok);
   out += '}';
 }
 

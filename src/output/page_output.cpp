@@ -22,6 +22,7 @@
 #include "output/range_table.h"
 #include "output/uncertainty_graphs.h"
 #include "output/uncertainty_page.h"
+#include "version.h"
 
 namespace dorvel::output {
 
@@ -121,6 +122,9 @@ const char* jobTitle(PageKind kind) {
   return kind == PageKind::CalculationReport ? kReportJobTitle : kGraphsJobTitle;
 }
 
+// The creator field of a PDF names the program and its version.
+QString creatorText() { return QStringLiteral("Dorvel ") + QString::fromLatin1(kVersion); }
+
 // A page file is put in place only when all of it was made: the bytes are
 // written to a temporary file in the target folder and renamed over the
 // target on success, so a failure leaves an old file as it was.
@@ -138,6 +142,7 @@ bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool englis
                const std::string& today) {
   ensureGuiApplication();
   printer.setDocName(jobTitle(kind));
+  printer.setCreator(creatorText());
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   drawPrinterPage(painter, printer.width(), printer.height(), c, kind, english, today);
@@ -159,7 +164,7 @@ bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::s
     writer.setPageOrientation(QPageLayout::Portrait);
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QString::fromLatin1(jobTitle(kind)));
-    writer.setCreator(QStringLiteral("Dorvel"));
+    writer.setCreator(creatorText());
     QPainter painter;
     bool drawn = painter.begin(&writer);
     if (drawn) {

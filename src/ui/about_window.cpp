@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "version.h"
+
 namespace dorvel::ui {
 
 Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
@@ -20,6 +22,10 @@ Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
   big.setBold(true);
   name->setFont(big);
   name->setAlignment(Qt::AlignCenter);
+
+  auto* version = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(kVersion), this);
+  version->setObjectName("LaWersja");
+  version->setAlignment(Qt::AlignCenter);
 
   auto* what = new QLabel(
       "Flow measurement with differential-pressure devices\n"
@@ -52,6 +58,7 @@ Ttelefon::Ttelefon(QWidget* parent) : QDialog(parent) {
   layout->setContentsMargins(24, 20, 24, 16);
   layout->setSpacing(12);
   layout->addWidget(name);
+  layout->addWidget(version);
   layout->addWidget(what);
   layout->addWidget(contact);
   layout->addLayout(buttons);

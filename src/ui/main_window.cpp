@@ -33,6 +33,7 @@
 #include "ui/page_edit.h"
 #include "ui/qt_interaction.h"
 #include "ui/results_hookup.h"  // results page and help
+#include "version.h"
 
 namespace dorvel::ui {
 
@@ -49,7 +50,7 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   // 2. task 3; the decimal separator is always the point (format.h).
   case_.task = TaskFlowrate;
   // 3. caption and idle status text.
-  baseCaption_ = QStringLiteral("Dorvel  Flow Measurement Edition  1.0");
+  baseCaption_ = QStringLiteral("Dorvel  Flow Measurement Edition  ") + QString::fromLatin1(kVersion);
   idleStatus_ = QStringLiteral(
       "Differential-pressure flow measurement: ISO 5167, ISO/TR 15377, ASME MFC-14M");
   setWindowTitle(baseCaption_);

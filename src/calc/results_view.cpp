@@ -1,12 +1,9 @@
-#include "cli/results_view.h"
-
-#include <cmath>
-#include <cstdio>
+#include "calc/results_view.h"
 
 #include "calc/format.h"
 #include "calc/limits.h"
 
-namespace dorvel::cli {
+namespace dorvel {
 
 namespace {
 
@@ -25,21 +22,6 @@ std::string flowUnitText(int flowUnit) {
 
 }  // namespace
 
-std::string pageFixed(Real x, int decimals, int precision) {
-  if (precision < 1) precision = 1;
-  if (precision > 18) precision = 18;
-  if (!std::isfinite(x)) return formatGeneral(x, precision);
-  if (x == 0) return formatFixed(0, 0, decimals);
-  // Round to `precision` significant digits first; the decimals beyond them
-  // are zeros.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*Le", precision - 1, x);
-  Real rounded = std::strtold(buf, nullptr);
-  int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
-  if (exponent >= precision) return formatGeneral(rounded, precision);
-  return formatFixed(rounded, 0, decimals);
-}
-
 std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   std::vector<ResultRow> rows;
   const std::string basic = "Basic results", inter = "Intermediate results",
@@ -49,60 +31,69 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   switch (c.task) {
     case TaskDiameter:
       rows.push_back({basic, "Primary device diameter (20\u00B0C)", pageFixed(c.deviceDiameter20, 2),
-                      "mm"});
+                      "mm", "deviceDiameter20"});
       break;
     case TaskDifferentialPressure:
-      rows.push_back({basic, "Differential pressure", pageFixed(c.dpInput, 2), dpUnitText(c.dpUnit)});
+      rows.push_back({basic, "Differential pressure", pageFixed(c.dpInput, 2), dpUnitText(c.dpUnit),
+                      "dpInput"});
       break;
     default: {
       std::string caption = c.flowUnit <= 3   ? "Mass flowrate"
                             : c.flowUnit == 4 ? "Volume flowrate"
                                               : "Volume flowrate " + c.refConditionsText;
-      rows.push_back({basic, caption, pageFixed(c.flowrateInput, 2), flowUnitText(c.flowUnit)});
+      rows.push_back({basic, caption, pageFixed(c.flowrateInput, 2), flowUnitText(c.flowUnit),
+                      "flowrateInput"});
       break;
     }
   }
   rows.push_back({basic, task1 ? "Pressure loss (for upper range)" : "Pressure loss",
-                  pageFixed(c.dpInput * c.pressureLoss, 3), dpUnitText(c.dpUnit)});
+                  pageFixed(c.dpInput * c.pressureLoss, 3), dpUnitText(c.dpUnit), "pressureLoss"});
   rows.push_back({basic,
                   task1 ? "Measurement uncertainty (for upper range)" : "Measurement uncertainty",
-                  c.rangePartlyOutside ? "Not known" : pageFixed(c.flowUncertainty, 3), "%"});
+                  c.rangePartlyOutside ? "Not known" : pageFixed(c.flowUncertainty, 3), "%",
+                  "flowUncertainty"});
 
   const int k = c.fluidKind;
   if (k == FluidWater || k == FluidSteam || k == FluidSteam13) {
     rows.push_back({inter, "Heat flowrate", pageFixed(c.specificEnthalpy * 1e-6L * c.massFlowKgH, 4),
-                    "GJ/h"});
+                    "GJ/h", "heatFlowrate"});
   } else if ((k == FluidAir || k == FluidOtherGas || k == FluidCokeGas) && c.relativeHumidity > 0) {
     rows.push_back({inter, "Steam mole fraction in gas micture",
-                    pageFixed(100 * c.steamMoleFraction, 3), "%"});
+                    pageFixed(100 * c.steamMoleFraction, 3), "%", "steamMolePercent"});
   } else if (k == FluidNaturalGas || k == FluidNaturalGas8) {
-    rows.push_back({inter, "Calorific value", pageFixed(c.calorificValue, 3), "MJ/m3"});
+    rows.push_back({inter, "Calorific value", pageFixed(c.calorificValue, 3), "MJ/m3",
+                    "calorificValue"});
   }
   rows.push_back({inter, task1 ? "Reynolds number (max)" : "Reynolds number",
-                  formatGeneral(c.reynolds, 4), "-"});
+                  formatGeneral(c.reynolds, 4), "-", "reynolds"});
   const Real area = kPi * c.pipeDiameter * c.pipeDiameter / 4 * 1e-6L;
   const Real velocity = (area > 0 && c.density > 0) ? c.massFlowKgH / 3600 / area / c.density : 0;
-  rows.push_back({inter, "Fluid velocity (in pipe)", pageFixed(velocity, 3), "m/s"});
-  rows.push_back({inter, "Discharge coefficient C", pageFixed(c.dischargeCoefficient, 4), "-"});
-  rows.push_back({inter, "Expansion factor", pageFixed(c.expansibility, 4), "-"});
-  rows.push_back({inter, "Diameter ratio beta=d/D", pageFixed(c.beta, 4), "-"});
+  rows.push_back({inter, "Fluid velocity (in pipe)", pageFixed(velocity, 3), "m/s", "velocity"});
+  rows.push_back({inter, "Discharge coefficient C", pageFixed(c.dischargeCoefficient, 4), "-",
+                  "dischargeCoefficient"});
+  rows.push_back({inter, "Expansion factor", pageFixed(c.expansibility, 4), "-",
+                  "expansibility"});
+  rows.push_back({inter, "Diameter ratio beta=d/D", pageFixed(c.beta, 4), "-", "beta"});
 
   rows.push_back({limits, "Lower range flowrate", pageFixed(c.lowerRangeFlowrate, 3),
-                  flowUnitText(c.flowUnit)});
+                  flowUnitText(c.flowUnit), "lowerRangeFlowrate"});
   if (c.deviceType >= 4 && c.deviceType <= 12)
     rows.push_back({limits, "Flowrate for Reynolds number upper limit",
-                    pageFixed(c.reynoldsLimitFlowrate, 0), flowUnitText(c.flowUnit)});
+                    pageFixed(c.reynoldsLimitFlowrate, 0), flowUnitText(c.flowUnit),
+                    "reynoldsLimitFlowrate"});
   else
-    rows.push_back({limits, "Upper limit flowrate", "-", ""});
+    rows.push_back({limits, "Upper limit flowrate", "-", "", "reynoldsLimitFlowrate"});
   const bool edge = c.deviceType == 1 || c.deviceType == 2 || c.deviceType == 3 || c.deviceType == 7;
   rows.push_back({limits, "Upper limit of sharp edge radius",
-                  edge ? pageFixed(c.edgeRadiusLimit, 3) : "-", edge ? "mm" : ""});
+                  edge ? pageFixed(c.edgeRadiusLimit, 3) : "-", edge ? "mm" : "", "edgeRadiusLimit"});
   rows.push_back({limits, "Upper limit of upstream pipe roughness",
-                  formatGeneral(c.roughnessLimit, 3), "mm"});
+                  formatGeneral(c.roughnessLimit, 3), "mm", "roughnessLimit"});
   rows.push_back({limits, "Required upstream straight length",
-                  pageFixed(c.upstreamLengthRequired * c.pipeDiameter20 * 0.001L, 3), "m"});
+                  pageFixed(c.upstreamLengthRequired * c.pipeDiameter20 * 0.001L, 3), "m",
+                  "upstreamLength"});
   rows.push_back({limits, "Required downstream straight length",
-                  pageFixed(c.downstreamLengthRequired * c.pipeDiameter20 * 0.001L, 3), "m"});
+                  pageFixed(c.downstreamLengthRequired * c.pipeDiameter20 * 0.001L, 3), "m",
+                  "downstreamLength"});
   return rows;
 }
 
@@ -145,4 +136,4 @@ std::string statusWarning(const CalculationCase& c) {
   return text;
 }
 
-}  // namespace dorvel::cli
+}  // namespace dorvel
