@@ -15,25 +15,33 @@ std::string jsonString(const std::string& s) {
   std::string out;
   out.reserve(s.size() + 2);
   out += '"';
-  // JSON is UTF-8: bytes that are not (a title typed in Windows-1250) are
-  // read as Windows-1250 first.
-  for (unsigned char ch : textAsUtf8(s)) {
+  // JSON is UTF-8: text that is not (a title typed in Windows-1250) is read
+  // as Windows-1250 first; valid text is escaped in place, without a copy.
+  const bool valid = isValidUtf8(s);
+  const std::string decoded = valid ? std::string() : decodeWindows1250(s);
+  const std::string& t = valid ? s : decoded;
+  // Runs of plain characters are copied whole; only quotes, backslashes and
+  // controls are escaped.
+  size_t run = 0;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const unsigned char ch = static_cast<unsigned char>(t[i]);
+    if (ch >= 0x20 && ch != '"' && ch != '\\' && ch != 0x7f) continue;
+    out.append(t, run, i - run);
+    run = i + 1;
     switch (ch) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default:
-        if (ch < 0x20 || ch == 0x7f) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", ch);
-          out += buf;
-        } else {
-          out += static_cast<char>(ch);
-        }
+      default: {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\u%04x", ch);
+        out += buf;
+      }
     }
   }
+  out.append(t, run, std::string::npos);
   out += '"';
   return out;
 }
@@ -129,8 +137,9 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
   // The member texts are made once; only the units chosen by a unit code of
   // the case are looked up for each case.
   struct UnitMember {
-    std::string text;             // "name":"unit" (the key only when resolved per case)
-    const CaseField* field = nullptr;
+    std::string text;  // "name":"unit" (the key only when resolved per case)
+    std::string_view unitField;               // "pressureUnit" ...
+    int CalculationCase::*unitCode = nullptr;  // ... and its member
   };
   static const std::vector<UnitMember> members = [] {
     std::vector<UnitMember> v;
@@ -142,17 +151,22 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
       const std::string_view unit = fieldUnit(f.name);
       UnitMember m;
       m.text = (v.empty() ? "\"" : ",\"") + std::string(f.name) + "\":";
-      if (!unit.empty() && unit.front() == '{')
-        m.field = &f;
-      else
+      const CaseField* code = nullptr;
+      if (unit.size() > 2 && unit.front() == '{')
+        code = findCaseField(unit.substr(1, unit.size() - 2));
+      if (code && std::holds_alternative<int CalculationCase::*>(code->member)) {
+        m.unitField = code->name;
+        m.unitCode = std::get<int CalculationCase::*>(code->member);
+      } else {
         m.text += jsonString(std::string(unit));
+      }
       v.push_back(std::move(m));
     }
     return v;
   }();
   for (const UnitMember& m : members) {
     out += m.text;
-    if (m.field) out += jsonString(fieldUnitFor(*m.field, c));
+    if (m.unitCode) out += jsonString(unitText(m.unitField, c.*m.unitCode));
   }
   out += '}';
 }

@@ -67,6 +67,9 @@ std::string_view fieldUnit(std::string_view name);
 // pressureUnit is 3); the unit texts of the results page.
 std::string fieldUnitFor(std::string_view name, const CalculationCase& c);
 std::string fieldUnitFor(const CaseField& field, const CalculationCase& c);
+// The unit text of one code of a unit field ("MPa" for pressureUnit 3, "kPa"
+// for every dpUnit but 1, "m3/h ref.cond." for flowUnit 5).
+std::string unitText(std::string_view unitField, int code);
 
 // The codes of a coded field with their English names (fluidKind: 1 Water,
 // 2 Other liquid, ...); empty for other fields.
