@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "calc/format.h"
 #include "calc/results_view.h"
@@ -11,17 +12,17 @@
 
 namespace dorvel::cli {
 
-std::string jsonString(const std::string& s) {
-  std::string out;
-  out.reserve(s.size() + 2);
+namespace {
+
+// Appends s as a JSON string.  Runs of plain characters are copied whole;
+// only quotes, backslashes and controls are escaped.
+void appendJsonString(std::string& out, std::string_view s) {
   out += '"';
-  // Runs of plain characters are copied whole; only quotes, backslashes and
-  // controls are escaped.
   size_t run = 0;
   for (size_t i = 0; i < s.size(); ++i) {
     const unsigned char ch = static_cast<unsigned char>(s[i]);
     if (ch >= 0x20 && ch != '"' && ch != '\\' && ch != 0x7f) continue;
-    out.append(s, run, i - run);
+    out.append(s.substr(run, i - run));
     run = i + 1;
     switch (ch) {
       case '"': out += "\\\""; break;
@@ -36,8 +37,16 @@ std::string jsonString(const std::string& s) {
       }
     }
   }
-  out.append(s, run, std::string::npos);
+  out.append(s.substr(run));
   out += '"';
+}
+
+}  // namespace
+
+std::string jsonString(const std::string& s) {
+  std::string out;
+  out.reserve(s.size() + 2);
+  appendJsonString(out, s);
   return out;
 }
 
@@ -139,7 +148,7 @@ void appendShown(std::string& out, const std::vector<ShownText>& shown) {
   out += ",\"messages\":[";
   for (size_t i = 0; i < shown.size(); ++i) {
     if (i) out += ',';
-    out += jsonString(shown[i].text);
+    appendJsonString(out, shown[i].text);
   }
   out += "],\"questions\":[";
   bool first = true;
@@ -147,7 +156,9 @@ void appendShown(std::string& out, const std::vector<ShownText>& shown) {
     if (!s.question) continue;
     if (!first) out += ',';
     first = false;
-    out += "{\"text\":" + jsonString(s.text) + ",\"answer\":" + (s.answer ? "true" : "false") + "}";
+    out += "{\"text\":";
+    appendJsonString(out, s.text);
+    out += s.answer ? ",\"answer\":true}" : ",\"answer\":false}";
   }
   out += ']';
 }
@@ -189,13 +200,20 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
     for (const ResultRow& r : resultsPage(c)) {
       if (!first) out += ',';
       first = false;
-      out += "{\"name\":" + jsonString(r.name) + ",\"caption\":" + jsonString(r.caption) +
-             ",\"value\":";
+      out += "{\"name\":";
+      appendJsonString(out, r.name);
+      out += ",\"caption\":";
+      appendJsonString(out, r.caption);
+      out += ",\"value\":";
       if (isJsonNumber(r.value))
         out += r.value;  // the displayed digits are a valid JSON number as they stand
       else
         out += "null";
-      out += ",\"text\":" + jsonString(r.value) + ",\"unit\":" + jsonString(r.unit) + '}';
+      out += ",\"text\":";
+      appendJsonString(out, r.value);
+      out += ",\"unit\":";
+      appendJsonString(out, r.unit);
+      out += '}';
     }
   }
   out += "],\"units\":{";
@@ -231,7 +249,7 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
   }();
   for (const UnitMember& m : members) {
     out += m.text;
-    if (m.unitCode) out += jsonString(unitText(m.unitField, c.*m.unitCode));
+    if (m.unitCode) appendJsonString(out, unitText(m.unitField, c.*m.unitCode));
   }
   out += '}';
 }
@@ -248,13 +266,18 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
                     bool nonConforming, const std::vector<ShownText>& shown,
                     const std::string& standard, const std::string& warning) {
   out += "{\"file\":";
-  out += file.empty() ? std::string("null") : jsonString(file);
+  if (file.empty())
+    out += "null";
+  else
+    appendJsonString(out, file);
   out += ",\"ok\":";
   out += ok ? "true" : "false";
   out += ",\"nonConforming\":";
   out += nonConforming ? "true" : "false";
-  out += ",\"standard\":" + jsonString(standard);
-  out += ",\"warning\":" + jsonString(warning);
+  out += ",\"standard\":";
+  appendJsonString(out, standard);
+  out += ",\"warning\":";
+  appendJsonString(out, warning);
   for (const auto& f : caseFields()) {
     out += ",\"";
     out += f.name;
@@ -263,13 +286,14 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
         [&](auto member) {
           using M = decltype(member);
           if constexpr (std::is_same_v<M, int CalculationCase::*>) {
-            out += std::to_string(c.*member);
+            char buf[16];
+            out.append(buf, std::to_chars(buf, buf + sizeof buf, c.*member).ptr);
           } else if constexpr (std::is_same_v<M, std::time_t CalculationCase::*>) {
             out += std::to_string(static_cast<long long>(c.*member));
           } else if constexpr (std::is_same_v<M, Real CalculationCase::*>) {
             appendNumber(out, c.*member);
           } else if constexpr (std::is_same_v<M, std::string CalculationCase::*>) {
-            out += jsonString(c.*member);
+            appendJsonString(out, c.*member);
           } else if constexpr (std::is_same_v<M, bool CalculationCase::*>) {
             out += (c.*member) ? "true" : "false";
           } else {
