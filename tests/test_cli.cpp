@@ -1,5 +1,6 @@
 // The dorvel-cli program, run as a separate process.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <charconv>
 #include <map>
@@ -9,6 +10,7 @@
 #include "calc/format.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
+#include "files/text_encoding.h"
 #include "support/json_mini.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
@@ -303,4 +305,28 @@ TEST(Cli, SaveWritesTheComputedCase) {
   CliRun fail = run(with({"calc", "--save", dir.file("no/such/folder/x.dvl")}, kOil));
   EXPECT_EQ(fail.status, 2);
   EXPECT_NE(fail.err.find("Output error"), std::string::npos);
+}
+
+// Bytes that are not UTF-8 (a title in Windows-1250) never make the JSON
+// invalid; a FIFO never makes the program wait, as input or as output.
+TEST(CliFiles, JsonIsUtf8AndFifosNeitherBlockNorVanish) {
+  CliRun r = dorvel::testing::runCli(with({"calc", "--json", "--set", "caseTitle=\xff\xfe\xb9"}, kOil));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(isValidUtf8(r.out));
+  EXPECT_NE(r.out.find("\u02D9\u0163\u0105"), std::string::npos);  // the Windows-1250 letters
+  TempDir dir;
+  const std::string fifo = dir.file("fifo.dvl");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const std::string in = dir.file("in.dvl");
+  ASSERT_EQ(run(with({"convert", std::string(DORVEL_SOURCE_DIR) + "/examples/water-orifice-flange.dvl", in}, {})).status, 0);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"calc", fifo}, {"convert", fifo, in}, {"convert", in, fifo},
+        with({"calc", in, "--save", fifo}, {})}) {
+    CliRun f = dorvel::testing::runCli(args, {}, {0, 20});
+    EXPECT_EQ(f.status, 2) << args[0] << " " << args[1] << ": " << f.err;
+    EXPECT_NE(f.err.find(fifo), std::string::npos) << f.err;
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  }
 }

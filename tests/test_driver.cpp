@@ -393,6 +393,25 @@ TEST(DriverWarnings, ReynoldsWindowOfTheDevice) {
   EXPECT_TRUE(ui2.saw("Reynolds number Re=" + formatFixed(v.reynolds, 10, 0) + " too large"));
 }
 
+TEST(DriverWarnings, ReynoldsNumberOfAnAbsurdDensityStaysReadable) {
+  // A density typed as 1e4000 is finite in extended precision; Re ~ 1e2000
+  // must not fill the warning with two thousand digits.
+  CalculationCase c = waterCase(3);
+  c.fluidKind = FluidOtherLiquid;
+  c.density = 1e4000L;
+  RecordingInteraction ui;
+  run(c, ui);
+  ASSERT_TRUE(c.warnReynoldsHigh);
+  const std::string expected = "Reynolds number Re=" + formatGeneral(c.reynolds, 7) + " too large";
+  EXPECT_TRUE(ui.saw(expected)) << ui.messages().back().substr(0, 80);
+  EXPECT_LT(expected.size(), 60u);
+  // Ordinary values keep the fixed form and its width.
+  EXPECT_EQ(formatFixedReadable(123456.7L, 10, 0), formatFixed(123456.7L, 10, 0));
+  EXPECT_EQ(formatFixedReadable(-2.5L, 8, 2), "   -2.50");
+  EXPECT_EQ(formatFixedReadable(-1.5e300L, 8, 2), "-1.5E300");
+  EXPECT_EQ(formatFixedReadable(1.5e17L, 12, 0), "      1.5E17");
+}
+
 TEST(DriverWarnings, DrainHole) {
   CalculationCase c = waterCase(3);
   c.drainHoleDiameter = 6;  // > 0.1 d, and D <= 100 for an orifice plate
@@ -618,7 +637,9 @@ TEST(DriverHostile, SweepEndsInMessageOrFiniteResults) {
       [](CalculationCase& c, Real v) { c.dpTransmitterError = v; },
       [](CalculationCase& c, Real v) { c.deviceDiameter20 = v * 0 + 100; },  // beta = 1
       [](CalculationCase& c, Real v) { c.isentropicExponent = 1 + v * 0; },
-      [](CalculationCase& c, Real v) { c.deviceType = static_cast<int>(std::isfinite(v) ? v : 99); },
+      [](CalculationCase& c, Real v) {
+        c.deviceType = std::isfinite(v) && std::fabs(v) < 1e6L ? static_cast<int>(v) : 99;
+      },
       [](CalculationCase& c, Real v) { c.fluidKind = std::isfinite(v) ? 11 : 0; },
       [](CalculationCase& c, Real v) { c.flowUnit = std::isfinite(v) ? 6 : 0; },
       [](CalculationCase& c, Real v) { c.viscosityUnit = std::isfinite(v) ? 5 : -1; },

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,6 +105,49 @@ TEST(CliReport, UsageErrorsAndRefusedCases) {
   const std::string help = runCli({"--help"}).out;
   EXPECT_NE(help.find("dorvel-cli report [FILE]"), std::string::npos);
   EXPECT_NE(help.find("dorvel-cli table [FILE]"), std::string::npos);
+}
+
+// A page that cannot be written whole (a file-size limit fails the writes
+// as a full disk does) exits 2 naming the file and leaves the old one as it
+// was, or no file at all; nothing temporary stays in the folder.
+TEST(CliReport, FullDiskNeverGivesAPageOrLosesTheOldOne) {
+  TempDir dir;
+  const std::string old = "an old page that must survive\n";
+  for (const char* name : {"old.pdf", "old.png", "new.pdf", "new.png"}) {
+    const std::string out = dir.file(name);
+    const bool hadOld = std::string(name).rfind("old", 0) == 0;
+    if (hadOld) dorvel::testing::writeBytes(out, old);
+    auto r = runCli({"report", kWater, "--out", out}, {}, {1024, 60});
+    EXPECT_EQ(r.status, cli::kExitUsage) << name << ": " << r.err;
+    EXPECT_NE(r.err.find(out), std::string::npos) << r.err;
+    EXPECT_EQ(std::filesystem::exists(out), hadOld) << name;
+    if (hadOld) {
+      EXPECT_EQ(readBytes(out), old) << name;
+    }
+  }
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 2);
+  // Without the limit the same command replaces the old file.
+  ASSERT_EQ(runCli({"report", kWater, "--out", dir.file("old.pdf")}).status, 0);
+  EXPECT_EQ(readBytes(dir.file("old.pdf")).substr(0, 5), "%PDF-");
+}
+
+// A title written by an earlier Windows installation (Windows-1250) prints
+// with its Polish letters.
+TEST(CliReport, Windows1250TitleShowsItsPolishLetters) {
+  if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftotext";
+  TempDir dir;
+  std::string text = readBytes(kWater);
+  const size_t first = text.find("\r\n") + 2;
+  text.replace(first, text.find("\r\n", first) - first, "Wod\xEA zasilaj\xB9" "c\xB9 \xA3\xF3" "d\x9F");
+  const std::string file = dir.file("windows.dvl"), pdf = dir.file("windows.pdf");
+  dorvel::testing::writeBytes(file, text);
+  ASSERT_EQ(runCli({"report", file, "--lang", "pl", "--out", pdf}).status, 0);
+  ASSERT_EQ(std::system(("pdftotext '" + pdf + "' '" + pdf + ".txt'").c_str()), 0);
+  EXPECT_NE(readBytes(pdf + ".txt").find("Wod\u0119 zasilaj\u0105c\u0105 \u0141\u00F3d\u017A"),
+            std::string::npos)
+      << readBytes(pdf + ".txt");
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 // the standard in force and the status-bar warning.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "calc/case.h"
 #include "cli/json_output.h"
@@ -125,4 +128,30 @@ TEST(ResultsView, JsonNumbersAndStrings) {
   EXPECT_EQ(jsonNumber(-INFINITY), "null");
   EXPECT_EQ(jsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
   EXPECT_EQ(jsonString("\u00B0C"), "\"\u00B0C\"");
+}
+
+// Non-whole numbers with a short decimal text take a quick path; its text must
+// be std::to_chars' shortest text to the character (digits, fixed or
+// exponent form), including its neighbours one unit in the last place away
+// that need the long search.
+TEST(ResultsView, JsonNumberIsTheShortestText) {
+  std::mt19937_64 g(7);
+  int checked = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const int digits = 1 + static_cast<int>(g() % 19);
+    const unsigned long long m = g() % static_cast<unsigned long long>(std::pow(10.0L, digits));
+    const std::string text = std::string(g() % 2 ? "-" : "") + std::to_string(m) + "e" +
+                             std::to_string(static_cast<int>(g() % 40) - 30);
+    const Real x = std::strtold(text.c_str(), nullptr);
+    for (Real v : {x, std::nextafter(x, INFINITY), std::nextafter(x, -INFINITY)}) {
+      if (v == 0 || (std::fabs(v) < 1e18L && v == std::trunc(v))) continue;  // whole numbers
+      char buf[64];
+      const auto r = std::to_chars(buf, buf + sizeof buf, v);
+      ASSERT_EQ(jsonNumber(v), std::string(buf, r.ptr)) << text;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 50000);
+  EXPECT_EQ(jsonNumber(0.0004908632473641225L), "0.0004908632473641225");  // tie: fixed
+  EXPECT_EQ(jsonNumber(-5.00543070602143e-05L), "-5.00543070602143e-05");
 }

@@ -217,7 +217,7 @@ bool Run::solve() {
     const BetaWindowResult w = checkBetaWindow(c_, ui_, c_.dpMmH2O, c_.nominalPercent, c_.reynolds);
     if (w.status != SolverStatus::Ok) {
       const std::string limit =
-          formatFixed(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
+          formatFixedReadable(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
       switch (w.status) {
         case SolverStatus::DpAboveLimit:
           ui_.showMessage(false, "Ci\u015Bnienie r\u00F3\u017Cnicowe ma by\u0107 mniejsze od " + limit,
@@ -507,7 +507,7 @@ bool Run::execute() {
 
   // 19. Reynolds number against the device's window.
   if (c_.task == 2 || c_.task == 3) {
-    const std::string re = formatFixed(c_.reynolds, 10, 0);
+    const std::string re = formatFixedReadable(c_.reynolds, 10, 0);
     if (c_.reynoldsMin > c_.reynolds)
       warn(c_.warnReynoldsLow, "Za ma\u0142a liczba Reynoldsa Re=" + re,
            "Reynolds number Re=" + re + " too small");

@@ -1,5 +1,6 @@
 #include "calc/format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -89,6 +90,17 @@ std::string formatFixed(long double x, int width, int decimals) {
     s.erase(minus, 1);
     if (static_cast<int>(s.size()) < width) s.insert(0, 1, ' ');
   }
+  return s;
+}
+
+std::string formatFixedReadable(long double x, int width, int decimals) {
+  // |x| >= 1e16 has at least 17 integer digits: never a readable fixed text.
+  if (std::isfinite(x) && std::fabs(x) < 1e16L) {
+    std::string s = formatFixed(x, width, decimals);
+    if (static_cast<int>(s.size()) <= std::max(width, 16)) return s;
+  }
+  std::string s = formatGeneral(x, 7);
+  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
   return s;
 }
 

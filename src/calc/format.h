@@ -15,6 +15,12 @@ std::string formatGeneral(long double x, int digits);
 // characters (wider values are not cut).
 std::string formatFixed(long double x, int width, int decimals);
 
+// formatFixed for the numbers of messages: a value whose fixed text would
+// be wider than `width` (and than 16 characters) is written in exponent
+// form with 7 significant digits instead ("1.5E4000"), right-aligned in
+// `width`, so a warning never prints a number of thousands of digits.
+std::string formatFixedReadable(long double x, int width, int decimals);
+
 // The results page's fixed format ("fixed w.d"): `decimals` decimals after
 // rounding to at most `precision` significant digits (the decimals beyond
 // them are zeros); numbers with more integer digits than `precision` in

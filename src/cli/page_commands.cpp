@@ -131,10 +131,12 @@ int pageCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   }
   const output::PageKind kind = o.page == "report" ? output::PageKind::CalculationReport
                                                    : output::PageKind::UncertaintyAnalysis;
-  const bool ok = endsWith(o.out, ".pdf") ? output::renderPagePdf(c, kind, english, o.out)
-                                          : output::renderPagePng(c, kind, english, o.out);
+  std::string reason;
+  const bool ok = endsWith(o.out, ".pdf")
+                      ? output::renderPagePdf(c, kind, english, o.out, {}, &reason)
+                      : output::renderPagePng(c, kind, english, o.out, 1280, {}, &reason);
   if (!ok) {
-    err << "dorvel-cli: " << o.out << ": cannot be written\n";
+    err << "dorvel-cli: " << o.out << ": cannot be written (" << reason << ")\n";
     return kExitUsage;
   }
   return kExitOk;

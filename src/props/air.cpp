@@ -122,8 +122,8 @@ std::string humidityPressureUnitLabel(int pressureUnit) {
 }
 
 std::string humidityResultPrefix(const CalculationCase& c) {
-  return "Corrected relative humidity in flowing conditions (" + formatFixed(c.temperature, 0, 2) +
-         " °C, " + formatFixed(c.pressureInput, 0, 2) + " " +
+  return "Corrected relative humidity in flowing conditions (" + formatFixedReadable(c.temperature, 0, 2) +
+         " °C, " + formatFixedReadable(c.pressureInput, 0, 2) + " " +
          humidityPressureUnitLabel(c.pressureUnit) + ") =";
 }
 
@@ -157,7 +157,7 @@ HumidityCorrection correctHumidity(CalculationCase& c) {
   r.relativeHumidity = phi;
   r.moleFractionPercent = molePercent;
   r.humidityLine = humidityResultPrefix(c) + formatGeneral(phi, 5) + " [%]";
-  r.moleFractionLine = std::string(kSteamMoleFractionPrefix) + formatFixed(molePercent, 0, 3) + " [%]";
+  r.moleFractionLine = std::string(kSteamMoleFractionPrefix) + formatFixedReadable(molePercent, 0, 3) + " [%]";
   return r;
 }
 
