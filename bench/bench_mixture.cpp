@@ -1,6 +1,7 @@
 // Cost of the gas-mixture property routines.
 #include <benchmark/benchmark.h>
 
+#include "calc/interaction.h"
 #include "calc/shared.h"
 #include "props/air.h"
 #include "props/mixture.h"
@@ -26,9 +27,10 @@ CalculationCase airCase(Real t, Real pKPa) {
 void BM_GasMixturePropertiesAir(benchmark::State& state) {
   CalculationCase c = airCase(20, 1000);
   const Real phi = static_cast<Real>(state.range(0));
+  RecordingInteraction ui;
   for (auto _ : state) {
     benchmark::DoNotOptimize(
-        gasMixtureProperties(c, c.mixtureMolePercent, phi, c.temperature, c.pressureBar));
+        gasMixtureProperties(c, c.mixtureMolePercent, phi, c.temperature, c.pressureBar, ui));
     benchmark::DoNotOptimize(c.density);
   }
 }

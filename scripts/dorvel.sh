@@ -10,7 +10,8 @@ build="${DORVEL_BUILD_DIR:-$here/build}"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev
-          qt6-base-dev libqt6printsupport6 fonts-liberation poppler-utils)
+          qt6-base-dev libqt6printsupport6 fonts-liberation poppler-utils
+          python3 python3-jsonschema desktop-file-utils appstream man-db)
 
 install_missing() {
   local missing=()
@@ -47,14 +48,20 @@ case "${1:-test}" in
     ;;
   run)
     install_missing
-    configure_and_build
-    if [ -x "$build/src/cli/dorvel-cli" ]; then
-      shift || true
-      "$build/src/cli/dorvel-cli" calc "${@:-$here/examples/water-orifice-flange.dvl}"
-    else
-      echo "The command-line front end is not built yet; the engine and its tests are." >&2
+    # Only the two programs are built; the build's output goes to a log that
+    # is shown only when the build fails.
+    log="$build/run-build.log"
+    mkdir -p "$build"
+    if ! { cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo &&
+           cmake --build "$build" -j "$jobs" --target dorvel-cli &&
+           { [ ! -d "$build/src/ui" ] ||  # the desktop program needs Qt 6 Widgets
+             cmake --build "$build" -j "$jobs" --target dorvel; }; } >"$log" 2>&1; then
+      tail -n 30 "$log" >&2
+      echo "The build failed; its full output is in $log" >&2
       exit 2
     fi
+    shift || true
+    exec "$build/src/cli/dorvel-cli" calc "${@:-$here/examples/water-orifice-flange.dvl}"
     ;;
   *)
     echo "usage: scripts/dorvel.sh test|run [args]" >&2

@@ -167,3 +167,63 @@ TEST(CaseFields, CodeRangesMatchTheLists) {
   EXPECT_FALSE(caseCodesValid(c, problem));
   EXPECT_EQ(problem, "deviceType = 13");
 }
+
+// Codes by name: case and blanks ignored, every listed name gives back its
+// own code, and a name of another field's list is refused.
+TEST(CaseFields, CodesByTheirNames) {
+  CalculationCase c;
+  std::string error;
+  ASSERT_TRUE(setCaseField(c, "fluidKind", "  natural GAS ", error)) << error;
+  EXPECT_EQ(c.fluidKind, 9);
+  ASSERT_TRUE(setCaseField(c, "deviceType", "VenturiNozzle", error)) << error;
+  EXPECT_EQ(c.deviceType, 6);
+  ASSERT_TRUE(setCaseField(c, "deviceMaterial", "monel", error)) << error;
+  EXPECT_EQ(c.deviceMaterial, 5);
+  ASSERT_TRUE(setCaseField(c, "pressureUnit", "bar", error)) << error;
+  EXPECT_EQ(c.pressureUnit, 4);
+  EXPECT_FALSE(setCaseField(c, "fluidKind", "Gasoline", error));
+  EXPECT_FALSE(setCaseField(c, "pressureUnit", "Water", error));
+  EXPECT_FALSE(setCaseField(c, "fluidKind", "", error));
+  EXPECT_EQ(c.fluidKind, 9);
+  for (const auto& f : caseFields()) {
+    std::set<int> codes;
+    for (const FieldCode& fc : fieldCodes(f.name)) {
+      EXPECT_TRUE(codes.insert(fc.code).second) << f.name << " " << fc.code;
+      EXPECT_GE(fc.code, f.minValue) << f.name;
+      EXPECT_LE(fc.code, f.maxValue) << f.name;
+      CalculationCase d;
+      ASSERT_TRUE(setCaseField(d, f.name, fc.name, error)) << f.name << " " << fc.name;
+      std::string text;
+      ASSERT_TRUE(caseFieldText(d, f.name, text));
+      EXPECT_EQ(text, std::to_string(fc.code)) << fc.name;
+    }
+    // Every code a list offers is named (fluidKind: the eight of the list and 8, 13).
+    if (!codes.empty() && f.name != "fluidKind")
+      EXPECT_EQ(static_cast<int>(codes.size()), f.maxValue - f.minValue + 1) << f.name;
+  }
+  EXPECT_EQ(fieldCodes("fluidKind").size(), 10u);
+}
+
+// Every field says what it is; numbers carry a unit, resolved in the case's
+// own unit codes.
+TEST(CaseFields, MeaningsAndUnits) {
+  for (const auto& f : caseFields()) {
+    EXPECT_FALSE(fieldMeaning(f.name).empty()) << f.name;
+    if (std::holds_alternative<Real CalculationCase::*>(f.member))
+      EXPECT_FALSE(fieldUnit(f.name).empty()) << f.name;
+  }
+  CalculationCase c;
+  resetCase(c);
+  c.pressureUnit = 1;
+  c.dpUnit = 1;
+  c.flowUnit = 5;
+  EXPECT_EQ(fieldUnitFor("pressureInput", c), "kG/cm2");
+  EXPECT_EQ(fieldUnitFor("dpInput", c), "mm H2O");
+  EXPECT_EQ(fieldUnitFor("flowrateInput", c), "m3/h ref.cond.");
+  EXPECT_EQ(fieldUnitFor("pressureLoss", c), "-");
+  EXPECT_EQ(fieldUnitFor("upstreamLengthRequired", c), "D");
+  c.dpUnit = 3;  // legacy manometer files are computed in kPa
+  EXPECT_EQ(fieldUnitFor("dpInput", c), "kPa");
+  c.viscosityUnit = 4;
+  EXPECT_EQ(fieldUnitFor("viscosityEntered", c), "cP");
+}

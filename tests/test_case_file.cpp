@@ -1,7 +1,10 @@
 // The case data file: exact layout of the written version, round trips, the
 // older versions, every read error, and saves that never lose the old file.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/sysmacros.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,7 +18,9 @@
 #include "calc/case.h"
 #include "calc/format.h"
 #include "files/case_fields.h"
+#include "files/atomic_write.h"
 #include "files/case_file.h"
+#include "files/text_encoding.h"
 #include "support/case_compare.h"
 #include "support/temp_dir.h"
 #include "support/testing.h"
@@ -854,4 +859,183 @@ TEST(CaseFileLayout, CompositionValuesBelowTheLastDecimalAreLeftOut) {
   auto lines = crlfLines(caseFileText(c));
   EXPECT_EQ(lines.back(), "2    0.00001");
   EXPECT_EQ(lines[lines.size() - 2].substr(0, 3), "   ");  // the reference line before it
+}
+
+// ---- targets that are no regular file, links, killed saves ---------------
+
+namespace {
+
+int entriesIn(const std::filesystem::path& dir) {
+  int n = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++n;
+  return n;
+}
+
+}  // namespace
+
+TEST(CaseFileDisk, TargetsThatAreNoRegularFileAreRefusedAndKept) {
+  TempDir dir;
+  CalculationCase c = feedWater();
+  const std::string fifo = dir.file("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::vector<std::string> targets = {fifo};
+  // A device node needs root; /dev/null is what a careless convert destroys.
+  const std::string device = dir.file("null");
+  if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) targets.push_back(device);
+  for (const std::string& target : targets) {
+    struct stat before {};
+    ASSERT_EQ(::lstat(target.c_str(), &before), 0);
+    RecordingInteraction ui;
+    std::string reason;
+    EXPECT_FALSE(writeCaseFile(target, c, ui, &reason)) << target;
+    EXPECT_NE(reason.find(target), std::string::npos) << reason;
+    EXPECT_TRUE(ui.saw("Output error"));
+    struct stat after {};
+    ASSERT_EQ(::lstat(target.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode, before.st_mode) << target;
+    EXPECT_EQ(after.st_ino, before.st_ino) << target;
+  }
+  EXPECT_EQ(entriesIn(dir.path()), static_cast<int>(targets.size()));
+}
+
+TEST(CaseFileDisk, DanglingLinkIsWrittenThroughToItsFile) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.file("sub"));
+  const std::string link = dir.file("link.dvl");
+  ASSERT_EQ(::symlink("sub/new.dvl", link.c_str()), 0);  // relative, dangling
+  CalculationCase c = feedWater();
+  RecordingInteraction ui;
+  ASSERT_TRUE(writeCaseFile(link, c, ui));
+  struct stat st {};
+  ASSERT_EQ(::lstat(link.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(readBytes(dir.file("sub/new.dvl")), caseFileText(c));
+  // A link that points at itself is refused, not looped on.
+  const std::string loop = dir.file("loop.dvl");
+  ASSERT_EQ(::symlink("loop.dvl", loop.c_str()), 0);
+  EXPECT_FALSE(writeCaseFile(loop, c, ui));
+}
+
+TEST(CaseFileDisk, SaveKeepsOwnerGroupAndMode) {
+  if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+  TempDir dir;
+  const std::string path = dir.file("theirs.dvl");
+  writeBytes(path, "old");
+  ASSERT_EQ(::chown(path.c_str(), 4321, 8765), 0);
+  ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+  CalculationCase c = feedWater();
+  RecordingInteraction ui;
+  ASSERT_TRUE(writeCaseFile(path, c, ui));
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 4321u);
+  EXPECT_EQ(st.st_gid, 8765u);
+  EXPECT_EQ(st.st_mode & 07777, 0604u);
+  EXPECT_EQ(readBytes(path), caseFileText(c));
+}
+
+TEST(CaseFileDisk, KilledSavesLeaveNoTemporaryFile) {
+  TempDir dir;
+  const std::string path = dir.file("case.dvl");
+  const std::string old(1 << 20, 'o');
+  const std::string fresh(8 << 20, 'n');
+  writeBytes(path, old);
+  std::mt19937 random(13);
+  for (int round = 0; round < 12; ++round) {
+    pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+      std::string reason;
+      for (;;) replaceFileContent(path, round % 2 ? fresh : old, reason);
+    }
+    ::usleep(2000 + random() % 30000);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    // Whole old or whole new, never a mixture.
+    const std::string now = readBytes(path);
+    EXPECT_TRUE(now == old || now == fresh) << "round " << round << ": " << now.size() << " bytes";
+  }
+  // A hidden temporary file of a killed save (as on a file system without
+  // unnamed files) is removed by the next save; one that a running save
+  // holds locked is not.
+  const std::string stale = dir.file(".case.dvl.k1lled0000.dorvel-tmp");
+  const std::string busy = dir.file(".case.dvl.busy000000.dorvel-tmp");
+  writeBytes(stale, "half");
+  writeBytes(busy, "in progress");
+  int lock = ::open(busy.c_str(), O_RDONLY);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+  CalculationCase c = feedWater();
+  RecordingInteraction ui;
+  ASSERT_TRUE(writeCaseFile(path, c, ui));
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(busy));
+  ::close(lock);
+  ASSERT_TRUE(writeCaseFile(path, c, ui));
+  EXPECT_EQ(entriesIn(dir.path()), 1);
+}
+
+TEST(CaseFileDisk, ReadingAFifoOrADeviceNeverWaits) {
+  TempDir dir;
+  const std::string fifo = dir.file("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  ::alarm(20);  // a reader that blocks ends the test program instead of hanging it
+  for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/tty")}) {
+    CalculationCase c = freshCase();
+    RecordingInteraction ui;
+    EXPECT_FALSE(readCaseFile(path, c, ui)) << path;
+    EXPECT_TRUE(ui.saw("Input error")) << path;
+  }
+  ::alarm(0);
+}
+
+// ---- text in Windows-1250 or UTF-8 ----------------------------------------
+
+TEST(CaseFileText, PolishLettersInWindows1250RoundTrip) {
+  const std::string polish = "\u0105\u0107\u0119\u0142\u0144\u00F3\u015B\u017A\u017C "
+                             "\u0104\u0106\u0118\u0141\u0143\u00D3\u015A\u0179\u017B";
+  const std::string cp1250 = "\xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF";
+  std::string encoded;
+  ASSERT_TRUE(encodeWindows1250(polish, encoded));
+  EXPECT_EQ(encoded, cp1250);
+  EXPECT_EQ(decodeWindows1250(cp1250), polish);
+  EXPECT_FALSE(isValidUtf8(cp1250));
+  // Every byte comes back, the five the code page leaves undefined too.
+  std::string all;
+  for (int b = 0x80; b <= 0xFF; ++b) all += static_cast<char>(b);
+  ASSERT_TRUE(encodeWindows1250(decodeWindows1250(all), encoded));
+  EXPECT_EQ(encoded, all);
+  EXPECT_FALSE(encodeWindows1250("\u03B2", encoded));  // no Greek in the code page
+  EXPECT_FALSE(isValidUtf8("\xC0\xAF"));               // overlong "/"
+  EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));           // a surrogate
+
+  // A file of an earlier Windows installation reads as UTF-8 and is written
+  // back byte for byte the same.
+  CalculationCase c = freshCase();
+  c.fluidKind = FluidOtherLiquid;
+  c.caseTitle = "Ruroci\u0105g \u0142\u017Ca\u017C\u0105cy";
+  c.fluidName = "Olej \u017Cywiczny";
+  std::string windowsText;
+  {
+    CalculationCase w = c;
+    windowsText = caseFileText(w);
+  }
+  EXPECT_NE(windowsText.find("Ruroci\xB9g"), std::string::npos);
+  EXPECT_TRUE(isValidUtf8(c.caseTitle));
+  RecordingInteraction ui;
+  CalculationCase back;
+  ASSERT_TRUE(readText(windowsText, back, ui));
+  EXPECT_EQ(back.caseTitle, c.caseTitle);
+  EXPECT_EQ(back.fluidName, c.fluidName);
+  EXPECT_EQ(caseFileText(back), windowsText);
+
+  // A character Windows-1250 lacks: both texts in UTF-8, read back alike.
+  c.caseTitle = "Zw\u0119\u017Cka \u03B2 = 0,6";
+  const std::string utf8Text = caseFileText(c);
+  EXPECT_NE(utf8Text.find(c.caseTitle), std::string::npos);
+  EXPECT_NE(utf8Text.find(c.fluidName), std::string::npos);
+  ASSERT_TRUE(readText(utf8Text, back, ui));
+  EXPECT_EQ(back.caseTitle, c.caseTitle);
+  EXPECT_EQ(back.fluidName, c.fluidName);
 }

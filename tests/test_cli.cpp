@@ -1,5 +1,6 @@
 // The dorvel-cli program, run as a separate process.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <charconv>
 #include <map>
@@ -9,9 +10,11 @@
 #include "calc/format.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
+#include "files/text_encoding.h"
 #include "support/json_mini.h"
 #include "support/run_program.h"
 #include "support/temp_dir.h"
+#include "version.h"
 
 using namespace dorvel;
 using dorvel::testing::JsonMini;
@@ -72,6 +75,13 @@ CalculationCase oilCase() {
 }
 
 }  // namespace
+
+TEST(Cli, VersionIsTheProjectVersion) {
+  const auto r = run({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, std::string("dorvel-cli ") + kVersion + "\n");
+  EXPECT_EQ(std::string(kVersion), "1.0.0");
+}
 
 TEST(Cli, HelpDescribesTheCommands) {
   CliRun r = run({"--help"});
@@ -142,6 +152,8 @@ TEST(Cli, JsonCarriesEveryFieldToFullPrecision) {
   storeTaskResult(c);
   EXPECT_EQ(m["ok"], "true");
   EXPECT_EQ(m["nonConforming"], "false");
+  EXPECT_EQ(m["conforming"], "true");
+  EXPECT_EQ(m["warnings"], "[]");
   EXPECT_EQ(m["file"], "null");
   EXPECT_EQ(m["fluidKind"], "2");
   EXPECT_EQ(jsonReal(m["flowrateInput"]), c.flowrateInput);  // bit for bit
@@ -187,9 +199,35 @@ TEST(Cli, QuestionsAreAnsweredNoUnlessDeviationsAreAccepted) {
   EXPECT_EQ(m["ok"], "true");
   EXPECT_EQ(m["warnAsmeRange"], "true");
   EXPECT_EQ(m["nonConforming"], "true");
+  EXPECT_EQ(m["conforming"], "false");
+  EXPECT_EQ(m["warnings"], "[\"Pipe diameter D out of range.\"]");
 
   CliRun text = run(with({"calc"}, args));
   EXPECT_NE(text.err.find(" -> No"), std::string::npos) << text.err;
+  CliRun accepted = run(with({"calc", "--accept-deviations"}, args));
+  EXPECT_NE(accepted.out.find("\nWarning: Pipe diameter D out of range.\n"), std::string::npos)
+      << accepted.out;
+  EXPECT_NE(accepted.out.find("  Measurement uncertainty                        Not known %"),
+            std::string::npos)
+      << accepted.out;
+}
+
+TEST(Cli, LiquidLikeGasIsAQuestionOfTheSamePolicy) {
+  // Pure CO2 at 20 degC and 65 bar: liquid by the equation of state.
+  const std::vector<std::string> co2 = {
+      "calc",  "--set", "fluidKind=5",         "--set", "compositionInMolePercent=1",
+      "--set", "mixtureComposition[11]=100",   "--set", "temperature=20",
+      "--set", "pressureUnit=4",               "--set", "pressureInput=65",
+      "--set", "pipeDiameter20=100",           "--set", "deviceDiameter20=50",
+      "--set", "dpInput=40",                   "--set", "deviceType=3"};
+  CliRun no = run(co2);
+  EXPECT_EQ(no.status, 1);
+  EXPECT_NE(no.err.find("The gas may be liquid or condensing at these conditions; its computed "
+                        "properties are not valid. Continue? -> No"),
+            std::string::npos)
+      << no.err;
+  CliRun yes = run(with(co2, {"--accept-deviations"}));
+  EXPECT_EQ(yes.status, 0) << yes.err;
 }
 
 TEST(Cli, FilesMissingBadOrBrokenExitWithTwo) {
@@ -267,4 +305,28 @@ TEST(Cli, SaveWritesTheComputedCase) {
   CliRun fail = run(with({"calc", "--save", dir.file("no/such/folder/x.dvl")}, kOil));
   EXPECT_EQ(fail.status, 2);
   EXPECT_NE(fail.err.find("Output error"), std::string::npos);
+}
+
+// Bytes that are not UTF-8 (a title in Windows-1250) never make the JSON
+// invalid; a FIFO never makes the program wait, as input or as output.
+TEST(CliFiles, JsonIsUtf8AndFifosNeitherBlockNorVanish) {
+  CliRun r = dorvel::testing::runCli(with({"calc", "--json", "--set", "caseTitle=\xff\xfe\xb9"}, kOil));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(isValidUtf8(r.out));
+  EXPECT_NE(r.out.find("\u02D9\u0163\u0105"), std::string::npos);  // the Windows-1250 letters
+  TempDir dir;
+  const std::string fifo = dir.file("fifo.dvl");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  const std::string in = dir.file("in.dvl");
+  ASSERT_EQ(run(with({"convert", std::string(DORVEL_SOURCE_DIR) + "/examples/water-orifice-flange.dvl", in}, {})).status, 0);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"calc", fifo}, {"convert", fifo, in}, {"convert", in, fifo},
+        with({"calc", in, "--save", fifo}, {})}) {
+    CliRun f = dorvel::testing::runCli(args, {}, {0, 20});
+    EXPECT_EQ(f.status, 2) << args[0] << " " << args[1] << ": " << f.err;
+    EXPECT_NE(f.err.find(fifo), std::string::npos) << f.err;
+    struct stat st {};
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+  }
 }

@@ -393,6 +393,25 @@ TEST(DriverWarnings, ReynoldsWindowOfTheDevice) {
   EXPECT_TRUE(ui2.saw("Reynolds number Re=" + formatFixed(v.reynolds, 10, 0) + " too large"));
 }
 
+TEST(DriverWarnings, ReynoldsNumberOfAnAbsurdDensityStaysReadable) {
+  // A density typed as 1e4000 is finite in extended precision; Re ~ 1e2000
+  // must not fill the warning with two thousand digits.
+  CalculationCase c = waterCase(3);
+  c.fluidKind = FluidOtherLiquid;
+  c.density = 1e4000L;
+  RecordingInteraction ui;
+  run(c, ui);
+  ASSERT_TRUE(c.warnReynoldsHigh);
+  const std::string expected = "Reynolds number Re=" + formatGeneral(c.reynolds, 7) + " too large";
+  EXPECT_TRUE(ui.saw(expected)) << ui.messages().back().substr(0, 80);
+  EXPECT_LT(expected.size(), 60u);
+  // Ordinary values keep the fixed form and its width.
+  EXPECT_EQ(formatFixedReadable(123456.7L, 10, 0), formatFixed(123456.7L, 10, 0));
+  EXPECT_EQ(formatFixedReadable(-2.5L, 8, 2), "   -2.50");
+  EXPECT_EQ(formatFixedReadable(-1.5e300L, 8, 2), "-1.5E300");
+  EXPECT_EQ(formatFixedReadable(1.5e17L, 12, 0), "      1.5E17");
+}
+
 TEST(DriverWarnings, DrainHole) {
   CalculationCase c = waterCase(3);
   c.drainHoleDiameter = 6;  // > 0.1 d, and D <= 100 for an orifice plate
@@ -618,7 +637,9 @@ TEST(DriverHostile, SweepEndsInMessageOrFiniteResults) {
       [](CalculationCase& c, Real v) { c.dpTransmitterError = v; },
       [](CalculationCase& c, Real v) { c.deviceDiameter20 = v * 0 + 100; },  // beta = 1
       [](CalculationCase& c, Real v) { c.isentropicExponent = 1 + v * 0; },
-      [](CalculationCase& c, Real v) { c.deviceType = static_cast<int>(std::isfinite(v) ? v : 99); },
+      [](CalculationCase& c, Real v) {
+        c.deviceType = std::isfinite(v) && std::fabs(v) < 1e6L ? static_cast<int>(v) : 99;
+      },
       [](CalculationCase& c, Real v) { c.fluidKind = std::isfinite(v) ? 11 : 0; },
       [](CalculationCase& c, Real v) { c.flowUnit = std::isfinite(v) ? 6 : 0; },
       [](CalculationCase& c, Real v) { c.viscosityUnit = std::isfinite(v) ? 5 : -1; },
@@ -691,4 +712,102 @@ TEST(DriverQuestions, LiquidAmmoniaEvaporatingInTheThroat) {
   ASSERT_TRUE(o.ok);
   EXPECT_TRUE(c.warnVaporization);
   EXPECT_NEAR(static_cast<double>(c.density), 610.3, 0.5);  // the table's liquid at 20 degC
+}
+
+// ---- results outside the standard, and the refusals of the Part's order ----------
+
+TEST(DriverConformity, AnyAcceptedDeviationMarksTheResultsNotConforming) {
+  // ISA 1932 nozzle in a 600 mm pipe (the nozzle stops at 500 mm): Yes to
+  // the pipe question gives results, but not conforming ones, though no
+  // Reynolds-number question was asked.
+  CalculationCase c = waterCase(3);
+  c.deviceType = DevIsa1932Nozzle;
+  c.pipeDiameter20 = 600;
+  c.deviceDiameter20 = 300;
+  RecordingInteraction yes(true);
+  const Outcome o = run(c, yes);
+  ASSERT_TRUE(o.ok) << yes.log().back().text;
+  EXPECT_TRUE(yes.saw("Pipe diameter too large. Continue?"));
+  EXPECT_TRUE(c.warnPipeTooLarge);
+  EXPECT_FALSE(c.rangePartlyOutside);
+  EXPECT_TRUE(o.nonConforming);
+  EXPECT_TRUE(c.hasWarnings());
+  // The next run starts clean.
+  c.pipeDiameter20 = 400;
+  c.deviceDiameter20 = 200;
+  EXPECT_FALSE(run(c, yes).nonConforming);
+  EXPECT_FALSE(c.hasWarnings());
+}
+
+TEST(DriverDiameter, StraightLengthsTooShortAtTheWindowEdgeRefuse) {
+  // D and D/2 tappings, D = 100 mm, 2 m upstream and 0.5 m downstream: the
+  // lengths fail at betaMax, so the check ends there and nothing is sized.
+  CalculationCase c = waterCase(1);
+  c.deviceType = DevOrificeDD2;
+  c.pipeDiameter20 = 100;
+  c.upstreamLengthActual = 2;
+  c.downstreamLengthActual = 0.5L;
+  c.deviceDiameter20 = 0;
+  RecordingInteraction ui;
+  EXPECT_FALSE(run(c, ui).ok);
+  EXPECT_TRUE(lastTextIs(ui, "Upstream and downstream straigth lengths too short."));
+  EXPECT_EQ(ui.log().back().polish,
+            "Za kr\u00F3tkie proste odcinki przed i za zw\u0119\u017Ck\u0105");
+  EXPECT_EQ(c.deviceDiameter20, 0);
+  // Undeclared lengths are never too short: the bore is sized.
+  c.upstreamLengthActual = c.downstreamLengthActual = 0;
+  ui.clear();
+  ASSERT_TRUE(run(c, ui).ok);
+  EXPECT_GT(c.deviceDiameter20, 10);
+}
+
+TEST(DriverOtherGas, HumidityFactorRefusedOnlyWhereItSpoilsTheDensity) {
+  // K1 = 0 with a typed working density and kg/h: the reference density is
+  // the working density over an infinite factor, 0, and the flow computes.
+  CalculationCase c = gasCase(3);
+  c.densityEnteredByHand = 1;
+  c.densityKind = 1;
+  c.flowUnit = 1;
+  c.compressibilityK1 = 0;
+  c.refDensity = 7;
+  RecordingInteraction ui;
+  ASSERT_TRUE(run(c, ui).ok) << (ui.log().empty() ? "" : ui.log().back().text);
+  EXPECT_EQ(c.refDensity, 0);
+  EXPECT_GT(c.massFlowKgH, 0);
+
+  // Below absolute zero the factor is negative; the range check speaks first.
+  for (int kind : {1, 2}) {
+    c = gasCase(3);
+    c.densityEnteredByHand = 1;
+    c.densityKind = kind;
+    c.refDensity = 1.2929L;
+    c.temperature = -275;
+    ui.clear();
+    EXPECT_FALSE(run(c, ui).ok);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"Temperature too low"}) << kind;
+  }
+
+  // A reference density that the factor turns into no working density at
+  // all (reference temperature at absolute zero): refused after the ranges.
+  c = gasCase(3);
+  c.densityEnteredByHand = 1;
+  c.densityKind = 2;
+  c.refDensity = 1.2929L;
+  c.refTemperature = -273.15L;
+  const Real before = c.density;
+  ui.clear();
+  EXPECT_FALSE(run(c, ui).ok);
+  EXPECT_TRUE(lastTextIs(ui, "Enter missing properties."));
+  EXPECT_EQ(c.density, before);
+}
+
+TEST(DriverChecks, NominalFlowAboveAZeroUpperRangeFlow) {
+  CalculationCase c = waterCase(1);
+  c.flowrateInput = 0;
+  c.nominalFlowrate = 100;
+  RecordingInteraction ui;
+  EXPECT_FALSE(run(c, ui).ok);
+  EXPECT_TRUE(ui.saw("Enter the fluid flowrate"));
+  EXPECT_TRUE(ui.saw("Nominal flowrate should be less than or equal to upper range flowrate"));
+  EXPECT_EQ(c.nominalFlowrate, 100);
 }

@@ -401,7 +401,10 @@ TEST(NaturalGasRangeCheckA, EachLimitOfThePhysicalProperties) {
   // Hs 20 with d 0.55 needs a hydrocarbon lighter than methane (H_CH = 640
   // MJ/kmol): at -23 degC C111 turns negative and SGERG-88 has no solution.
   EXPECT_EQ(naturalGasFromProperties(20, 0.55L, 0, 0, 0, -23, 5000).code, kGasSgergFailed);
-  EXPECT_EQ(naturalGasFromProperties(48, 0.90L, 10, 30, 0, 77, 12000).code, kGasValid);
+  // Every upper limit at once; Hs 48 and d 0.90 with CO2 30 % would give an
+  // x_N2 of -0.26, which check B rejects, so Hs is 30 there.
+  EXPECT_EQ(naturalGasFromProperties(48, 0.90L, 10, 10, 0, 77, 12000).code, kGasValid);
+  EXPECT_EQ(naturalGasFromProperties(30, 0.90L, 10, 30, 0, 77, 12000).code, kGasValid);
 }
 
 TEST(NaturalGasRangeCheckB, PseudoCompositionLimits) {
@@ -414,6 +417,17 @@ TEST(NaturalGasRangeCheckB, PseudoCompositionLimits) {
   EXPECT_LT(c.x.ch, 0.5L);
   EXPECT_GT(c.x.n2, 0.5L);
   EXPECT_EQ(naturalGasFromProperties(20, 0.9L, 0, 0, 0, 20, 5000).code, 1257);
+  // ISO 12213-3 also bounds x_N2 below at -0.01.  Hs 44, d 0.88, CO2 30 %,
+  // H2 10 % give x_N2 = -0.218 (a viscosity of 2.96e-4 Pa*s and K1 0.542 at
+  // -15 degC, 50 bar, were the results): N2 message.
+  const SgergCharacterization neg = characterizeFromProperties(44, 0.88L, 10, 30);
+  EXPECT_NEAR(static_cast<double>(neg.x.n2), -0.218, 0.001);
+  EXPECT_EQ(naturalGasFromProperties(44, 0.88L, 10, 30, 0, -15, 5000).code, 1257);
+  // A slightly negative x_N2 above -0.01 passes.
+  const SgergCharacterization slight = characterizeFromProperties(40.2L, 0.555L, 0, 0);
+  EXPECT_LT(slight.x.n2, 0);
+  EXPECT_GT(slight.x.n2, -0.01L);
+  EXPECT_EQ(naturalGasFromProperties(40.2L, 0.555L, 0, 0, 0, 20, 5000).code, kGasValid);
 }
 
 // ---- messages ------------------------------------------------------------------------------
@@ -438,6 +452,9 @@ TEST(GasValidityMessage, EnglishTextsAreTheCodesTextsAlone) {
       {1265, "Mole percent of CO should be between 0 and 3%."},
       {1266, "Mole percent of He should be between 0 and 0.5%."},
       {1267, "Natural gas properties cannot be calculated for these data."},
+      {1268,
+       "The gas may be liquid or condensing at these conditions; its computed properties are not "
+       "valid. Continue?"},
       {1270,
        "Absolute pressure should be between 100 kPa and 3000 kPa and temperature should be "
        "between 0°C and 40°C."},
@@ -451,7 +468,7 @@ TEST(GasValidityMessage, EnglishTextsAreTheCodesTextsAlone) {
       {1274, "Coke-oven gas properties cannot be calculated for these data."},
   };
   for (const auto& [code, text] : texts) EXPECT_EQ(gasValidityMessage(false, code), text) << code;
-  for (int code : {0, 1249, 1268, 1269, 1275, -1}) EXPECT_EQ(gasValidityMessage(false, code), "");
+  for (int code : {0, 1249, 1269, 1275, -1}) EXPECT_EQ(gasValidityMessage(false, code), "");
 }
 
 TEST(GasValidityMessage, PolishTextsAreBuiltOnTheMethodSentence) {
@@ -493,8 +510,12 @@ TEST(GasValidityMessage, PolishTextsAreBuiltOnTheMethodSentence) {
             "Nie można obliczyć właściwości gazu ziemnego dla podanych danych.");
   EXPECT_EQ(gasValidityMessage(true, 1274),
             "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych.");
+  // So is the question of a liquid-like state.
+  EXPECT_EQ(gasValidityMessage(true, 1268),
+            "W tych warunkach gaz może być cieczą lub ulegać skropleniu; obliczone właściwości "
+            "nie są poprawne. Czy kontynuować?");
   // A code without a text: the base alone.
-  for (int code : {0, 1249, 1268, 1275}) EXPECT_EQ(gasValidityMessage(true, code), sgerg);
+  for (int code : {0, 1249, 1269, 1275}) EXPECT_EQ(gasValidityMessage(true, code), sgerg);
 }
 
 // ---- bad input -------------------------------------------------------------------------------

@@ -422,6 +422,7 @@ TEST(ReportUncertainty, NoTransmitterErrorsGivePartialUncertainty) {
 TEST(ReportUncertainty, ValuesOfTheDerivedLines) {
   CalculationCase c = naturalGasDiameterCase();
   c.rangePartlyOutside = false;
+  c.clearWarnings();
   c.dpTransmitterReference = 3000;  // referenced to a value other than dp
   PageContext ctx = report(c);
   // 0.1 x 1.1547 x 3000 / 2500.
@@ -740,17 +741,19 @@ TEST(ReportCaptions, FirstTwoLinesOfEverySection) {
 
 // ---- warnings and the closing part -------------------------------------------
 
-TEST(ReportWarnings, PrintedOnlyWithRangePartlyOutsideInTableOrder) {
+TEST(ReportWarnings, EverySetFlagPrintedInTableOrder) {
   CalculationCase c = waterFlowrateCase();
   c.deviceType = DevOrificeCorner;
   c.pipeDiameter20 = 10;
   c.reynoldsMax = 1e7L;
   c.reynoldsMin = 5000;
+  c.rangePartlyOutside = true;  // alone (no flag) it marks nothing
+  EXPECT_TRUE(freeLines(report(c)).empty());
+  EXPECT_EQ(textItem(report(c), "Results exceeded the standard ranges."), nullptr);
+  c.rangePartlyOutside = false;  // the flags alone are enough
   c.warnDpRatio = c.warnPipeTooLarge = c.warnPipeTooSmall = c.warnDeviceTooSmall = true;
   c.warnReynoldsHigh = c.warnReynoldsLow = c.warnVaporization = c.warnAsmeRange = true;
   c.warnDrainHoleSize = c.warnDrainHolePipe = c.warnDrainHoleBeta = true;
-  EXPECT_TRUE(freeLines(report(c)).empty());
-  c.rangePartlyOutside = true;
   const std::vector<std::string> en = {
       "Results out of range.  Differential pressure must be < 0.25*P1.",
       "Data out of range.  Pipe diameter D must be < 1000 mm.",
@@ -803,7 +806,6 @@ TEST(ReportWarnings, PrintedOnlyWithRangePartlyOutsideInTableOrder) {
 
 TEST(ReportClosing, ShortReportPaddedTo57And60) {
   CalculationCase c = waterFlowrateCase();
-  c.rangePartlyOutside = true;
   c.warnReynoldsLow = true;
   c.dpUnit = 1;
   PageContext en = report(c, true);
@@ -833,14 +835,18 @@ TEST(ReportClosing, ShortReportPaddedTo57And60) {
 
   PageContext pl = report(waterFlowrateCase(), false);
   c = waterFlowrateCase();
-  c.rangePartlyOutside = true;
+  c.warnPipeTooLarge = true;  // a question answered Yes, no Reynolds warning
   c.dpUnit = 1;
   pl = report(c, false);
   const PageItem* plWarning = textItem(pl, "Uwaga! Wyniki nie zgodne z normą!");
   ASSERT_NE(plWarning, nullptr);
   EXPECT_EQ(plWarning->kind, ItemKind::LeftText);
   EXPECT_EQ(plWarning->column, kLabelColumn);
-  EXPECT_EQ(plWarning->line, 57);
+  EXPECT_GE(plWarning->line, 57);
+  // The accepted deviation is also printed at the top, and the totals are
+  // not known.
+  EXPECT_TRUE(contains(freeLines(pl), "Przekroczenie zakresu!  Średnica rurociągu D ma być < 1000 mm !"));
+  EXPECT_EQ(lineWithCode(pl, kLineFlowUncertainty)->value, "NIE ZNANA");
   EXPECT_EQ(textItem(pl, "*) 1 mmH2O=9.80665 Pa"), nullptr);  // English only
 }
 
@@ -861,6 +867,35 @@ TEST(ReportClosing, HeaderBlockInAClosedFrame) {
   }
   EXPECT_EQ(headers, 1);
   EXPECT_EQ(closed, 1);
+}
+
+TEST(ReportClosing, HeaderNamesTheStandardInForce) {
+  struct Row {
+    int device;
+    Real D;
+    const char* text;
+    int divisor;
+  };
+  const Row rows[] = {{DevOrificeFlange, 100, "ISO 5167:2022", 40},
+                      {DevOrificeFlange, 45, "ASME MFC-14M-2003", 46},
+                      {DevOrificeCorner, 40, "ISO/TR 15377:2018", 46},
+                      {DevQuarterCircle, 100, "ISO/TR 15377:2018", 46},
+                      {DevVenturiMachined, 100, "ISO 5167:2022", 40}};
+  for (const Row& r : rows) {
+    CalculationCase c = waterFlowrateCase();
+    c.deviceType = r.device;
+    c.pipeDiameter20 = r.D;
+    for (bool en : {true, false}) {
+      const PageContext ctx = report(c, en);
+      const PageItem* header = nullptr;
+      for (const PageItem& it : ctx.items)
+        if (it.kind == ItemKind::HeaderBlock) header = &it;
+      ASSERT_NE(header, nullptr);
+      EXPECT_EQ(header->text, r.text) << r.device << " " << static_cast<double>(r.D);
+      EXPECT_EQ(header->font, (FontSpec{r.divisor, true, false, false}));
+      EXPECT_EQ(header->english, en);
+    }
+  }
 }
 
 // ---- dry run and page set-ups -------------------------------------------------

@@ -48,7 +48,10 @@ TEST(UncertaintyPage, TitleDateAndFrames) {
       ++closed;
       EXPECT_EQ(it.bottomLine + 1, en.startLine + 5);
     }
-    if (it.kind == ItemKind::HeaderBlock) ++headers;
+    if (it.kind == ItemKind::HeaderBlock) {
+      ++headers;
+      EXPECT_EQ(it.text, "ISO 5167:2022");  // the standard heads this page too
+    }
     EXPECT_EQ(it.linesPerPage, 70);
   }
   EXPECT_EQ(open, 1);
@@ -120,6 +123,23 @@ TEST(UncertaintyPage, CaseWithoutTitlePrintsTheLabelAlone) {
   c.caseTitle.clear();
   EXPECT_NE(textItem(buildUncertaintyPage(c, true, "x"), "  Description: "), nullptr);
   EXPECT_NE(textItem(buildUncertaintyPage(c, false, "x"), "  Dla obliczenia: "), nullptr);
+}
+
+TEST(UncertaintyPage, ClosingWarningBelowTheTableOnlyOutsideTheStandard) {
+  CalculationCase c = waterFlowrateCase();
+  EXPECT_EQ(textItem(buildUncertaintyPage(c, true, "08.12.2026"),
+                     "Results exceeded the standard ranges."),
+            nullptr);
+  c.warnPipeTooLarge = true;
+  for (bool en : {true, false}) {
+    const PageContext ctx = buildUncertaintyPage(c, en, "08.12.2026");
+    const PageItem* w = textItem(
+        ctx, en ? "Results exceeded the standard ranges." : "Uwaga! Wyniki nie zgodne z normą!");
+    ASSERT_NE(w, nullptr) << en;
+    EXPECT_EQ(w->line, kClosingNoteLine + 1);  // between the table and the frame's bottom
+    EXPECT_LT(w->line, kUncertaintyFrameBottom);
+    EXPECT_TRUE(w->font.italic && w->font.underline);
+  }
 }
 
 }  // namespace

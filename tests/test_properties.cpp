@@ -259,6 +259,36 @@ TEST(PropertiesGases, PureNitrogenAndSteamContentWarning) {
   EXPECT_TRUE(ui.saw("Warning: high humidity causes too high uncertainty of calculated density."));
 }
 
+// A gas that the equation of state finds liquid: one question with both
+// texts; No ends the computation with the earlier values in place, Yes goes
+// on.  Air in its range asks nothing.
+TEST(PropertiesGases, LiquidLikeGasAsksBeforeGoingOn) {
+  const std::string en =
+      "The gas may be liquid or condensing at these conditions; its computed properties are not "
+      "valid. Continue?";
+  const std::string pl =
+      "W tych warunkach gaz mo\u017Ce by\u0107 ciecz\u0105 lub ulega\u0107 skropleniu; obliczone "
+      "w\u0142a\u015Bciwo\u015Bci nie s\u0105 poprawne. Czy kontynuowa\u0107?";
+  for (bool yes : {false, true}) {
+    CalculationCase c = fluid(FluidOtherGas, 20, 65);
+    c.compositionInMolePercent = 1;
+    c.mixtureComposition[kSlotCO2] = 100;
+    c.density = 7;
+    RecordingInteraction ui(yes);
+    EXPECT_EQ(computeFluidProperties(c, FluidOtherGas, ui), yes);
+    ASSERT_EQ(ui.log().size(), 1u);
+    EXPECT_TRUE(ui.log()[0].question);
+    EXPECT_EQ(ui.log()[0].text, en);
+    EXPECT_EQ(ui.log()[0].polish, pl);
+    if (yes) EXPECT_NEAR(static_cast<double>(c.density), 573.6, 0.1);
+    else EXPECT_EQ(c.density, 7);
+  }
+  CalculationCase air = fluid(FluidAir, -20, 120);
+  RecordingInteraction ui;
+  EXPECT_TRUE(preparePropertiesAsPage(air, ui));
+  EXPECT_TRUE(ui.log().empty());
+}
+
 TEST(PropertiesGases, OtherGasFromHandTypedValues) {
   RecordingInteraction ui;
   CalculationCase c = fluid(FluidOtherGas, 20, 5);

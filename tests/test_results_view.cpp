@@ -2,11 +2,14 @@
 // the standard in force and the status-bar warning.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "calc/case.h"
 #include "cli/json_output.h"
-#include "cli/results_view.h"
+#include "calc/results_view.h"
 
 using namespace dorvel;
 using namespace dorvel::cli;
@@ -25,6 +28,10 @@ TEST(ResultsView, FixedFormatKeepsAtMostEightSignificantDigits) {
   EXPECT_EQ(pageFixed(1.2928345L, 4, 6), "1.2928");
   EXPECT_EQ(pageFixed(1234.567891L, 5, 8), "1234.56790");
   EXPECT_EQ(pageFixed(12345.6L, 2, 4), "1.235E4");  // more than 4 integer digits
+  // The property panels' exponent format: shortest signed exponent.
+  EXPECT_EQ(formatExponent(0.0010023L, 4), "1.002E-3");
+  EXPECT_EQ(formatExponent(250, 2), "2.5E+2");
+  EXPECT_EQ(formatExponent(1.5e-12L, 3), "1.50E-12");
 }
 
 TEST(ResultsView, StandardLabelByDeviceAndPipe) {
@@ -50,7 +57,10 @@ TEST(ResultsView, LastApplicableWarningStays) {
   CalculationCase c;
   c.deviceType = DevIsa1932Nozzle;
   EXPECT_EQ(statusWarning(c), "");
-  c.rangePartlyOutside = true;
+  c.rangePartlyOutside = true;  // alone it marks nothing
+  EXPECT_EQ(statusWarning(c), "");
+  EXPECT_TRUE(statusWarnings(c).empty());
+  c.rangePartlyOutside = false;  // any flag does
   c.warnDpRatio = true;
   EXPECT_EQ(statusWarning(c), "Results out of range.  Differential pressure must be < 0.25*P1.");
   c.warnPipeTooLarge = true;
@@ -61,8 +71,13 @@ TEST(ResultsView, LastApplicableWarningStays) {
   c.warnDrainHoleBeta = true;
   EXPECT_EQ(statusWarning(c),
             "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.");
+  // Every set flag in table order, the status bar's text last.
+  const std::vector<std::string> all = statusWarnings(c);
+  ASSERT_EQ(all.size(), 4u);
+  EXPECT_EQ(all[0], "Results out of range.  Differential pressure must be < 0.25*P1.");
+  EXPECT_EQ(all[2], "Results out of range.  Pipe Reynolds number must be > 2E4 !");
+  EXPECT_EQ(all.back(), statusWarning(c));
   CalculationCase corner;
-  corner.rangePartlyOutside = true;
   corner.warnPipeTooSmall = true;
   corner.deviceType = DevOrificeCorner;
   corner.pipeDiameter20 = 10;
@@ -92,7 +107,7 @@ TEST(ResultsView, CaptionsFollowTaskFluidAndUnits) {
   EXPECT_TRUE(upper);
 
   c.task = TaskDiameter;
-  c.rangePartlyOutside = true;
+  c.warnPipeTooLarge = true;  // any accepted deviation: the uncertainty is not known
   c.fluidKind = FluidOtherLiquid;
   c.deviceType = DevOrificeDD2;
   rows = resultsPage(c);
@@ -113,4 +128,30 @@ TEST(ResultsView, JsonNumbersAndStrings) {
   EXPECT_EQ(jsonNumber(-INFINITY), "null");
   EXPECT_EQ(jsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
   EXPECT_EQ(jsonString("\u00B0C"), "\"\u00B0C\"");
+}
+
+// Non-whole numbers with a short decimal text take a quick path; its text must
+// be std::to_chars' shortest text to the character (digits, fixed or
+// exponent form), including its neighbours one unit in the last place away
+// that need the long search.
+TEST(ResultsView, JsonNumberIsTheShortestText) {
+  std::mt19937_64 g(7);
+  int checked = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const int digits = 1 + static_cast<int>(g() % 19);
+    const unsigned long long m = g() % static_cast<unsigned long long>(std::pow(10.0L, digits));
+    const std::string text = std::string(g() % 2 ? "-" : "") + std::to_string(m) + "e" +
+                             std::to_string(static_cast<int>(g() % 40) - 30);
+    const Real x = std::strtold(text.c_str(), nullptr);
+    for (Real v : {x, std::nextafter(x, INFINITY), std::nextafter(x, -INFINITY)}) {
+      if (v == 0 || (std::fabs(v) < 1e18L && v == std::trunc(v))) continue;  // whole numbers
+      char buf[64];
+      const auto r = std::to_chars(buf, buf + sizeof buf, v);
+      ASSERT_EQ(jsonNumber(v), std::string(buf, r.ptr)) << text;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 50000);
+  EXPECT_EQ(jsonNumber(0.0004908632473641225L), "0.0004908632473641225");  // tie: fixed
+  EXPECT_EQ(jsonNumber(-5.00543070602143e-05L), "-5.00543070602143e-05");
 }

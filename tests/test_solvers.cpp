@@ -74,6 +74,39 @@ Real massFlowForReynolds(const CalculationCase& c, Real re) {
   return re * kPi * c.viscosityPaS * c.pipeDiameter * 0.001L / 4 * 3600;
 }
 
+// ISO 5167-2:2003 eq. (4) and ISO 5167-3:2003 eq. (5), written out with
+// std::pow as printed: the reference for the powers that the
+// coefficient routine forms from one exponential.
+Real orificeEquation(int dev, Real D, Real beta, Real re) {
+  Real L1 = 0, L2 = 0;
+  if (dev == DevOrificeDD2) {
+    L1 = 1;
+    L2 = 0.47L;
+  } else if (dev == DevOrificeFlange) {
+    L1 = L2 = 25.4L / D;
+  }
+  const Real A = std::pow(19000 * beta / re, 0.8L);
+  const Real M2 = 2 * L2 / (1 - beta);
+  const Real b4 = std::pow(beta, 4.0L);
+  Real C = 0.5961L + 0.0261L * beta * beta - 0.216L * std::pow(beta, 8.0L) +
+           0.000521L * std::pow(1e6L * beta / re, 0.7L) +
+           (0.0188L + 0.0063L * A) * std::pow(beta, 3.5L) * std::pow(1e6L / re, 0.3L) +
+           (0.043L + 0.080L * std::exp(-10 * L1) - 0.123L * std::exp(-7 * L1)) * (1 - 0.11L * A) *
+               b4 / (1 - b4) -
+           0.031L * (M2 - 0.8L * std::pow(M2, 1.1L)) * std::pow(beta, 1.3L);
+  if (D < 71.12L) C += 0.011L * (0.75L - beta) * (2.8L - D / 25.4L);
+  return C;
+}
+
+Real isaNozzleEquation(Real beta, Real re) {
+  return 0.9900L - 0.2262L * std::pow(beta, 4.1L) -
+         (0.00175L * beta * beta - 0.0033L * std::pow(beta, 4.15L)) * std::pow(1e6L / re, 1.15L);
+}
+
+Real equationC(int dev, Real D, Real beta, Real re) {
+  return dev == DevIsa1932Nozzle ? isaNozzleEquation(beta, re) : orificeEquation(dev, D, beta, re);
+}
+
 }  // namespace
 
 // ---- flowrate and differential pressure --------------------------------------------
@@ -234,6 +267,55 @@ TEST(BetaSolver, SizesForTheNominalFlow) {
   EXPECT_REL_NEAR(c.expansibility, epsNominal, 1e-15L);
   const Real b2 = beta * beta;
   EXPECT_REL_NEAR(n.dischargeCoefficient * epsNominal * b2 / std::sqrt(1 - b2 * b2), A, 1e-8L);
+}
+
+// The coefficient routine and the diameter solver against the equations as
+// printed (std::pow for every power) and the solver's iteration done over
+// with them, over orifices with the three tappings and the ISA 1932 nozzle,
+// small and large pipes, and Reynolds numbers from 1e4 to 3e7: C, beta and
+// the nozzle's expansibility agree to 1e-15.
+TEST(BetaSolver, PowersFromOneRootChangeNoResult) {
+  int solved = 0;
+  for (int dev : {DevOrificeCorner, DevOrificeDD2, DevOrificeFlange, DevIsa1932Nozzle}) {
+    for (Real D : {60.0L, 150.0L, 600.0L}) {
+      CalculationCase c = makeCase(kWater, {dev, D, 0.5L}, TaskFlowrate);
+      for (Real beta = 0.1L; beta < 0.8L; beta += 0.0375L)
+        for (Real re : {1e4L, 2.2e5L, 1e6L, 3e7L}) {
+          deviceCoefficients(c, beta, re);
+          EXPECT_REL_NEAR(c.dischargeCoefficient, equationC(dev, D, beta, re), 1e-15L)
+              << dev << " " << double(D) << " " << double(beta) << " " << double(re);
+        }
+      for (Real re : {1e4L, 1e5L, 1e6L, 1e7L})
+        for (Real dpKPa : {2.0L, 25.0L, 250.0L}) {
+          CalculationCase s = makeCase(kWater, {dev, D, 0.5L}, TaskDiameter);
+          const Real dp = dpKPa * 1000 * kPaToKgm2;
+          const SolveResult r = solveBeta(s, dp, re);
+          if (r.status == SolverStatus::NoSolution) continue;
+          const Real A = re * s.viscosityPaS / (D * 0.001L * std::sqrt(2 * dpKPa * 1000 * s.density));
+          Real C = 0.6L, beta = 0;
+          for (int pass = 1; pass <= kSolverMaxPasses; ++pass) {
+            const Real X = A / C;
+            beta = std::sqrt(std::sqrt(X * X / (1 + X * X)));
+            C = equationC(dev, D, beta, re);
+            if (std::fabs(X * C - A) / A < kSolverTolerance) break;
+          }
+          EXPECT_REL_NEAR(r.value, beta, 1e-15L) << dev << " " << double(D) << " " << double(re);
+          ++solved;
+        }
+    }
+  }
+  EXPECT_GT(solved, 100);
+  // ISA 1932 nozzle with air, ISO 5167-3:2003 eq. (C.1).
+  CalculationCase g = makeCase(kAir, {DevIsa1932Nozzle, 150, 0.5L}, TaskFlowrate);
+  for (Real x : {0.002L, 0.05L, 0.2L})
+    for (Real beta : {0.3L, 0.6L, 0.8L}) {
+      const Real k = 1.4L, tau = 1 - x, b4 = std::pow(beta, 4.0L);
+      const Real t2k = std::pow(tau, 2 / k);
+      const Real eps = std::sqrt(k * t2k / (k - 1) * (1 - b4) / (1 - b4 * t2k) *
+                                 (1 - std::pow(tau, (k - 1) / k)) / (1 - tau));
+      EXPECT_REL_NEAR(expansibilityFactor(g, k, beta, x * 10000 * g.pressureAt, g.pressureAt), eps,
+                      1e-15L);
+    }
 }
 
 TEST(BetaSolver, LeavesTheCoefficientRoutinesValues) {

@@ -4,9 +4,13 @@
 #include <QFile>
 #include <QRadioButton>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "calc/format.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
+#include "version.h"
 
 namespace dorvel {
 namespace {
@@ -17,6 +21,7 @@ const QString kExample = QStringLiteral(DORVEL_SOURCE_DIR "/examples/water-orifi
 
 TEST_F(UiWindowTest, StartUpShowsEnglishDefaults) {
   EXPECT_EQ(window->windowTitle(), window->baseCaption() + "[*]");
+  EXPECT_EQ(window->baseCaption(), QStringLiteral("Dorvel  Flow Measurement Edition  ") + kVersion);
   EXPECT_EQ(c().task, TaskFlowrate);
   EXPECT_TRUE(find<QRadioButton>("RadioButton3")->isChecked());
   EXPECT_EQ(find<QComboBox>("CBPlyn")->itemText(0), "Water");
@@ -253,6 +258,34 @@ TEST_F(UiWindowTest, ClosingAsksToSaveChanges) {
   EXPECT_EQ(asked, "Save changes ?");
   window->askYesNoCancel = [](const QString&) { return 0; };
   EXPECT_TRUE(window->close());
+}
+
+
+// A title in Windows-1250 (earlier Windows installations) shows its Polish
+// letters; a FIFO given to Open is refused at once instead of hanging.
+TEST_F(UiWindowTest, OpenShowsWindows1250TitlesAndRefusesAFifo) {
+  QFile example(kExample);
+  ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+  QByteArray bytes = example.readAll();
+  const qsizetype first = bytes.indexOf("\r\n") + 2;
+  bytes.replace(first, bytes.indexOf("\r\n", first) - first, "Zw\xEA\xBF" "ka \xA3\xF3" "d\x9F");
+  const QString path = QStringLiteral(DORVEL_BINARY_DIR "/ui_windows1250_case.dvl");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+  file.close();
+  ASSERT_TRUE(window->openDataFile(path));
+  EXPECT_EQ(text("EdTytu"), QString::fromUtf8("Zw\u0119\u017Cka \u0141\u00F3d\u017A"));
+  QFile::remove(path);
+
+  const QByteArray fifo = DORVEL_BINARY_DIR "/ui_open_fifo.dvl";
+  ::unlink(fifo.constData());
+  ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0);
+  ::alarm(20);  // a blocking open ends the test program instead of hanging it
+  EXPECT_FALSE(window->openDataFile(QString::fromUtf8(fifo)));
+  ::alarm(0);
+  EXPECT_EQ(ui.messages().back(), "Input error");
+  ::unlink(fifo.constData());
 }
 
 }  // namespace

@@ -169,6 +169,24 @@ TEST(UiResults, AcceptedReynoldsDeviationColoursTheStatusBarMagenta) {
   EXPECT_EQ(p.bar.currentMessage(), "Results out of range.  Pipe Reynolds number must be > 1.5E5 !");
 }
 
+TEST(UiResults, AnyAcceptedDeviationColoursTheStatusBarMagenta) {
+  // ISA 1932 nozzle in a 600 mm pipe, "Pipe diameter too large. Continue?"
+  // answered Yes: no Reynolds-number question, but not conforming all the same.
+  app();
+  CalculationCase c = example("water-orifice-flange.dvl");
+  c.deviceType = DevIsa1932Nozzle;
+  c.pipeDiameter20 = 600;
+  c.deviceDiameter20 = 300;
+  c.upstreamLengthActual = c.downstreamLengthActual = 0;
+  Page p(c);
+  ASSERT_EQ(p.page.enter(), EnterOutcome::ResultsShown);
+  ASSERT_EQ(p.rec.log().size(), 1u);
+  EXPECT_EQ(p.rec.log()[0].text, "Pipe diameter too large. Continue?");
+  EXPECT_EQ(text(p.page, "Labe203"), "Not known ");
+  EXPECT_EQ(statusBarColour(&p.bar), QColor(Qt::magenta));
+  EXPECT_EQ(p.bar.currentMessage(), "Data out of range.  Pipe diameter D must be < 500 mm !");
+}
+
 TEST(UiResults, RefusedCalculationReturnsToBasicInput) {
   app();
   CalculationCase c = example("water-orifice-flange.dvl");

@@ -64,6 +64,12 @@ void CalculationCase::clearWarnings() {
   warnDrainHolePipe = warnDrainHoleBeta = warnDrainHoleSize = false;
 }
 
+bool CalculationCase::hasWarnings() const {
+  return warnReynoldsHigh || warnReynoldsLow || warnDpRatio || warnPipeTooLarge ||
+         warnPipeTooSmall || warnDeviceTooSmall || warnVaporization || warnAsmeRange ||
+         warnDrainHolePipe || warnDrainHoleBeta || warnDrainHoleSize;
+}
+
 std::string referenceConditionsText(Real refTemperature, Real refPressure) {
   return "(" + formatGeneral(refTemperature, 4) + " \u00B0C, " + formatGeneral(refPressure, 6) +
          " kPa)";

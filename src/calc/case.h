@@ -251,6 +251,10 @@ struct CalculationCase {
   PropertySnapshot lastPropertyInputs;
 
   void clearWarnings();
+  // Any warning flag set: the results do not conform to the standard (a
+  // deviation was accepted or a warning raised), and the results page and
+  // the printed pages say so.
+  bool hasWarnings() const;
 };
 
 // New case: every default of a fresh measuring point.  `task` is kept, and so

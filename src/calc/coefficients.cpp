@@ -1,11 +1,16 @@
 // Device coefficients: thermal expansion, drain hole, discharge coefficient,
 // expansibility and the quarter-circle profile radius.
 //
-// Powers with non-integer exponents are evaluated as exp(y*ln x), as the
-// program always has, sharing one ln of each base; integer powers (beta^2,
-// beta^4, beta^8 ...) by multiplication and half-integer ones (beta^3.5,
-// beta^4.5, (1e6/Re)^0.5) with sqrt.  Against exp(y*ln x) these differ in
-// the last bit or two of the extended mantissa (about 1e-19 relative).
+// Powers with non-integer exponents are evaluated through exp(y*ln x), as the
+// program always has, sharing one ln of each base; in the beta terms, which
+// the diameter solver evaluates on every pass, one root per equation
+// (beta^0.1 or beta^0.05: an exponential, or in the solver's later passes the
+// previous pass's root carried over by the binomial series) and
+// multiplication give all of them.  Integer
+// powers (beta^2, beta^4, beta^8 ...) are formed by multiplication and
+// half-integer ones (beta^3.5, beta^4.5, (1e6/Re)^0.5) with sqrt.  Against
+// exp(y*ln x) these differ in the last bits of the extended mantissa (below
+// 1e-18 relative).
 #include "calc/coefficients.h"
 
 #include <array>
@@ -143,8 +148,14 @@ void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
         }
         if (dev == DevOrificeDD2)
           g.tapUpstreamK = kTapUpstreamDD2;
-        else
-          g.tapUpstreamK = 0.043L + 0.080L * std::exp(-10 * L1) - 0.123L * std::exp(-7 * L1);
+        else {
+          // e^-7L1 and e^-10L1 as powers of e^-L1.
+          const Real e1 = std::exp(-L1);
+          const Real e2 = e1 * e1;
+          const Real e3 = e2 * e1;
+          const Real e7 = e3 * e3 * e1;
+          g.tapUpstreamK = 0.043L + 0.080L * (e7 * e3) - 0.123L * e7;
+        }
         g.hasM2 = L2 > 0;
         if (g.hasM2) {
           g.twoL2 = 2 * L2;
@@ -183,12 +194,47 @@ void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
   g.valid = true;
 }
 
-// Non-integer powers of beta are evaluated as exp(y*ln beta); half-integer
-// powers as an integer power times sqrt(beta), which is the same number
-// rounded once less.
-void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t) {
+namespace {
+
+// Binomial coefficients of (1 + d)^y to d^10.
+constexpr std::array<Real, 11> binomialCoefficients(Real y) {
+  std::array<Real, 11> k{};
+  k[0] = 1;
+  for (int i = 1; i < 11; ++i) k[i] = k[i - 1] * (y - (i - 1)) / i;
+  return k;
+}
+
+// x^y for y = Hundredths/100, from the root r = xn^y of a nearby xn and
+// d = (x - xn)/xn: x^y = r (1 + d)^y, the series to d^10.  For |d| <= 0.01
+// the truncation is below 1e-22 relative; otherwise, or without a root,
+// exp(y ln x).
+constexpr Real kNearLimit = 0.01L;
+template <int Hundredths>
+inline Real rootOf(Real x, Real r, Real d) {
+  if (r > 0 && std::fabs(d) <= kNearLimit) {
+    static constexpr std::array<Real, 11> k = binomialCoefficients(Hundredths / 100.0L);
+    Real s = k[10];
+    for (int i = 9; i >= 0; --i) s = s * d + k[static_cast<std::size_t>(i)];
+    return r * s;
+  }
+  return std::exp(Hundredths / 100.0L * std::log(x));
+}
+
+}  // namespace
+
+// Non-integer powers of beta are formed from one root per equation (beta^0.1
+// or beta^0.05, by exp(y*ln beta) or carried over from a nearby beta) and
+// multiplication; half-integer powers as an integer power times sqrt(beta),
+// which is the same number rounded once less.
+void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t,
+                 const BetaTerms* near) {
+  // `near` may be `t`: take what is needed before `t` is cleared.
+  const Real nearBeta = near && near->valid ? near->beta : 0;
+  const Real nearBetaRoot = nearBeta > 0 ? near->betaRoot : 0;
+  const Real nearM2Root = nearBeta > 0 ? near->m2Root : 0;
   t = BetaTerms{};
   if (!g.valid || !(beta > 0 && beta < 1)) return;
+  const Real dBeta = nearBeta > 0 ? (beta - nearBeta) / nearBeta : 1;
   t.beta = beta;
   const Real b2 = beta * beta;
   const Real b3 = b2 * beta;
@@ -222,19 +268,35 @@ void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& 
       // A = (19000 b/Re)^0.8, M2 = 2 L2/(1 - b).  The Reynolds powers are
       // split as (1e6 b/Re)^0.7 = b^0.7 (1e6/Re)^0.7 and
       // (19000 b/Re)^0.8 = b^0.8 (19000/Re)^0.8.
-      const Real lnBeta = std::log(beta);
+      //
+      // Every fractional power of beta is a multiple of 0.1 or of 0.5: one
+      // exponential gives b^0.1, multiplication the rest (b^0.7, b^0.8,
+      // b^1.3 = b^0.8 b^0.5).  Likewise M2^1.1 = M2 * M2^0.1.  Against
+      // exp(y ln b) this differs by a few units in the last place of the
+      // extended mantissa (below 1e-18 relative).
+      const Real rootBeta = std::sqrt(beta);
+      const Real p01 = rootOf<10>(beta, nearBetaRoot, dBeta);
+      t.betaRoot = p01;
+      const Real p02 = p01 * p01;
+      const Real p04 = p02 * p02;
+      const Real p08 = p04 * p04;
       Real downstream = 0;
       if (g.hasM2) {
         const Real M2 = g.twoL2 / (1 - beta);
-        const Real lnM2 = g.lnTwoL2 - std::log(1 - beta);
-        downstream = -0.031L * (M2 - 0.8L * std::exp(1.1L * lnM2)) * std::exp(1.3L * lnBeta);
+        // M2/M2n = (1 - bn)/(1 - b) = 1 + (b - bn)/(1 - b).
+        const Real dM2 = nearBeta > 0 ? (beta - nearBeta) / (1 - beta) : 1;
+        const Real m2p01 = (nearM2Root > 0 && std::fabs(dM2) <= kNearLimit)
+                               ? rootOf<10>(M2, nearM2Root, dM2)
+                               : std::exp(0.1L * (g.lnTwoL2 - std::log(1 - beta)));
+        t.m2Root = m2p01;
+        downstream = -0.031L * (M2 - 0.8L * (M2 * m2p01)) * (p08 * rootBeta);
       }
       t.c0 = 0.5961L + 0.0261L * b2 - 0.216L * b8 + downstream;
       if (g.smallPipe) t.c0 += 0.011L * (0.75L - beta) * g.smallPipeK;
       t.tapUpstream = g.tapUpstreamK * b4 / (1 - b4);
-      t.beta07 = std::exp(0.7L * lnBeta);
-      t.beta08 = std::exp(0.8L * lnBeta);
-      t.beta35 = b3 * std::sqrt(beta);
+      t.beta07 = p04 * p02 * p01;
+      t.beta08 = p08;
+      t.beta35 = b3 * rootBeta;
       // Uncertainty, ISO 5167-2:2003 5.3.3.1.
       t.u0 = orificeBaseUncertainty(beta) + g.extraU;
       if (g.smallPipe) t.u0 += 0.9L * (0.75L - beta) * g.smallPipeK;
@@ -244,9 +306,12 @@ void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& 
     case CEquation::Isa1932: {
       // ISO 5167-3:2003 eq. (5):
       // C = 0.9900 - 0.2262 b^4.1 - (0.00175 b^2 - 0.0033 b^4.15)(1e6/Re)^1.15
-      const Real lnBeta = std::log(beta);
-      t.c0 = 0.9900L - 0.2262L * std::exp(4.1L * lnBeta);
-      t.kRe = 0.00175L * b2 - 0.0033L * std::exp(4.15L * lnBeta);
+      // b^4.1 = b^4 b^0.1 and b^4.15 = b^4 b^0.15 from one exponential, b^0.05.
+      const Real p005 = rootOf<5>(beta, nearBetaRoot, dBeta);
+      t.betaRoot = p005;
+      const Real p01 = p005 * p005;
+      t.c0 = 0.9900L - 0.2262L * (b4 * p01);
+      t.kRe = 0.00175L * b2 - 0.0033L * (b4 * (p01 * p005));
       t.u0 = beta <= 0.6L ? Real(0.8L) : 2 * beta - 0.4L;
       break;
     }
@@ -350,10 +415,16 @@ void prepareReynolds(const GeometryTerms& g, Real reynolds, ReynoldsTerms& r) {
   }
   switch (g.equation) {
     case CEquation::ReaderHarrisGallagher: {
-      const Real lnRe = std::log(r.re);
-      r.r07 = std::exp(0.7L * (kLn1e6 - lnRe));
-      r.r08 = std::exp(0.8L * (kLn19000 - lnRe));
-      r.r03 = std::exp(0.3L * (kLn1e6 - lnRe));
+      // One exponential, (1e6/Re)^0.1, gives the three powers:
+      // (19000/Re)^0.8 = (19000/1e6)^0.8 (1e6/Re)^0.8.
+      static const Real k19000 = std::exp(0.8L * (kLn19000 - kLn1e6));
+      const Real q = std::exp(0.1L * (kLn1e6 - std::log(r.re)));
+      const Real q2 = q * q;
+      const Real q3 = q2 * q;
+      const Real q4 = q2 * q2;
+      r.r07 = q4 * q3;
+      r.r08 = k19000 * (q4 * q4);
+      r.r03 = q3;
       break;
     }
     case CEquation::Isa1932:
@@ -494,10 +565,15 @@ bool preparePressure(const ExpansibilityTerms& e, Real dp, Real p1, PressureTerm
   p.tau = 1 - p.x;
   const Real lnTau = std::log(p.tau);
   const Real k = e.kappa;
-  if (e.family != EpsFamily::Nozzle) p.tau1k = std::exp(lnTau / k);
-  if (e.family != EpsFamily::Orifice && p.x >= 0.001L) {
-    p.tau2k = std::exp(2 / k * lnTau);
-    p.taukk = std::exp((k - 1) / k * lnTau);
+  // tau^(2/k) = (tau^(1/k))^2 and tau^((k-1)/k) = tau/tau^(1/k).
+  const bool nozzleTerms = e.family != EpsFamily::Orifice && p.x >= 0.001L;
+  if (e.family != EpsFamily::Nozzle || nozzleTerms) {
+    const Real t1k = std::exp(lnTau / k);
+    if (e.family != EpsFamily::Nozzle) p.tau1k = t1k;
+    if (nozzleTerms) {
+      p.tau2k = t1k * t1k;
+      p.taukk = p.tau / t1k;
+    }
   }
   p.valid = true;
   return true;

@@ -63,6 +63,11 @@ struct BetaTerms {
   Real beta07 = 0, beta08 = 0, beta35 = 0;  // RHG: beta^0.7, beta^0.8, beta^3.5
   Real tapUpstream = 0;  // RHG: (0.043 + 0.080 e^-10L1 - 0.123 e^-7L1) beta^4/(1 - beta^4)
   Real kRe = 0;          // nozzles, ASME: coefficient of the Reynolds term
+  // The roots the fractional powers are formed from, kept so that the next
+  // pass of the diameter solver can carry them over: RHG beta^0.1 and M2^0.1,
+  // ISA 1932 beta^0.05 (0: none).
+  Real betaRoot = 0;
+  Real m2Root = 0;
   // uncertainty of C [%]: u0, + 0.5 below Re_c 10000 when lowReAdd, + the
   // straight-length increment
   Real u0 = 0;
@@ -86,7 +91,11 @@ struct ReynoldsTerms {
 };
 
 void prepareGeometry(const CalculationCase& c, GeometryTerms& g);
-void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t);
+// With `near` (the terms of a previous beta on the same geometry; it may be
+// `t` itself) a beta within 1 % of near's takes its fractional powers from
+// near's roots by the binomial series instead of new exponentials.
+void prepareBeta(const GeometryTerms& g, Real beta, bool withLimits, BetaTerms& t,
+                 const BetaTerms* near = nullptr);
 // The limits and straight lengths for the beta of `t` (prepareBeta without
 // limits followed by addLimits equals prepareBeta with limits).
 void addLimits(const GeometryTerms& g, BetaTerms& t);

@@ -59,6 +59,7 @@ class Run {
   bool otherGasChecks();
   void rangeChecks();
   bool solve();
+  bool lengthsTooShort(SolverStatus status);
   void drainHoleChecks();
   bool resultsFinite() const;
 
@@ -66,6 +67,8 @@ class Run {
   Interaction& ui_;
   bool& nonConforming_;
   bool failed_ = false;
+  // The humidity correction of a hand-typed density gave no usable density.
+  bool humidityFactorUnusable_ = false;
 };
 
 // Vaporization behind the device (water and liquid ammonia): the pressure
@@ -116,15 +119,25 @@ bool Run::otherGasChecks() {
     const Real F = (c_.pressureKPa - phi * c_.satPressure / kBarToAt) *
                    (c_.refTemperature + kKelvin) /
                    ((c_.temperature + kKelvin) * c_.refPressure * c_.compressibilityK1);
-    if (!finite(F) || !(F > 0)) {
-      ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
-      return false;
+    // A factor that is not finite and positive (K1 = 0, a temperature below
+    // absolute zero, odd reference conditions) is refused only where it
+    // spoils the density the calculation goes on with, and only after the
+    // range checks have had their say (a temperature of -275 degC is "too
+    // low").  A working density with K1 = 0 gives a reference density of 0.
+    if (c_.densityKind == 2) {
+      const Real rho = c_.refDensity * F + phi / 100 * c_.satVapourDensity;
+      if (finite(rho) && rho > 0)
+        c_.density = rho;
+      else
+        humidityFactorUnusable_ = true;
+    } else {
+      const Real rhoRef = (c_.density - phi / 100 * c_.satVapourDensity) / F;
+      if (finite(rhoRef))
+        c_.refDensity = rhoRef;
+      else
+        humidityFactorUnusable_ = true;
     }
-    if (c_.densityKind == 2)
-      c_.density = c_.refDensity * F + phi / 100 * c_.satVapourDensity;
-    else
-      c_.refDensity = (c_.density - phi / 100 * c_.satVapourDensity) / F;
-    c_.humidityCorrected = true;
+    c_.humidityCorrected = !humidityFactorUnusable_;
   }
   return true;
 }
@@ -148,8 +161,12 @@ void Run::rangeChecks() {
   if (!(c_.temperature <= 650)) error("Za wysoka temperatura", "Temperature too high");
   if (c_.task == 3 && !(c_.dpInput > 0))
     error("Brak ci\u015Bnienia r\u00F3\u017Cnicowego", "Enter the differential pressure.");
-  if (c_.task == 1 && c_.nominalFlowrate > c_.flowrateInput && c_.flowrateInput > 0) {
-    if ((c_.nominalFlowrate - c_.flowrateInput) / c_.flowrateInput < 0.01L) {
+  // With no upper-range flowrate the excess is not within 1 % of it: an
+  // error as well.  A negative upper-range flowrate is refused above and
+  // does not pull the nominal flowrate down to it.
+  if (c_.task == 1 && c_.nominalFlowrate > c_.flowrateInput && c_.flowrateInput >= 0) {
+    if (c_.flowrateInput > 0 &&
+        (c_.nominalFlowrate - c_.flowrateInput) / c_.flowrateInput < 0.01L) {
       // Within 1 %: a rounding of the user's, the nominal flow is the upper
       // range flow (and so 100 % of it).
       c_.nominalFlowrate = c_.flowrateInput;
@@ -200,7 +217,7 @@ bool Run::solve() {
     const BetaWindowResult w = checkBetaWindow(c_, ui_, c_.dpMmH2O, c_.nominalPercent, c_.reynolds);
     if (w.status != SolverStatus::Ok) {
       const std::string limit =
-          formatFixed(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
+          formatFixedReadable(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
       switch (w.status) {
         case SolverStatus::DpAboveLimit:
           ui_.showMessage(false, "Ci\u015Bnienie r\u00F3\u017Cnicowe ma by\u0107 mniejsze od " + limit,
@@ -218,6 +235,11 @@ bool Run::solve() {
         case SolverStatus::ReynoldsLowDeclined:
         case SolverStatus::ReynoldsHighDeclined:
           break;  // the user said No: nothing more to say
+        case SolverStatus::DownstreamTooShort:
+        case SolverStatus::UpstreamTooShort:
+        case SolverStatus::BothLengthsTooShort:
+          lengthsTooShort(w.status);
+          break;
         default:
           ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
           break;
@@ -260,21 +282,26 @@ bool Run::solve() {
       return false;
     }
   }
+  return !lengthsTooShort(status);
+}
+
+// Straight-length statuses refuse the calculation with their message.
+bool Run::lengthsTooShort(SolverStatus status) {
   switch (status) {
     case SolverStatus::DownstreamTooShort:
       ui_.showMessage(false, "Za kr\u00F3tki prosty odcinek za zw\u0119\u017Ck\u0105",
                       "Downstream straight length too short.");
-      return false;
+      return true;
     case SolverStatus::UpstreamTooShort:
       ui_.showMessage(false, "Za kr\u00F3tki prosty odcinek przed zw\u0119\u017Ck\u0105",
                       "Upstream straight length too short.");
-      return false;
+      return true;
     case SolverStatus::BothLengthsTooShort:
       ui_.showMessage(false, "Za kr\u00F3tkie proste odcinki przed i za zw\u0119\u017Ck\u0105",
                       "Upstream and downstream straigth lengths too short.");
-      return false;
-    default:
       return true;
+    default:
+      return false;
   }
 }
 
@@ -303,6 +330,10 @@ bool Run::execute() {
   // 5. Ranges.
   rangeChecks();
   if (!checkpoint()) return false;
+  if (humidityFactorUnusable_) {
+    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    return false;
+  }
 
   // 6. Small-bore pipe: the upstream fittings come from the ASME list.
   if (!c_.asmeFittingListShown && isSmallBoreOrifice(c_.deviceType, c_.pipeDiameter20) &&
@@ -476,7 +507,7 @@ bool Run::execute() {
 
   // 19. Reynolds number against the device's window.
   if (c_.task == 2 || c_.task == 3) {
-    const std::string re = formatFixed(c_.reynolds, 10, 0);
+    const std::string re = formatFixedReadable(c_.reynolds, 10, 0);
     if (c_.reynoldsMin > c_.reynolds)
       warn(c_.warnReynoldsLow, "Za ma\u0142a liczba Reynoldsa Re=" + re,
            "Reynolds number Re=" + re + " too small");

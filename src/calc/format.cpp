@@ -1,5 +1,7 @@
 #include "calc/format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -89,6 +91,157 @@ std::string formatFixed(long double x, int width, int decimals) {
     if (static_cast<int>(s.size()) < width) s.insert(0, 1, ' ');
   }
   return s;
+}
+
+std::string formatFixedReadable(long double x, int width, int decimals) {
+  // |x| >= 1e16 has at least 17 integer digits: never a readable fixed text.
+  if (std::isfinite(x) && std::fabs(x) < 1e16L) {
+    std::string s = formatFixed(x, width, decimals);
+    if (static_cast<int>(s.size()) <= std::max(width, 16)) return s;
+  }
+  std::string s = formatGeneral(x, 7);
+  if (static_cast<int>(s.size()) < width) s.insert(0, static_cast<size_t>(width) - s.size(), ' ');
+  return s;
+}
+
+namespace {
+
+// pageFixed by the book: the value rounded to `precision` significant digits,
+// read back, then printed with `decimals` decimals.
+std::string pageFixedSlow(long double x, const std::string& sci, int decimals, int precision) {
+  long double rounded = x;
+  std::from_chars(sci.data(), sci.data() + sci.size(), rounded);
+  int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
+  if (exponent >= precision) return formatGeneral(rounded, precision);
+  return formatFixed(rounded, 0, decimals);
+}
+
+// The `p` significant digits of x, correctly rounded, and the decimal
+// exponent of the first one, without printf: x scaled by an exact power of
+// ten and rounded to an integer.  The scaling rounds once (half an ulp); when
+// that could decide the rounding (the scaled value within two ulps of a
+// half) the answer is left to printf.  False: use printf.
+bool scaledDigits(long double x, int p, std::string& digits, int& e) {
+  static const auto pow10 = [] {
+    std::array<long double, 28> t{};
+    t[0] = 1;
+    for (size_t k = 1; k < t.size(); ++k) t[k] = t[k - 1] * 10;  // exact up to 10^27
+    return t;
+  }();
+  if (p > 15) return false;
+  const long double a = std::fabs(x);
+  if (!(a >= 1e-12L && a < 1e20L)) return false;
+  e = static_cast<int>(std::floor(std::log10(a)));
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int k = p - 1 - e;
+    if (k > 27 || k < -27) return false;
+    const long double scaled = k >= 0 ? a * pow10[static_cast<size_t>(k)]
+                                      : a / pow10[static_cast<size_t>(-k)];
+    const long double whole = std::floor(scaled);
+    const long double frac = scaled - whole;
+    const long double ulp = std::nextafter(scaled, 2 * scaled + 1) - scaled;
+    if (std::fabs(frac - 0.5L) <= 2 * ulp) return false;
+    long long n = static_cast<long long>(whole) + (frac > 0.5L ? 1 : 0);
+    const long long low = static_cast<long long>(pow10[static_cast<size_t>(p - 1)]);
+    if (n < low) {  // log10 put the first digit one place too high
+      --e;
+      continue;
+    }
+    if (n >= 10 * low) {
+      if (static_cast<long double>(n) == 10 * pow10[static_cast<size_t>(p - 1)] &&
+          whole < static_cast<long double>(n)) {
+        n = low;  // 9.99...5 rounded up to the next power of ten
+        ++e;
+      } else {
+        ++e;
+        continue;
+      }
+    }
+    digits = std::to_string(n);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string pageFixed(long double x, int decimals, int precision) {
+  if (precision < 1) precision = 1;
+  if (precision > 18) precision = 18;
+  if (!std::isfinite(x)) return formatGeneral(x, precision);
+  if (x == 0) return formatFixed(0, 0, decimals);
+  if (decimals < 0) decimals = 0;
+  if (decimals > 30) decimals = 30;
+  // Round to `precision` significant digits first; the decimals beyond them
+  // are zeros.
+  // The fixed text is made from the digits of the rounded value (the results
+  // of a case are formatted thousands of times a second in batch runs).  The
+  // cases where reading the rounded value back and printing it again could
+  // end otherwise take that slower way: a cut exactly at a half (the binary
+  // value decides the rounding) and values beyond the plain ranges.
+  const bool negative = x < 0;
+  std::string digits;
+  int e = 0;
+  std::string sci;
+  if (!scaledDigits(x, precision, digits, e)) {
+    sci = cFormat("%.*Le", precision - 1, 0, x, false);
+    const size_t epos = sci.find('e');
+    if (epos == std::string::npos) return pageFixedSlow(x, sci, decimals, precision);
+    for (size_t k = negative ? 1 : 0; k < epos; ++k)
+      if (sci[k] != '.') digits += sci[k];
+    e = std::atoi(sci.c_str() + epos + 1);
+  }
+  const auto slow = [&] {
+    if (sci.empty()) sci = cFormat("%.*Le", precision - 1, 0, x, false);
+    return pageFixedSlow(x, sci, decimals, precision);
+  };
+  const int available = precision - 1 - e;  // decimals the rounded value has
+  if (e >= precision || digits.empty() || digits[0] == '0' || available > decimals + 12)
+    return slow();
+  if (available > decimals) {
+    const int keep = e + 1 + decimals;
+    if (keep < 1) return slow();
+    const std::string cut = digits.substr(static_cast<size_t>(keep));
+    if (cut[0] == '5' && cut.find_first_not_of('0', 1) == std::string::npos)
+      return slow();
+    digits.resize(static_cast<size_t>(keep));
+    if (cut[0] >= '5') {
+      int k = keep - 1;
+      while (k >= 0 && digits[static_cast<size_t>(k)] == '9') digits[static_cast<size_t>(k--)] = '0';
+      if (k >= 0) {
+        ++digits[static_cast<size_t>(k)];
+      } else {
+        digits.insert(0, 1, '1');
+        ++e;
+        if (e >= precision) return slow();
+      }
+    }
+  }
+  std::string out = negative ? "-" : "";
+  std::string fraction;
+  if (e >= 0) {
+    out.append(digits, 0, static_cast<size_t>(e) + 1);
+    if (digits.size() > static_cast<size_t>(e) + 1) fraction = digits.substr(static_cast<size_t>(e) + 1);
+  } else {
+    out += '0';
+    fraction = std::string(static_cast<size_t>(-e - 1), '0') + digits;
+  }
+  if (static_cast<int>(fraction.size()) < decimals)
+    fraction.append(static_cast<size_t>(decimals) - fraction.size(), '0');
+  if (decimals > 0) out += '.' + fraction.substr(0, static_cast<size_t>(decimals));
+  return out;
+}
+
+std::string formatExponent(long double x, int digits) {
+  if (!std::isfinite(x)) return nonFinite(x);
+  if (digits < 1) digits = 1;
+  if (digits > 21) digits = 21;
+  std::string s = cFormat("%.*LE", digits - 1, 0, x, false);
+  const size_t e = s.find('E');
+  if (e == std::string::npos || e + 2 > s.size()) return s;
+  std::string exponent = s.substr(e + 2);
+  while (exponent.size() > 1 && exponent.front() == '0') exponent.erase(0, 1);
+  return s.substr(0, e + 2) + exponent;
 }
 
 std::string formatRoundTrip(long double x) {

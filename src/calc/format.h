@@ -15,6 +15,23 @@ std::string formatGeneral(long double x, int digits);
 // characters (wider values are not cut).
 std::string formatFixed(long double x, int width, int decimals);
 
+// formatFixed for the numbers of messages: a value whose fixed text would
+// be wider than `width` (and than 16 characters) is written in exponent
+// form with 7 significant digits instead ("1.5E4000"), right-aligned in
+// `width`, so a warning never prints a number of thousands of digits.
+std::string formatFixedReadable(long double x, int width, int decimals);
+
+// The results page's fixed format ("fixed w.d"): `decimals` decimals after
+// rounding to at most `precision` significant digits (the decimals beyond
+// them are zeros); numbers with more integer digits than `precision` in
+// general format.  The results page uses precision 8, the property panels
+// their own ("fixed 6.4": 6 digits, 4 decimals: 123.456789 is 123.4570).
+std::string pageFixed(long double x, int decimals, int precision = 8);
+
+// Scientific with `digits` significant digits and the shortest signed
+// exponent: 1.002E-3, 2.5E+2.
+std::string formatExponent(long double x, int digits);
+
 // Shortest text that reads back to exactly the same long double.
 std::string formatRoundTrip(long double x);
 

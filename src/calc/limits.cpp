@@ -161,6 +161,14 @@ bool isSmallBoreOrifice(int deviceType, Real D20) {
          (deviceType == DevOrificeFlange && D20 < 50);
 }
 
+Standard governingStandard(int deviceType, Real D20) {
+  if (isSmallBoreOrifice(deviceType, D20)) return Standard::AsmeMfc14M;
+  if ((deviceType == DevOrificeCorner && D20 < 50) || deviceType == DevEccentricOrifice ||
+      deviceType == DevQuarterCircle || deviceType == DevConicalEntrance)
+    return Standard::IsoTr15377;
+  return Standard::Iso5167;
+}
+
 LimitRange pipeDiameterRange(int deviceType) {
   // ISO 5167-2/-3/-4, ISO/TR 15377; corner tappings down to 12 mm and flange
   // tappings down to 25 mm by ASME MFC-14M.

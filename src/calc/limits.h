@@ -23,6 +23,13 @@ struct LimitRange {
 // flange tappings with D20 < 50 mm.
 bool isSmallBoreOrifice(int deviceType, Real pipeDiameter20);
 
+// The standard a measuring point is designed to: ASME MFC-14M-2003 for the
+// small-bore orifices, ISO/TR 15377:2018 for corner tappings below 50 mm and
+// the eccentric, quarter-circle and conical entrance orifices, ISO 5167
+// otherwise.
+enum class Standard { Iso5167, IsoTr15377, AsmeMfc14M };
+Standard governingStandard(int deviceType, Real pipeDiameter20);
+
 // Admissible pipe diameter D20 [mm] of a device.  Unknown code: {0, 0}, so
 // every diameter is reported too large.
 LimitRange pipeDiameterRange(int deviceType);

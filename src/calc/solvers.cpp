@@ -262,7 +262,9 @@ SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
     const Real X = A / (C * eps);
     const Real X2 = X * X;
     beta = std::sqrt(std::sqrt(X2 / (1 + X2)));  // (X^2/(1 + X^2))^(1/4)
-    detail::prepareBeta(g, beta, false, t);
+    // From the second pass beta moves little: the fractional powers are
+    // carried over from the previous pass's roots.
+    detail::prepareBeta(g, beta, false, t, pass > 1 ? &t : nullptr);
     if (!detail::dischargeCoefficientOf(g, t, rt, C) || !(C > 0)) return fail();
     if (gas && (!detail::setExpansibilityBeta(e, beta) || !detail::expansibilityOf(e, pt, eps)))
       return fail();
@@ -482,12 +484,15 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
 
   // Can the upper-range dp be produced inside the window?  betaMax gives the
   // lowest dp, betaMin the highest.
+  // A failure of either solve, a straight length too short for that beta
+  // among them, ends the check with its status.
   const SavedResults saved(c);
   const DpSolution atMax = solveDp(c, c.massFlowKgH, bmax);
-  const DpSolution atMin = solveDp(c, c.massFlowKgH, bmin);
+  DpSolution atMin;
+  if (atMax.status == SolverStatus::Ok) atMin = solveDp(c, c.massFlowKgH, bmin);
   saved.restore(c);
-  if (atMax.status == SolverStatus::NoSolution || atMin.status == SolverStatus::NoSolution) {
-    w.status = SolverStatus::NoSolution;
+  if (atMax.status != SolverStatus::Ok || atMin.status != SolverStatus::Ok) {
+    w.status = atMax.status != SolverStatus::Ok ? atMax.status : atMin.status;
     return w;
   }
   const auto inDpUnit = [&](Real dpPa) {

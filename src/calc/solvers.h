@@ -95,10 +95,10 @@ struct BetaWindowResult {
 //! 1302/1303).  Devices 4, 5, 6, 9, 10, 11 set `reynoldsMax`.  The two
 //! differential-pressure solves at betaMax and betaMin use `massFlowKgH`; the
 //! case fields they touch are restored afterwards (in particular `dpMmH2O`,
-//! the upper-range dp, is left as it was).  A NoSolution of those solves
-//! ends the check with NoSolution; their straight-length statuses belong to
-//! betas that are not the result and are ignored (`solveBeta` reports the
-//! lengths for the sized beta).
+//! the upper-range dp, is left as it was).  A failing status of those
+//! solves ends the check with that status: NoSolution, or a straight length
+//! too short at betaMax (1305 to 1307; then betaMin is not tried) or at
+//! betaMin.
 BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
                                  Real nominalPercent, Real reynolds);
 

@@ -7,10 +7,11 @@
 #include "calc/driver.h"
 #include "calc/interaction.h"
 #include "cli/json_output.h"
-#include "cli/results_view.h"
+#include "calc/results_view.h"
 #include "files/case_fields.h"
 #include "files/case_file.h"
 #include "props/properties.h"
+#include "version.h"
 
 namespace dorvel::cli {
 
@@ -175,9 +176,8 @@ void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConfo
     if (!row.unit.empty()) out << ' ' << row.unit;
     out << '\n';
   }
-  std::string warning = statusWarning(c);
-  if (!warning.empty()) out << "Warning: " << warning << '\n';
-  if (nonConforming) out << "The results do not conform to the standard.\n";
+  for (const std::string& warning : statusWarnings(c)) out << "Warning: " << warning << '\n';
+  if (nonConforming || c.hasWarnings()) out << "The results do not conform to the standard.\n";
 }
 
 int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
@@ -225,7 +225,8 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
 
     if (o.json) {
       appendCaseJson(buffer, c, file, ok, nonConforming, ui.shown,
-                     ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string());
+                     ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string(),
+                     ok ? statusWarnings(c) : std::vector<std::string>());
       buffer += '\n';
       out << buffer;
     } else {
@@ -273,15 +274,54 @@ int runConvert(const Options& o, std::ostream& err) {
   return kExitOk;
 }
 
-int listFields(std::ostream& out) {
-  static const char* groups[] = {"code", "input", "property", "file", "derived", "result", "limit", "flag"};
+// The JSON type of a field's value.
+const char* fieldType(const CaseField& f) {
+  return std::visit(
+      [](auto member) -> const char* {
+        using M = decltype(member);
+        if constexpr (std::is_same_v<M, int CalculationCase::*> ||
+                      std::is_same_v<M, std::time_t CalculationCase::*>)
+          return "integer";
+        else if constexpr (std::is_same_v<M, Real CalculationCase::*>)
+          return "number";
+        else if constexpr (std::is_same_v<M, std::string CalculationCase::*>)
+          return "string";
+        else if constexpr (std::is_same_v<M, bool CalculationCase::*>)
+          return "boolean";
+        else
+          return "array";
+      },
+      f.member);
+}
+
+// Every field: name, type, unit, meaning and, for coded fields, the codes.
+int listFields(std::ostream& out, bool json) {
+  if (json) out << '[';
+  bool first = true;
   for (const auto& f : caseFields()) {
-    out << f.name;
-    if (f.isArray()) out << "[1.." << f.size() << "]";
-    out << '\t' << groups[static_cast<int>(f.group)];
-    if (f.maxValue >= f.minValue) out << '\t' << f.minValue << ".." << f.maxValue;
-    out << '\n';
+    const std::string name =
+        std::string(f.name) + (f.isArray() ? "[1.." + std::to_string(f.size()) + "]" : "");
+    const std::vector<FieldCode>& codes = fieldCodes(f.name);
+    if (json) {
+      out << (first ? "" : ",") << "\n{\"name\":" << jsonString(std::string(f.name))
+          << ",\"type\":\"" << fieldType(f) << '"';
+      if (f.isArray()) out << ",\"slots\":" << f.size();
+      out << ",\"unit\":" << jsonString(std::string(fieldUnit(f.name)))
+          << ",\"meaning\":" << jsonString(std::string(fieldMeaning(f.name))) << ",\"codes\":[";
+      for (size_t i = 0; i < codes.size(); ++i)
+        out << (i ? "," : "") << "{\"code\":" << codes[i].code
+            << ",\"name\":" << jsonString(std::string(codes[i].name)) << '}';
+      out << "]}";
+    } else {
+      out << name << '\t' << fieldType(f) << '\t' << fieldUnit(f.name) << '\t'
+          << fieldMeaning(f.name) << '\n';
+      for (const FieldCode& fc : codes) out << "    " << fc.code << "  " << fc.name << '\n';
+      if (codes.empty() && f.maxValue >= f.minValue)
+        out << "    " << f.minValue << ".." << f.maxValue << '\n';
+    }
+    first = false;
   }
+  if (json) out << "\n]\n";
   return kExitOk;
 }
 
@@ -292,7 +332,10 @@ int computeCaseFile(const std::string& file, const std::vector<std::string>& set
   CliInteraction ui(&err, acceptDeviations);
   std::string error;
   std::vector<ShownText> shown;
-  if (!readFreshCase(file, c, error, shown)) {
+  if (file.empty()) {
+    resetCase(c);
+    c.task = TaskFlowrate;  // as the program starts
+  } else if (!readFreshCase(file, c, error, shown)) {
     err << "dorvel-cli: " << file << ": " << error << '\n';
     return kExitUsage;
   }
@@ -334,11 +377,12 @@ std::string helpText() {
   dorvel-cli calc [FILE...] [--json] [--accept-deviations] [--set NAME=VALUE]...
                   [--save OUT]
   dorvel-cli convert IN OUT [--set NAME=VALUE]...
-  dorvel-cli fields
-  dorvel-cli report FILE [--page report|graphs] [--lang en|pl] --out OUT.pdf|OUT.png
+  dorvel-cli fields [--json]
+  dorvel-cli report [FILE] [--page report|graphs] [--lang en|pl] --out OUT.pdf|OUT.png
                   [--accept-deviations] [--set NAME=VALUE]...
-  dorvel-cli table FILE [--json] [--lang en|pl] [--accept-deviations]
+  dorvel-cli table [FILE] [--json] [--lang en|pl] [--accept-deviations]
                   [--set NAME=VALUE]...
+  dorvel-cli --version
   dorvel-cli --help
 
 calc     Reads each case file (any version), computes the fluid properties as
@@ -353,22 +397,32 @@ calc     Reads each case file (any version), computes the fluid properties as
            density and viscosity.
          --json               one JSON object per case and line: every case
                               field by name, "ok", "nonConforming",
-                              "standard", "warning", "messages", "questions"
+                              "standard", "warning", "messages", "questions",
+                              "results" (the rows of the results page:
+                              name, caption, value, text, unit) and "units"
+                              (the unit of every numeric field); the schema
+                              is docs/calc-output.schema.json
          --accept-deviations  answer Yes to the questions of the calculation
                               (results outside the standard); default No
          --set NAME=VALUE     sets a case field after the file is read;
                               slots of arrays as NAME[i], i from 1, e.g.
                               --set naturalGasComposition[3]=1.5
+                              a code by its number or its name (case and
+                              blanks ignored): --set fluidKind="Natural gas"
          --save OUT           writes the case after the calculation to OUT
                               (one case only)
 convert  Reads a case file of any version and writes it as version L.
-fields   Lists every case field name (with its group and code range).
-report   Computes the case as calc does and draws a printed page: the
+fields   Lists every case field: name (arrays with their slots), type, unit
+         in the case's own units ({pressureUnit}: the unit chosen by that
+         code), meaning, and for coded fields every code with its name.
+         --json gives a JSON array of {name, type, unit, meaning, codes}.
+report   Computes the case as calc does (without FILE: the defaults and the
+         --set values) and draws a printed page: the
          calculation report (--page report, the default) or the uncertainty
          page with its graphs and range table (--page graphs), in English
          (--lang en, the default) or Polish.  OUT.pdf is printed on A4
          through the PDF printer; OUT.png is a page bitmap 1280 pixels wide.
-table    Computes the case as calc does and prints the measurement-range
+table    Computes the case as calc does (FILE or --set) and prints the measurement-range
          table: readings 100 % ... 10 %, linear and exact flowrate, their
          difference, DELTA p, pressure loss, relative and absolute
          uncertainty; --json gives the values in full precision.
@@ -385,6 +439,10 @@ Exit status: 0 every case computed, 1 a case was refused by the checks,
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) return usage(err, "no command given");
   const std::string& cmd = args[0];
+  if (cmd == "--version" || cmd == "-V") {
+    out << "dorvel-cli " << kVersion << '\n';
+    return kExitOk;
+  }
   if (cmd == "--help" || cmd == "-h" || cmd == "help") {
     out << helpText();
     return kExitOk;
@@ -394,7 +452,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       out << helpText();
       return kExitOk;
     }
-  if (cmd == "fields") return args.size() == 1 ? listFields(out) : usage(err, "fields takes no arguments");
+  if (cmd == "fields") {
+    if (args.size() == 1) return listFields(out, false);
+    if (args.size() == 2 && args[1] == "--json") return listFields(out, true);
+    return usage(err, "fields takes only --json");
+  }
   if (cmd == "report" || cmd == "table") return runPageCommand(args, out, err);
   if (cmd != "calc" && cmd != "convert") return usage(err, "unknown command " + cmd);
   Options o;

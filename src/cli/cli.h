@@ -19,7 +19,8 @@ inline constexpr int kExitUsage = 2;    // bad command line or a file error
 // messages and errors to `err`.  Returns the exit status.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// One case file computed as `calc` computes it: read (any version), the
+// One case file computed as `calc` computes it (an empty `file`: a new case
+// of the defaults, task 3, as calc makes it): read (any version), the
 // NAME=VALUE assignments applied, the fluid properties computed as the
 // "Fluid Properties" page would, the calculation run and its result stored.
 // Messages go to `err`; questions are answered Yes with `acceptDeviations`.

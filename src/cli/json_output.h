@@ -22,9 +22,12 @@ std::string jsonNumber(Real x);
 
 // Appends the object (one line, no trailing newline) for a computed or
 // refused case.  `file` is empty for a case made from the command line.
+// `warnings` are the texts of the set warning flags; "conforming" is true
+// only for a computed case without any.
 void appendCaseJson(std::string& out, const CalculationCase& c, const std::string& file, bool ok,
                     bool nonConforming, const std::vector<ShownText>& shown,
-                    const std::string& standard, const std::string& warning);
+                    const std::string& standard, const std::string& warning,
+                    const std::vector<std::string>& warnings);
 
 // The object for a file that could not be read.
 void appendFileErrorJson(std::string& out, const std::string& file, const std::string& error,

@@ -87,11 +87,13 @@ bool parse(const std::vector<std::string>& args, bool forReport, PageOptions& o,
       return false;
     }
   }
-  if (files.size() != 1) {
-    problem = std::string(forReport ? "report" : "table") + " needs one case file";
+  // Without a file the case is made of the defaults and the --set values, as
+  // calc makes it.
+  if (files.size() > 1 || (files.empty() && o.sets.empty())) {
+    problem = std::string(forReport ? "report" : "table") + " needs one case file or --set";
     return false;
   }
-  o.file = files[0];
+  if (!files.empty()) o.file = files[0];
   if (forReport) {
     if (o.out.empty()) {
       problem = "report needs --out OUT.pdf or OUT.png";
@@ -116,7 +118,9 @@ int pageCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   CalculationCase c;
   const int status = computeCaseFile(o.file, o.sets, o.acceptDeviations, c, err);
   if (status != kExitOk) {
-    if (status == kExitRefused) err << "dorvel-cli: " << o.file << ": no results, nothing drawn\n";
+    if (status == kExitRefused)
+      err << "dorvel-cli: " << (o.file.empty() ? std::string("(case from the command line)") : o.file)
+          << ": no results, nothing drawn\n";
     return status;
   }
   const bool english = o.lang == "en";
@@ -127,10 +131,12 @@ int pageCommand(const std::vector<std::string>& args, std::ostream& out, std::os
   }
   const output::PageKind kind = o.page == "report" ? output::PageKind::CalculationReport
                                                    : output::PageKind::UncertaintyAnalysis;
-  const bool ok = endsWith(o.out, ".pdf") ? output::renderPagePdf(c, kind, english, o.out)
-                                          : output::renderPagePng(c, kind, english, o.out);
+  std::string reason;
+  const bool ok = endsWith(o.out, ".pdf")
+                      ? output::renderPagePdf(c, kind, english, o.out, {}, &reason)
+                      : output::renderPagePng(c, kind, english, o.out, 1280, {}, &reason);
   if (!ok) {
-    err << "dorvel-cli: " << o.out << ": cannot be written\n";
+    err << "dorvel-cli: " << o.out << ": cannot be written (" << reason << ")\n";
     return kExitUsage;
   }
   return kExitOk;

@@ -1,23 +1,39 @@
 #include "files/atomic_write.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdint>
 #include <cstring>
-#include <filesystem>
+#include <random>
 
 namespace dorvel {
 
 namespace {
 
-namespace fs = std::filesystem;
+constexpr const char* kTempSuffix = ".dorvel-tmp";
 
 std::string systemError(const std::string& what, const std::string& path, int err) {
   return what + " " + path + ": " + std::strerror(err);
+}
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool writeAll(int fd, const std::string& content, int& err) {
@@ -40,17 +56,162 @@ bool writeAll(int fd, const std::string& content, int& err) {
   return true;
 }
 
-// A name for the temporary file that no other save of this process or of
-// another one is using: the target's name, the process id and a counter.
-std::string temporaryName(const fs::path& target, unsigned attempt) {
+// The name `path` finally stands for: symbolic links are followed one by one
+// (a relative link from the folder it lies in), also when the last one
+// dangles.  False on a loop or a name that cannot be examined.
+bool resolveLinks(const std::string& path, std::string& target, std::string& reason) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) != 0) {
+      if (errno == ENOENT) return true;  // a new file (or a dangling link's file)
+      reason = systemError("cannot examine", target, errno);
+      return false;
+    }
+    if (!S_ISLNK(st.st_mode)) return true;
+    char buf[PATH_MAX];
+    ssize_t n = ::readlink(target.c_str(), buf, sizeof buf - 1);
+    if (n < 0) {
+      reason = systemError("cannot follow the link", target, errno);
+      return false;
+    }
+    std::string next(buf, static_cast<size_t>(n));
+    if (next.empty()) {
+      reason = systemError("cannot follow the link", target, ENOENT);
+      return false;
+    }
+    if (next.front() != '/') next = folderOf(target) + "/" + next;
+    target = next;
+  }
+  reason = systemError("cannot follow the link", path, ELOOP);
+  return false;
+}
+
+// The hidden names of this target's temporary files: ".NAME." ... ".dorvel-tmp".
+// The name is shortened so the whole stays within a file name's 255 bytes.
+std::string temporaryPrefix(const std::string& name) { return "." + name.substr(0, 200) + "."; }
+
+std::string randomTag() {
   static std::atomic<unsigned> counter{0};
-  unsigned n = counter.fetch_add(1);
-  auto tick = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
-  fs::path tmp = target;
-  tmp += "." + std::to_string(::getpid()) + "-" + std::to_string(n) + "-" +
-         std::to_string((tick + attempt) % 1000000ULL) + ".tmp";
-  return tmp.string();
+  static const unsigned long long seed = [] {
+    std::random_device rd;
+    return (static_cast<unsigned long long>(rd()) << 32) ^ rd();
+  }();
+  unsigned long long v = seed ^ (static_cast<unsigned long long>(::getpid()) << 20) ^
+                         counter.fetch_add(1) ^
+                         static_cast<unsigned long long>(
+                             std::chrono::steady_clock::now().time_since_epoch().count());
+  std::mt19937_64 mix(v);
+  static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  std::string tag;
+  for (int i = 0; i < 10; ++i) tag += digits[mix() % 36];
+  return tag;
+}
+
+// Removes the temporary files of earlier saves of the same target that were
+// killed before they finished.  A save in progress holds a lock on its file;
+// a file whose lock can be taken has no writer left.
+void removeStaleTemporaries(const std::string& folder, const std::string& name) {
+  const std::string prefix = temporaryPrefix(name);
+  const std::string suffix = kTempSuffix;
+  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dfd < 0) return;
+  DIR* dir = ::fdopendir(dfd);
+  if (dir == nullptr) {
+    ::close(dfd);
+    return;
+  }
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string entry = e->d_name;
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+      continue;
+    int fd = ::openat(dfd, entry.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlinkat(dfd, entry.c_str(), 0);
+    ::close(fd);
+  }
+  ::closedir(dir);
+}
+
+// The temporary file being written: an unnamed one (O_TMPFILE) or one with a
+// hidden name; `lock` is a second descriptor of it that holds the lock until
+// the file is in place.
+struct Temporary {
+  int fd = -1;
+  int lock = -1;
+  std::string name;  // empty while unnamed
+
+  void discard() {
+    if (fd >= 0) ::close(fd);
+    if (!name.empty()) ::unlink(name.c_str());
+    if (lock >= 0) ::close(lock);
+    fd = lock = -1;
+    name.clear();
+  }
+};
+
+bool createTemporary(const std::string& folder, const std::string& name, Temporary& t, int& err) {
+#ifdef O_TMPFILE
+  // An unnamed file is linked into the folder through /proc/self/fd: only
+  // where that is there.
+  static const bool canLink = ::access("/proc/self/fd", X_OK) == 0;
+  t.fd = canLink ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666) : -1;
+  if (t.fd >= 0) {
+    t.lock = ::dup(t.fd);
+    if (t.lock >= 0 && ::flock(t.lock, LOCK_EX) == 0) return true;
+    err = errno;
+    t.discard();
+    return false;
+  }
+#endif
+  // No unnamed files here: a hidden name, locked at once.  A concurrent
+  // clean-up may unlink it between the creation and the lock; then the next
+  // name is tried.
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    t.name = folder + "/" + temporaryPrefix(name) + randomTag() + kTempSuffix;
+    t.fd = ::open(t.name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (t.fd < 0) {
+      err = errno;
+      t.name.clear();
+      if (err == EEXIST) continue;
+      return false;
+    }
+    t.lock = ::dup(t.fd);
+    struct stat st {};
+    if (t.lock < 0 || ::flock(t.lock, LOCK_EX) != 0 || ::fstat(t.fd, &st) != 0) {
+      err = errno;
+      t.discard();
+      return false;
+    }
+    if (st.st_nlink > 0) return true;
+    t.name.clear();  // removed under us: try another name
+    t.discard();
+  }
+  err = EEXIST;
+  return false;
+}
+
+// Gives the unnamed temporary file a hidden name, so it can be renamed over
+// the target.
+bool nameTemporary(const std::string& folder, const std::string& name, Temporary& t, int& err) {
+  const std::string self = "/proc/self/fd/" + std::to_string(t.lock);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string candidate = folder + "/" + temporaryPrefix(name) + randomTag() + kTempSuffix;
+    int r = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(), AT_SYMLINK_FOLLOW);
+#ifdef AT_EMPTY_PATH
+    if (r != 0 && errno == ENOENT) r = ::linkat(t.lock, "", AT_FDCWD, candidate.c_str(), AT_EMPTY_PATH);
+#endif
+    if (r == 0) {
+      t.name = candidate;
+      return true;
+    }
+    err = errno;
+    if (err != EEXIST) return false;
+  }
+  return false;
 }
 
 }  // namespace
@@ -61,70 +222,139 @@ bool replaceFileContent(const std::string& path, const std::string& content, std
     reason = "empty file name";
     return false;
   }
-  fs::path target(path);
-  std::error_code ec;
-  if (fs::is_symlink(fs::symlink_status(target, ec))) {
-    fs::path resolved = fs::weakly_canonical(target, ec);
-    if (ec) {
-      reason = systemError("cannot follow the link", path, ec.value());
-      return false;
-    }
-    target = resolved;
-  }
+  std::string target;
+  if (!resolveLinks(path, target, reason)) return false;
 
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode)) {
-    reason = systemError("cannot replace", target.string(), EISDIR);
+    reason = systemError("cannot replace", target, EISDIR);
+    return false;
+  }
+  if (exists && !S_ISREG(old.st_mode)) {
+    reason = "cannot replace " + target + ": not a regular file";
     return false;
   }
 
-  std::string tmp;
-  int fd = -1;
-  for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    tmp = temporaryName(target, attempt);
-    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  if (fd < 0) {
-    reason = systemError("cannot create", tmp, errno);
-    return false;
-  }
+  const std::string folder = folderOf(target);
+  const std::string name = nameOf(target);
+  removeStaleTemporaries(folder, name);
 
+  Temporary tmp;
   int err = 0;
+  if (!createTemporary(folder, name, tmp, err)) {
+    reason = systemError("cannot create a file in", folder, err);
+    return false;
+  }
+
   bool ok = true;
-  if (exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
+  if (exists) {
+    // Owner and group first: changing them clears the set-user-ID bits that
+    // the mode then puts back.  Who may not give a file away keeps at least
+    // the group where it is one of theirs.
+    if (::fchown(tmp.fd, old.st_uid, old.st_gid) != 0)
+      (void)::fchown(tmp.fd, static_cast<uid_t>(-1), old.st_gid);
+    if (::fchmod(tmp.fd, old.st_mode & 07777) != 0) {
+      err = errno;
+      ok = false;
+    }
+  }
+  if (ok && !writeAll(tmp.fd, content, err)) ok = false;
+  if (ok && ::fsync(tmp.fd) != 0) {
     err = errno;
     ok = false;
   }
-  if (ok && !writeAll(fd, content, err)) ok = false;
-  if (ok && ::fsync(fd) != 0) {
-    err = errno;
-    ok = false;
-  }
+  const int fd = tmp.fd;
+  tmp.fd = -1;
   if (::close(fd) != 0 && ok) {
     err = errno;
     ok = false;
   }
-  if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) {
-    err = errno;
-    ok = false;
+  if (ok && tmp.name.empty()) {
+    // A target that does not exist yet takes the unnamed file directly.
+    const std::string self = "/proc/self/fd/" + std::to_string(tmp.lock);
+    if (!exists &&
+        ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+      ::close(tmp.lock);
+      tmp.lock = -1;
+    } else if (!nameTemporary(folder, name, tmp, err)) {
+      ok = false;
+    }
   }
+  if (ok && !tmp.name.empty()) {
+    if (::rename(tmp.name.c_str(), target.c_str()) == 0) {
+      tmp.name.clear();
+    } else {
+      err = errno;
+      ok = false;
+    }
+  }
+  tmp.discard();
   if (!ok) {
-    ::unlink(tmp.c_str());
-    reason = systemError("cannot write", target.string(), err);
+    reason = systemError("cannot write", target, err);
     return false;
   }
 
-  // Make the rename itself durable; a folder that cannot be opened or
+  // Make the new name itself durable; a folder that cannot be opened or
   // flushed does not undo a save that has already replaced the file.
-  fs::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
     ::fsync(dfd);
     ::close(dfd);
   }
+  return true;
+}
+
+bool readRegularFile(const std::string& path, std::size_t maxSize, std::string& content,
+                     std::string& reason, std::time_t* modified, bool* tooLarge) {
+  content.clear();
+  reason.clear();
+  if (tooLarge) *tooLarge = false;
+  // O_NONBLOCK: opening a FIFO without a writer would wait forever.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    reason = systemError("cannot open", path, errno);
+    return false;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    reason = systemError("cannot examine", path, errno);
+    ::close(fd);
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    reason = S_ISDIR(st.st_mode) ? systemError("cannot read", path, EISDIR)
+                                 : "cannot read " + path + ": not a regular file";
+    ::close(fd);
+    return false;
+  }
+  // A regular file: ordinary blocking reads from here on.
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  if (st.st_size >= 0 && static_cast<std::uintmax_t>(st.st_size) <= maxSize)
+    content.reserve(static_cast<size_t>(st.st_size));
+  char buf[16384];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      reason = systemError("cannot read", path, errno);
+      ::close(fd);
+      content.clear();
+      return false;
+    }
+    if (n == 0) break;
+    content.append(buf, static_cast<size_t>(n));
+    if (content.size() > maxSize) {
+      reason = "cannot read " + path + ": larger than " + std::to_string(maxSize) + " bytes";
+      if (tooLarge) *tooLarge = true;
+      ::close(fd);
+      content.clear();
+      return false;
+    }
+  }
+  ::close(fd);
+  if (modified) *modified = st.st_mtime;
   return true;
 }
 

@@ -245,7 +245,12 @@ bool setCaseField(CalculationCase& c, std::string_view full, std::string_view va
         using M = decltype(member);
         if constexpr (std::is_same_v<M, int CalculationCase::*>) {
           long long i = 0;
-          if (!parseWhole(value, i)) return badNumber("a whole number");
+          int named = 0;
+          if (codeFromName(f->name, value, named))
+            i = named;
+          else if (!parseWhole(value, i))
+            return badNumber(fieldCodes(f->name).empty() ? "a whole number"
+                                                         : "a code or a code's name");
           if (f->maxValue >= f->minValue && (i < f->minValue || i > f->maxValue)) {
             error = std::string(name) + " must lie in " + std::to_string(f->minValue) + "..." +
                     std::to_string(f->maxValue) + ", got " + v;

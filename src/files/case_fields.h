@@ -45,7 +45,7 @@ const CaseField* findCaseField(std::string_view name);
 
 // Sets one field from text.  `name` is a field name or "name[i]" for a slot
 // of an array field.  Integers must be whole numbers (codes within their
-// range), reals decimal numbers with a point, flags 0/1/true/false/yes/no,
+// range, or a code's name), reals decimal numbers with a point, flags 0/1/true/false/yes/no,
 // texts anything.  On failure the case is unchanged, `error` says why and
 // the result is false.
 bool setCaseField(CalculationCase& c, std::string_view name, std::string_view value,
@@ -54,6 +54,32 @@ bool setCaseField(CalculationCase& c, std::string_view name, std::string_view va
 // The value of a field or slot as text (reals to full precision); false for
 // an unknown name or a bad index.
 bool caseFieldText(const CalculationCase& c, std::string_view name, std::string& out);
+
+// What a field means, e.g. "absolute pressure p1 upstream"; empty for an
+// unknown name.
+std::string_view fieldMeaning(std::string_view name);
+// The unit of a field in the case's own units ("mm", "°C", "kG/cm2",
+// "%", "-" for a ratio); a unit chosen by a unit code is written as that
+// code's field name in braces ("{pressureUnit}"); empty for codes, flags and
+// texts.
+std::string_view fieldUnit(std::string_view name);
+// The same with the unit code of `c` resolved ("MPa" for pressureInput when
+// pressureUnit is 3); the unit texts of the results page.
+std::string fieldUnitFor(std::string_view name, const CalculationCase& c);
+std::string fieldUnitFor(const CaseField& field, const CalculationCase& c);
+// The unit text of one code of a unit field ("MPa" for pressureUnit 3, "kPa"
+// for every dpUnit but 1, "m3/h ref.cond." for flowUnit 5).
+std::string unitText(std::string_view unitField, int code);
+
+// The codes of a coded field with their English names (fluidKind: 1 Water,
+// 2 Other liquid, ...); empty for other fields.
+struct FieldCode {
+  int code;
+  std::string_view name;
+};
+const std::vector<FieldCode>& fieldCodes(std::string_view name);
+// The code named `text` (case and blanks ignored); false if none is.
+bool codeFromName(std::string_view field, std::string_view text, int& code);
 
 // Checks every code of the case against its range; `problem` names the first
 // code out of range ("fluidKind = 99").

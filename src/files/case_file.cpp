@@ -14,6 +14,7 @@
 
 #include "calc/format.h"
 #include "files/atomic_write.h"
+#include "files/text_encoding.h"
 #include "props/mixture.h"
 
 namespace dorvel {
@@ -21,7 +22,7 @@ namespace dorvel {
 namespace {
 
 // Larger files are no case files: a measuring point takes well under 4 kB.
-constexpr std::uintmax_t kMaxFileSize = 16u << 20;
+constexpr std::size_t kMaxFileSize = 16u << 20;
 
 // Relative density of natural gas from its reference density: the density of
 // dry air at 0 degC and 101.325 kPa, kg/m3.
@@ -260,7 +261,7 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
 
   if (in.error) return reportReadError(ui, 2);
   std::string_view title = in.line();
-  if (!in.error) c.caseTitle = std::string(title);
+  if (!in.error) c.caseTitle = textAsUtf8(title);
 
   if (in.error) return reportReadError(ui, 4);
   {
@@ -384,7 +385,7 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
           c.fluidName = (c.fluidKind == FluidOtherLiquid) ? "Other liquid" : "Other gas";
         } else {
           if (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-          c.fluidName = std::string(rest);
+          c.fluidName = textAsUtf8(rest);
         }
       }
     }
@@ -496,37 +497,15 @@ bool readCaseFile(const std::string& path, CalculationCase& c, Interaction& ui) 
     ui.showMessage(false, t.polish, t.english);
     return false;
   };
-  // One open and one fstat: the folder test, the size and the date come
-  // from the file that is read.
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return cannotOpen();
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return cannotOpen();
-  }
-  std::string text;
-  if (S_ISREG(st.st_mode) && st.st_size >= 0 &&
-      static_cast<std::uintmax_t>(st.st_size) <= kMaxFileSize)
-    text.reserve(static_cast<size_t>(st.st_size));
-  char buf[16384];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return cannotOpen();
-    }
-    if (n == 0) break;
-    text.append(buf, static_cast<size_t>(n));
-    if (text.size() > kMaxFileSize) {
-      ::close(fd);
-      return false;  // no case file
-    }
-  }
-  ::close(fd);
+  // Opened without blocking and checked to be a regular file before a byte
+  // is read: a FIFO, a device or a folder is no case file.
+  std::string text, reason;
+  std::time_t modified = 0;
+  bool tooLarge = false;
+  if (!readRegularFile(path, kMaxFileSize, text, reason, &modified, &tooLarge))
+    return tooLarge ? false : cannotOpen();  // a huge file is no case file
   if (!readCaseText(text, c, ui)) return false;
-  c.dataFileDate = st.st_mtime;
+  c.dataFileDate = modified;
   c.dataFileDateKnown = true;
   return true;
 }
@@ -536,6 +515,16 @@ std::string caseFileText(CalculationCase& c) {
   if (c.fluidKind != FluidOtherLiquid && c.fluidKind != FluidOtherGas) c.fluidName.clear();
   const int fk = c.fluidKind;
 
+  // The two free texts in Windows-1250 when both have a form there, so the
+  // Windows installations read them back; otherwise in UTF-8.
+  std::string title = oneLine(textAsUtf8(c.caseTitle));
+  std::string name = oneLine(textAsUtf8(c.fluidName));
+  std::string title1250, name1250;
+  if (encodeWindows1250(title, title1250) && encodeWindows1250(name, name1250)) {
+    title = std::move(title1250);
+    name = std::move(name1250);
+  }
+
   std::string out;
   auto put = [&out](const Line& l) {
     out += l.str();
@@ -544,7 +533,7 @@ std::string caseFileText(CalculationCase& c) {
 
   put(Line().text(" L").num(integer(c.task, 3)).num(integer(c.deviceType, 4))
           .num(integer(c.pipeMaterial, 3)).num(integer(c.deviceMaterial, 3)));
-  put(Line().text(oneLine(c.caseTitle)));
+  put(Line().text(title));
   put(Line().num(fixed(c.balanceNumber[0], 7, 4)).blank().num(fixed(c.balanceNumber[1], 7, 4)));
   put(Line().num(fixed(c.pipeDiameter20, 10, 4)).blank().num(integer(c.dpUnit, 2)).blank()
           .num(fixed(c.deviceDiameter20, 10, 4)).blank().num(fixed(c.dpInput, 12, 7)).blank()
@@ -576,7 +565,7 @@ std::string caseFileText(CalculationCase& c) {
   put(Line().num(fixed(c.dpTransmitterError, 4, 2)).blank().num("0").blank()
           .num(fixed(c.dpTransmitterReference, 12, 5)).num(fixed(0, 7, 2)).num(fixed(0, 7, 2))
           .num(fixed(0, 7, 2)).num(fixed(c.densityUncertainty, 7, 2)).blank()
-          .text(oneLine(c.fluidName)));
+          .text(name));
   put(Line().num(fixed(c.pressureTransmitterError, 7, 2))
           .num(fixed(c.temperatureTransmitterError, 7, 2)).num(fixed(c.k1Uncertainty, 7, 2))
           .num(fixed(c.refDensityUncertainty, 7, 2)));

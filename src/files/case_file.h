@@ -22,7 +22,9 @@ namespace dorvel {
 // `dataFilePath` is set to `path` before reading.  Returns true on success.
 //
 // Failures:
-//   - the file cannot be opened: message (error 1), false;
+//   - the file cannot be opened, or is no regular file (a folder, a FIFO, a
+//     device; opened without blocking, nothing is read from it): message
+//     (error 1), false;
 //   - no valid version marker, or a file larger than 16 MiB (no case file
 //     is): false without a message of its own (the caller reports it);
 //   - a line that breaks off or holds no number where one is due: the
@@ -43,7 +45,11 @@ std::string caseFileText(CalculationCase& c);
 
 // Writes the case to `path` as a version-L file.  The text goes to a
 // temporary file in the same folder, is flushed to the disk and only then
-// renamed over `path`, so a failed save leaves an existing file untouched.
+// renamed over `path`, so a failed save leaves an existing file untouched
+// (see replaceFileContent: links followed, targets that are no regular file
+// refused, mode, owner and group kept).  Titles and fluid names are written
+// in Windows-1250 when both have a form there, else in UTF-8; the reader
+// takes text that is not valid UTF-8 as Windows-1250.
 // On failure shows "Output error" (Polish "Błąd zapisu. Dane nie zostały
 // zapisane.") and returns false; `reason`, when given, receives the system's
 // explanation.  Callers add no message of their own.

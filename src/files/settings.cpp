@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "files/atomic_write.h"
 
@@ -54,13 +53,14 @@ std::string recallDataFile(Interaction& ui) {
   if (record.empty()) return {};
   std::error_code ec;
   if (!fs::exists(record, ec)) return {};
-  std::ifstream in(record, std::ios::binary);
-  std::string line;
-  if (!in || (!std::getline(in, line) && !in.eof()) || fs::is_directory(record, ec)) {
+  // The record holds one path; never wait on something that is no file.
+  std::string text, reason;
+  if (!readRegularFile(record, 1u << 16, text, reason)) {
     ui.showMessage(false, "B\u0142\u0105d odczytu pliku " + record,
                    "Cannot read the last-file record " + record);
     return {};
   }
+  std::string line = text.substr(0, text.find('\n'));
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return line;
 }

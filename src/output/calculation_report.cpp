@@ -146,8 +146,8 @@ void ReportWriter::write() {
   ctx_.nextLine();
   ctx_.nextLine(2);
 
-  // 6. Warnings of a calculation accepted outside the standard's ranges.
-  if (c_.rangePartlyOutside) {
+  // 6. Warnings of a calculation that does not conform to the standard.
+  if (c_.hasWarnings()) {
     ctx_.font = kWarningFont;
     warnings();
     ctx_.font = kRegularFont;
@@ -330,7 +330,7 @@ void ReportWriter::uncertaintyAnalysis() {
   ctx_.nextLine();
 
   line(t("Overall uncertainty of discharge coefficient C", "Całkowita niepewność współczynnika C"),
-       c_.rangePartlyOutside ? notKnown() : fixed(c_.cUncertainty + c_.extraCUncertainty, 6, 3),
+       c_.hasWarnings() ? notKnown() : fixed(c_.cUncertainty + c_.extraCUncertainty, 6, 3),
        "%", "", kLineCUncertainty);
   if (isCompressible(c_.fluidKind))
     pct("Uncertainty of expansibility factor", "Niepewność liczby ekspansji",
@@ -348,7 +348,7 @@ void ReportWriter::uncertaintyAnalysis() {
                               c_.refDensityUncertainty * c_.refDensityUncertainty);
   pct("Uncertainty of density determination", "Niepewność wyznaczenia gęstości", uRho,
       kLineDensityUncertainty);
-  const std::string flowU = c_.rangePartlyOutside ? notKnown() : fixed(c_.flowUncertainty, 6, 3);
+  const std::string flowU = c_.hasWarnings() ? notKnown() : fixed(c_.flowUncertainty, 6, 3);
   if (uRho * c_.dpTransmitterError > 0)
     line(t("Overall uncertainty of flowrate measurement", "Całkowita niepewność pomiaru strumienia"),
          flowU, "%", "", kLineFlowUncertainty);
@@ -515,7 +515,7 @@ void ReportWriter::limitsOfUse() {
 
 void ReportWriter::closing() {
   if (ctx_.currentLine < 57) ctx_.currentLine = 57;
-  if (c_.rangePartlyOutside) {
+  if (c_.hasWarnings()) {
     ctx_.font = kWarningFont;
     if (en_)
       ctx_.centredTitle("Results exceeded the standard ranges.");
@@ -534,7 +534,8 @@ void ReportWriter::closing() {
   if (ctx_.linesPerPage < 70) ctx_.linesPerPage = 70;
   ctx_.frame(ctx_.leftMargin, ctx_.rightEdge, ctx_.startLine, true, ctx_.linesPerPage,
              ctx_.startLine + 4);
-  ctx_.headerBlock();
+  const HeaderStandardLine standard = headerStandardLine(c_);
+  ctx_.headerBlock(standard.text, standard.heightDivisor);
 }
 
 }  // namespace

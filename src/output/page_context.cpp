@@ -77,10 +77,12 @@ void PageContext::frame(int left, int right, int topLine, bool topEdge, int line
   items.push_back(std::move(it));
 }
 
-void PageContext::headerBlock() {
+void PageContext::headerBlock(const std::string& firstLine, int firstLineHeightDivisor) {
   if (!draw) return;
   PageItem it = makeItem(ItemKind::HeaderBlock);
   it.line = startLine;
+  it.text = firstLine;
+  it.font = FontSpec{firstLineHeightDivisor, true, false, false};
   items.push_back(std::move(it));
 }
 

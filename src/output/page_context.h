@@ -70,7 +70,7 @@ struct PageItem {
   int bottomLine = 0;   // edges run down to the line below this one
   bool topEdge = false;
 
-  // HeaderBlock.
+  // HeaderBlock: its first line is `text`, in bold at H / font.heightDivisor.
   bool english = true;
 };
 
@@ -121,8 +121,9 @@ struct PageContext {
   // Frame with a 3-pixel pen from topLine to the line below bottomLine.
   void frame(int left, int right, int topLine, bool topEdge, int linesPerPageForFrame,
              int bottomLine);
-  // The header block in the closed frame from the start line to start + 5.
-  void headerBlock();
+  // The header block in the closed frame from the start line to start + 5;
+  // its first line names the standard of the case (headerStandardLine).
+  void headerBlock(const std::string& firstLine, int firstLineHeightDivisor);
 
  private:
   PageItem makeItem(ItemKind kind) const;

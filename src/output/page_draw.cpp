@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "output/report_texts.h"
+#include "version.h"
+
 namespace dorvel::output {
 
 namespace {
@@ -92,26 +95,59 @@ class ItemPainter {
     p_.setPen(old);
   }
 
-  // Name in bold at H/40 from the start line down, the description at H/78
-  // three lines lower, and a rule with a 3-pixel pen beside the wider one.
+  // The header block, in the closed frame of lines start to start + 4:
+  // the standard in bold (H/40, or H/46 for the longer names) from the start
+  // line down, the program with its version and the one-line description at
+  // H/78 two and three lines lower, a rule with a 3-pixel pen beside the
+  // widest of them, and right of the rule the sign-off fields an engineer
+  // fills in by hand: tag, revision and date on the first two lines,
+  // prepared, checked and approved on the other three, their labels at
+  // H/100 in the top left corner of each cell.
   void header(const PageItem& it) {
     const int H = ctx_.pageHeight;
     const int x = column(1.0);
     const int top = it.line * pitch_;
-    QFont nameFont = pageFont(H / 40, true);
-    QFont descFont = pageFont(H / 78);
-    const QString name = qs(headerName());
+    const int bottom = top + 5 * pitch_;
+    const int divisor = it.font.heightDivisor > 0 ? it.font.heightDivisor : 40;
+    const QString first = qs(it.text);
+    const QString name = qs(headerName() + " " + kVersion);
     const QString desc = qs(headerDescription(it.english));
-    p_.setFont(nameFont);
+    p_.setFont(pageFont(H / divisor, true));
+    const int firstWidth = p_.fontMetrics().horizontalAdvance(first);
+    p_.drawText(QPointF(x, top + pitch_ / 4 + p_.fontMetrics().ascent()), first);
+    p_.setFont(pageFont(H / 78));
     const int nameWidth = p_.fontMetrics().horizontalAdvance(name);
-    p_.drawText(QPointF(x, top + pitch_ / 2 + p_.fontMetrics().ascent()), name);
-    p_.setFont(descFont);
     const int descWidth = p_.fontMetrics().horizontalAdvance(desc);
+    p_.drawText(QPointF(x, top + 2 * pitch_ + p_.fontMetrics().ascent()), name);
     p_.drawText(QPointF(x, top + 3 * pitch_ + p_.fontMetrics().ascent()), desc);
-    const int ruleX = x + std::max(nameWidth, descWidth) + ctx_.columnUnit;
+    const int ruleX = x + std::max({firstWidth, nameWidth, descWidth}) + ctx_.columnUnit;
+    if (ruleX >= ctx_.rightEdge) return;
     const QPen old = p_.pen();
     p_.setPen(QPen(Qt::black, 3));
-    if (ruleX < ctx_.rightEdge) p_.drawLine(ruleX, top, ruleX, top + 5 * pitch_);
+    p_.drawLine(ruleX, top, ruleX, bottom);
+
+    // Sign-off cells: three columns, rows on the line grid (2 + 3 lines).
+    p_.setPen(QPen(Qt::black, 1));
+    const int mid = top + 2 * pitch_;
+    const int width = ctx_.rightEdge - ruleX;
+    const int col1 = ruleX + width / 3;
+    const int col2 = ruleX + 2 * width / 3;
+    p_.drawLine(ruleX, mid, ctx_.rightEdge, mid);
+    p_.drawLine(col1, top, col1, bottom);
+    p_.drawLine(col2, top, col2, bottom);
+    const SignOffLabels l = signOffLabels(it.english);
+    p_.setFont(pageFont(H / 100));
+    const int inset = std::max(2, ctx_.columnUnit / 3);
+    const int ascent = p_.fontMetrics().ascent();
+    auto label = [&](const char* text, int left, int cellTop) {
+      p_.drawText(QPointF(left + inset, cellTop + inset + ascent), qs(text));
+    };
+    label(l.tag, ruleX, top);
+    label(l.revision, col1, top);
+    label(l.date, col2, top);
+    label(l.prepared, ruleX, mid);
+    label(l.checked, col1, mid);
+    label(l.approved, col2, mid);
     p_.setPen(old);
   }
 

@@ -3,7 +3,9 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageLayout>
+#include <QBuffer>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <sys/stat.h>
@@ -14,11 +16,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "files/atomic_write.h"
 #include "output/calculation_report.h"
 #include "output/page_draw.h"
 #include "output/range_table.h"
 #include "output/uncertainty_graphs.h"
 #include "output/uncertainty_page.h"
+#include "version.h"
 
 namespace dorvel::output {
 
@@ -102,37 +106,91 @@ QImage renderPageImage(CalculationCase& c, PageKind kind, bool english, int widt
   return image;
 }
 
-bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::string& path,
-                   int width, const std::string& today) {
-  const QImage image = renderPageImage(c, kind, english, width, today);
-  return image.save(qs(path), "PNG");
+namespace {
+
+// The printer page set-up and the page on a paged device that has begun
+// (the printer, or the PDF writer); on the uncertainty page the graphs and
+// table come after the page entry, as on the printer.
+void drawPrinterPage(QPainter& painter, int W, int H, CalculationCase& c, PageKind kind,
+                     bool english, const std::string& today) {
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  drawPage(painter, W, H, english, false, kind, c, today);
+  if (kind == PageKind::UncertaintyAnalysis) drawGraphsAndTable(painter, W, H, c, english);
 }
+
+const char* jobTitle(PageKind kind) {
+  return kind == PageKind::CalculationReport ? kReportJobTitle : kGraphsJobTitle;
+}
+
+// The creator field of a PDF names the program and its version.
+QString creatorText() { return QStringLiteral("Dorvel ") + QString::fromLatin1(kVersion); }
+
+// A page file is put in place only when all of it was made: the bytes are
+// written to a temporary file in the target folder and renamed over the
+// target on success, so a failure leaves an old file as it was.
+bool writePageFile(const QByteArray& bytes, const std::string& path, std::string* reason) {
+  std::string why;
+  const bool ok = replaceFileContent(
+      path, std::string(bytes.constData(), static_cast<size_t>(bytes.size())), why);
+  if (reason) *reason = ok ? std::string() : why;
+  return ok;
+}
+
+}  // namespace
 
 bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool english,
                const std::string& today) {
   ensureGuiApplication();
-  printer.setDocName(kind == PageKind::CalculationReport ? kReportJobTitle : kGraphsJobTitle);
+  printer.setDocName(jobTitle(kind));
+  printer.setCreator(creatorText());
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
-  const int W = printer.width(), H = printer.height();
-  drawPage(painter, W, H, english, false, kind, c, today);
-  // On the printer the graphs and table come after the page entry.
-  if (kind == PageKind::UncertaintyAnalysis) drawGraphsAndTable(painter, W, H, c, english);
+  drawPrinterPage(painter, printer.width(), printer.height(), c, kind, english, today);
   return painter.end();
 }
 
 bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::string& path,
-                   const std::string& today) {
+                   const std::string& today, std::string* reason) {
   ensureGuiApplication();
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(qs(path));
-  printer.setResolution(300);
-  printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setFullPage(true);
-  return printPage(printer, c, kind, english, today);
+  // The PDF is made in memory with the printer page set-up of an A4 sheet
+  // at 300 dpi, then written out as one file.
+  QByteArray bytes;
+  {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(300);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Portrait);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QString::fromLatin1(jobTitle(kind)));
+    writer.setCreator(creatorText());
+    QPainter painter;
+    bool drawn = painter.begin(&writer);
+    if (drawn) {
+      drawPrinterPage(painter, writer.width(), writer.height(), c, kind, english, today);
+      drawn = painter.end();
+    }
+    if (!drawn) {
+      if (reason) *reason = "cannot draw the page for " + path;
+      return false;
+    }
+  }
+  return writePageFile(bytes, path, reason);
+}
+
+bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::string& path,
+                   int width, const std::string& today, std::string* reason) {
+  const QImage image = renderPageImage(c, kind, english, width, today);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) {
+    if (reason) *reason = "cannot encode the picture for " + path;
+    return false;
+  }
+  buffer.close();
+  return writePageFile(bytes, path, reason);
 }
 
 PreviewLayout previewLayout(int screenWidth, int screenHeight) {

@@ -54,8 +54,13 @@ int bitmapPageHeight(int width);
 // The page drawn on a white bitmap `width` pixels wide.
 QImage renderPageImage(CalculationCase& c, PageKind kind, bool english, int width = 1280,
                        const std::string& today = {});
+// The page as a PNG file `width` pixels wide.  The file is written whole to
+// a temporary file in the target folder and renamed over `path` only on
+// success: a failure (a full disk, a folder that cannot be written) leaves
+// an old file as it was and gives false, with `reason` naming the file.
 bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::string& path,
-                   int width = 1280, const std::string& today = {});
+                   int width = 1280, const std::string& today = {},
+                   std::string* reason = nullptr);
 
 // Prints one page on a printer that is set up (printer dialog, or PDF
 // output): sets the print-job title of the page, begins the document, draws
@@ -65,11 +70,12 @@ bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::s
 bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool english,
                const std::string& today = {});
 
-// The page printed through QPrinter's PDF output on A4 (printer page set-up),
-// with the print-job title of the page.  False when the file cannot be
-// written.
+// The page as a one-page A4 PDF file at 300 dpi (printer page set-up), with
+// the print-job title of the page as the document title.  Written like
+// renderPagePng: whole or not at all, an old file untouched on failure,
+// false with `reason` naming the file.
 bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::string& path,
-                   const std::string& today = {});
+                   const std::string& today = {}, std::string* reason = nullptr);
 
 // Print preview: the window's client area is 15/16 of the screen width and
 // 7/8 of its height; the image fills the client width and is round(2.5 x

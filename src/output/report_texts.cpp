@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "calc/limits.h"
+
 namespace dorvel::output {
 
 namespace {
@@ -181,6 +183,19 @@ std::string selectorName(const CalculationCase& c, char selector, bool english) 
     case 'E': return fittingName(c, english);
     default: return {};
   }
+}
+
+HeaderStandardLine headerStandardLine(const CalculationCase& c) {
+  switch (governingStandard(c.deviceType, c.pipeDiameter20)) {
+    case Standard::AsmeMfc14M: return {"ASME MFC-14M-2003", 46};
+    case Standard::IsoTr15377: return {"ISO/TR 15377:2018", 46};
+    default: return {"ISO 5167:2022", 40};
+  }
+}
+
+SignOffLabels signOffLabels(bool english) {
+  if (english) return {"Tag", "Rev.", "Date", "Prepared", "Checked", "Approved"};
+  return {"Nr punktu", "Wyd.", "Data", "Opracował", "Sprawdził", "Zatwierdził"};
 }
 
 int minimumPipeDiameter(int deviceType) {

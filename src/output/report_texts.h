@@ -21,6 +21,28 @@ enum class FittingList { Orifice, SmallBore, Nozzle, Venturi };
 FittingList fittingListFor(int deviceType, Real pipeDiameter20);
 std::string fittingName(const CalculationCase& c, bool english);
 
+// First line of the header block: the standard the measuring point is
+// designed to, "ISO 5167:2022", "ISO/TR 15377:2018" or "ASME MFC-14M-2003"
+// (the rule of the results page's standard label), and its letter height as
+// a divisor of the page height: 40, or 46 for the two longer names.
+struct HeaderStandardLine {
+  std::string text;
+  int heightDivisor = 40;
+};
+HeaderStandardLine headerStandardLine(const CalculationCase& c);
+
+// Sign-off fields of the header block, filled in by hand on the printout:
+// tag, revision and date above; prepared, checked and approved below.
+struct SignOffLabels {
+  const char* tag;
+  const char* revision;
+  const char* date;
+  const char* prepared;
+  const char* checked;
+  const char* approved;
+};
+SignOffLabels signOffLabels(bool english);
+
 // Pipe-diameter limits of a device type, mm (0 for an unknown type).
 int minimumPipeDiameter(int deviceType);
 int maximumPipeDiameter(int deviceType);

@@ -1,5 +1,7 @@
 #include "output/uncertainty_page.h"
 
+#include "output/report_texts.h"
+
 namespace dorvel::output {
 
 void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
@@ -10,7 +12,8 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
             kUncertaintyFrameBottom);
   ctx.frame(ctx.leftMargin, ctx.rightEdge, ctx.startLine, true, ctx.linesPerPage,
             ctx.startLine + 4);
-  ctx.headerBlock();
+  const HeaderStandardLine standard = headerStandardLine(c);
+  ctx.headerBlock(standard.text, standard.heightDivisor);
 
   ctx.nextLine(6);
   ctx.rightText(ctx.today, ctx.rightEdge);
@@ -50,6 +53,18 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   ctx.currentLine = kClosingNoteLine;
   if (en && c.flowUnit == 5)
     ctx.leftText("  Sm3/h = m3/h at reference conditions " + c.refConditionsText + ".");
+
+  // Results outside the standard: the page carries the calculation report's
+  // closing warning below the table, so that it cannot pass for a conforming
+  // one on its own.
+  if (c.hasWarnings()) {
+    const FontSpec regular = ctx.font;
+    ctx.currentLine = kClosingNoteLine + 1;
+    ctx.font = FontSpec{regular.heightDivisor, false, true, true};
+    ctx.centredTitle(t("Results exceeded the standard ranges.", "Uwaga! Wyniki nie zgodne z normą!"));
+    ctx.font = regular;
+    ctx.currentLine = kClosingNoteLine;
+  }
 }
 
 PageContext buildUncertaintyPage(const CalculationCase& c, bool english, const std::string& today) {

@@ -7,6 +7,7 @@
 #include "calc/format.h"
 #include "calc/shared.h"
 #include "props/mixture.h"
+#include "props/natural_gas.h"
 #include "props/water_steam.h"
 
 namespace dorvel {
@@ -36,7 +37,7 @@ void setAirComposition(CalculationCase& c) {
 }
 
 GasMixtureStatus gasMixtureProperties(CalculationCase& c, const Composition& molePercent,
-                                      Real relativeHumidity, Real t, Real pBar) {
+                                      Real relativeHumidity, Real t, Real pBar, Interaction& ui) {
   const Real phi = relativeHumidity;
   const Real tk = t + kKelvin;
   const Real tRefK = c.refTemperature + kKelvin;
@@ -87,6 +88,15 @@ GasMixtureStatus gasMixtureProperties(CalculationCase& c, const Composition& mol
   // leave no dry-gas part at all.
   if (!(density > 0)) return GasMixtureStatus::BadState;
 
+  // A liquid or condensing state by the equation's own phase behaviour: the
+  // gas root (or the liquid root) gives densities and a kappa without
+  // meaning (pure CO2 at 20 degC, 65 bar: 574 kg/m3, kappa 11).
+  if (ref.liquidLike || work.liquidLike || full.liquidLike) {
+    if (!ui.askQuestion(false, gasValidityMessage(true, kGasMayBeLiquid),
+                        gasValidityMessage(false, kGasMayBeLiquid)))
+      return GasMixtureStatus::Declined;
+  }
+
   c.satPressure = sat.pressureAt;
   c.satVapourDensity = sat.vapourDensity;
   c.refDensity = ref.density;
@@ -112,8 +122,8 @@ std::string humidityPressureUnitLabel(int pressureUnit) {
 }
 
 std::string humidityResultPrefix(const CalculationCase& c) {
-  return "Corrected relative humidity in flowing conditions (" + formatFixed(c.temperature, 0, 2) +
-         " °C, " + formatFixed(c.pressureInput, 0, 2) + " " +
+  return "Corrected relative humidity in flowing conditions (" + formatFixedReadable(c.temperature, 0, 2) +
+         " °C, " + formatFixedReadable(c.pressureInput, 0, 2) + " " +
          humidityPressureUnitLabel(c.pressureUnit) + ") =";
 }
 
@@ -147,7 +157,7 @@ HumidityCorrection correctHumidity(CalculationCase& c) {
   r.relativeHumidity = phi;
   r.moleFractionPercent = molePercent;
   r.humidityLine = humidityResultPrefix(c) + formatGeneral(phi, 5) + " [%]";
-  r.moleFractionLine = std::string(kSteamMoleFractionPrefix) + formatFixed(molePercent, 0, 3) + " [%]";
+  r.moleFractionLine = std::string(kSteamMoleFractionPrefix) + formatFixedReadable(molePercent, 0, 3) + " [%]";
   return r;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "calc/case.h"
+#include "calc/interaction.h"
 #include "props/components.h"
 
 namespace dorvel {
@@ -30,6 +31,7 @@ enum class GasMixtureStatus : int {
   BadHumidity,     //!< phi outside 0..100 or vapour pressure >= total pressure
   BadState,        //!< t, p or the reference conditions unusable (T <= 0 K, p <= 0, NaN)
   NoSolution,      //!< the equation of state gave no physical result
+  Declined,        //!< liquid-like by the equation of state, and the user said No
 };
 
 //! Properties of a humid gas mixture.
@@ -40,8 +42,12 @@ enum class GasMixtureStatus : int {
 //! `compressibilityZ` (dry gas), `compressibilityK1` = Z1/Zn (dry gas),
 //! `isentropicExponent`, `viscosityEntered` [Pa*s], `satPressure` [kG/cm2]
 //! and `satVapourDensity` [kg/m3].  On failure the case is left unchanged.
+//! When the equation of state finds the dry gas at reference or at working
+//! conditions, or the humid gas at working conditions, liquid-like
+//! (redlichKwongLiquidLike), `ui` is asked whether to go on with properties
+//! that are not valid; No gives Declined.
 GasMixtureStatus gasMixtureProperties(CalculationCase& c, const Composition& molePercent,
-                                      Real relativeHumidity, Real t, Real pBar);
+                                      Real relativeHumidity, Real t, Real pBar, Interaction& ui);
 
 // ---- humidity correction (dialog TFWilgo) ---------------------------------------
 

@@ -27,12 +27,14 @@ struct NamedComponent {
   int slot;
   BeattieBridgemanConstants k;
 };
-// The c of CO is ten times that of N2 (the classic tables give CO and N2
-// identical constants); kept as the program's established data.
+// CO and N2 share one set of constants in the published tables (Beattie and
+// Bridgeman 1928), c = 4.20e4 included.  An older data set carried 4.20e5 for
+// CO, which made B(CO, 293 K) -22.1 cm3/mol against -10.0 measured; with
+// 4.20e4 it is -7.1.
 constexpr std::array<NamedComponent, 6> kNamed = {{
     {kSlotH2, {20.01L, -0.00506L, 0.02096L, -0.04359L, 500.0L}},
     {kSlotCH4, {230.73L, 0.01855L, 0.05587L, -0.01587L, 128300.0L}},
-    {kSlotCO, {136.25L, 0.02617L, 0.05046L, -0.00691L, 420000.0L}},
+    {kSlotCO, {136.25L, 0.02617L, 0.05046L, -0.00691L, 42000.0L}},
     {kSlotN2, {136.25L, 0.02617L, 0.05046L, -0.00691L, 42000.0L}},
     {kSlotCO2, {507.34L, 0.07132L, 0.10476L, 0.07235L, 660000.0L}},
     {kSlotO2, {151.1L, 0.02562L, 0.04624L, 0.00421L, 48000.0L}},

@@ -32,11 +32,14 @@ const std::array<ComponentData, kMixtureComponents> componentData{{
     {"NH3",    17.0306L, 405.58L,  0.00935L,   1.06L, 0.0L,     11280000.0L,  0.25L,   503.0L},
 }};
 
-// cp = A + B*T + C*T^2 + D*T^3 + E/T^2, kcal/(kmol*K)
+// cp = A + B*T + C*T^2 + D*T^3 + E/T^2, kcal/(kmol*K).  O2 takes the cubic
+// of Kyle's table like the other rows: the older A + B*T + E/T^2 row
+// (8.643, 0.000202, -103000) gives 31.6 J/(mol*K) at 300 K against 29.39 of
+// the Schmidt-Wagner equation for oxygen.
 const std::array<HeatCapacityCoefficients, kMixtureComponents> heatCapacityData{{
     {  7.7L,    0.0004595L,   2.521e-06L,  -8.587e-10L,  0.0L},      // H2O
     {  6.903L, -0.0003753L,   1.93e-06L,   -6.861e-10L,  0.0L},      // N2
-    {  8.643L,  0.000202L,    0.0L,         0.0L,       -103000.0L}, // O2
+    {  6.0858L, 3.6305e-03L, -1.7089e-06L,  3.1336e-10L,  0.0L},      // O2
     {  6.952L, -0.0004576L,   9.56e-07L,   -2.079e-10L,  0.0L},      // H2
     {  4.968L,  3.02284e-09L, -3.8555e-12L, 1.51688e-15L, 0.0L},     // Ar
     {  4.968L,  3.02284e-09L, -3.8555e-12L, 1.51688e-15L, 0.0L},     // He

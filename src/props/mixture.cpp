@@ -310,6 +310,62 @@ std::optional<Real> solveCompressibility(Real b, Real a, Real r, Real pPa, Real 
   return z;
 }
 
+namespace {
+
+// Real roots of z^3 - z^2 + c1*z - c0 = 0, ascending, each refined by Newton
+// steps (the exact constants here, unlike the method's Z).
+int cubicRoots(Real c1, Real c0, std::array<Real, 3>& roots) {
+  const Real p3 = c1 / 3 - 1.0L / 9.0L;
+  const Real q2 = c1 / 6 - 1.0L / 27.0L - c0 / 2;
+  const Real disc = q2 * q2 + p3 * p3 * p3;
+  int n = 0;
+  if (disc >= 0) {
+    const Real sd = std::sqrt(disc);
+    roots[n++] = std::cbrt(-q2 + sd) + std::cbrt(-q2 - sd) + 1.0L / 3.0L;
+  } else {
+    const Real m = std::sqrt(-p3);
+    const Real phi = std::acos(std::clamp(-q2 / (m * m * m), Real{-1}, Real{1}));
+    for (int k = 0; k < 3; ++k)
+      roots[n++] = 2 * m * std::cos((phi - 2 * kPi * k) / 3) + 1.0L / 3.0L;
+    std::sort(roots.begin(), roots.begin() + n);
+  }
+  for (int i = 0; i < n; ++i) {
+    for (int it = 0; it < 3; ++it) {
+      const Real z = roots[i];
+      const Real f = ((z - 1) * z + c1) * z - c0;
+      const Real df = (3 * z - 2) * z + c1;
+      if (df == 0 || !finite(df)) break;
+      roots[i] = z - f / df;
+    }
+  }
+  return n;
+}
+
+}  // namespace
+
+bool redlichKwongLiquidLike(Real b, Real a, Real r, Real pPa, Real t) {
+  if (!finite(b) || !finite(a) || !finite(r) || !finite(pPa) || !finite(t) || !(b > 0) ||
+      !(a > 0) || !(r > 0) || !(pPa > 0) || !(t > 0))
+    return false;
+  const Real k = std::cbrt(2.0L) - 1;  // b/Vc of the equation
+  const Real tc = std::pow(3 * k * k * a / (b * r), 2.0L / 3.0L);
+  if (!(t < tc)) return false;
+  const Real bigA = a * pPa / (r * r * std::pow(t, 2.5L));
+  const Real bigB = b * pPa / (r * t);
+  std::array<Real, 3> all{};
+  const int n = cubicRoots(bigA - bigB - bigB * bigB, bigA * bigB, all);
+  std::array<Real, 3> z{};
+  int m = 0;
+  for (int i = 0; i < n; ++i)
+    if (finite(all[i]) && all[i] > bigB) z[m++] = all[i];
+  if (m == 0) return false;
+  if (m == 1) return z[0] * r * t / pPa < b / k;  // V < Vc
+  auto lnPhi = [&](Real zz) {
+    return zz - 1 - std::log(zz - bigB) - bigA / bigB * std::log(1 + bigB / zz);
+  };
+  return lnPhi(z[0]) < lnPhi(z[m - 1]);
+}
+
 // ---- state properties -----------------------------------------------------------
 
 MixtureState mixtureStateProperties(StateDetail detail, Real t, Real pBar,
@@ -331,6 +387,7 @@ MixtureState mixtureStateProperties(StateDetail detail, Real t, Real pBar,
   out.density = rho;
   out.molarMass = mm;
   out.z = z;
+  out.liquidLike = redlichKwongLiquidLike(mix.bm, mix.am, r, p, tk);
   if (detail == StateDetail::DensityOnly) {
     out.ok = true;
     return out;

@@ -91,6 +91,19 @@ MixtureParameters mixtureParameters(const MoleFractions& y);
 //! @return Z, or nothing when the inputs give no finite positive root.
 std::optional<Real> solveCompressibility(Real b, Real a, Real r, Real pPa, Real t);
 
+//! Whether the Redlich-Kwong equation with these a and b describes a liquid
+//! (or a gas that would condense) at this state, by the equation's own phase
+//! behaviour.  Below the equation's critical temperature
+//!   Tc^1.5 = 3*(2^(1/3) - 1)^2 * a/(b*R),   Vc = b/(2^(1/3) - 1),
+//! an isotherm with three roots Z > B is liquid-like when the smallest root
+//! has the lower Gibbs energy, i.e. the lower fugacity coefficient
+//!   ln phi = Z - 1 - ln(Z - B) - (A/B)*ln(1 + B/Z);
+//! a single root is liquid-like when its molar volume lies below Vc (the
+//! liquid branch, left of the spinodal dome).  At or above Tc there is no
+//! liquid by the equation and the answer is false, as it is for unusable
+//! inputs.  @param b, a, r, pPa, t as for solveCompressibility.
+bool redlichKwongLiquidLike(Real b, Real a, Real r, Real pPa, Real t);
+
 // ---- state properties -----------------------------------------------------------
 
 enum class StateDetail {
@@ -105,6 +118,9 @@ struct MixtureState {
   Real z = 0;                   //!< compressibility factor
   Real isentropicExponent = 0;  //!< kappa (Full only)
   Real viscosity = 0;           //!< dynamic viscosity [mPa*s] (Full only)
+  //! The equation's stable state here is liquid-like (redlichKwongLiquidLike):
+  //! the results above are then those of the gas root or of a liquid.
+  bool liquidLike = false;
 };
 
 //! Density, Z and (with StateDetail::Full) isentropic exponent and viscosity

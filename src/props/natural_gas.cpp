@@ -212,10 +212,16 @@ constexpr ValidityText kValidityTexts[] = {
      "Przekroczono zakres udziału CH4 (10-35 %) lub CnHm (0-4%),"},
 };
 
-// Failures of the computation itself: whole sentences, no base text.
+// Failures of the computation itself, and the liquid-state question: whole
+// sentences, no base text.
 constexpr ValidityText kFailureTexts[] = {
     {kGasSgergFailed, "Natural gas properties cannot be calculated for these data.",
      "Nie można obliczyć właściwości gazu ziemnego dla podanych danych."},
+    {kGasMayBeLiquid,
+     "The gas may be liquid or condensing at these conditions; its computed properties are not "
+     "valid. Continue?",
+     "W tych warunkach gaz może być cieczą lub ulegać skropleniu; obliczone właściwości nie są "
+     "poprawne. Czy kontynuować?"},
     {kCokeGasFailed,
      "Coke-oven gas properties cannot be calculated for these data.",
      "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych."},
@@ -299,10 +305,13 @@ NaturalGasResult naturalGasFromProperties(Real calorificValue, Real relativeDens
       characterizeFromProperties(calorificValue, relativeDensity, h2Percent, co2Percent);
   if (ch.code != kGasValid) return echo(failed(ch.code));
 
-  // Range check B.
+  // Range check B.  The pseudo-composition must be a physical one: x_N2 may
+  // fall below 0 by no more than 0.01, as ISO 12213-3 requires of the
+  // input-set-A characterization; beyond that Hs and d are inconsistent with
+  // the CO2 and H2 contents.
   int code = kGasValid;
   if (!(ch.x.ch >= 0.5L)) code = kGasCh4Range;
-  if (!(ch.x.n2 <= 0.5L)) code = kGasN2Range;
+  if (!(ch.x.n2 <= 0.5L && ch.x.n2 >= -0.01L)) code = kGasN2Range;
   if (code != kGasValid) return echo(failed(code));
 
   const SgergResult z1 = sgergCompressibility(ch.x, ch.hCH, pKPa, t + kKelvin);

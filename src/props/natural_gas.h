@@ -27,7 +27,8 @@ namespace dorvel {
 // ---- validity codes ---------------------------------------------------------
 // 1250..1266: SGERG-88 ranges (natural gas); 1270..1273: ranges in which the
 // Beattie-Bridgeman method is accurate (coke-oven gas); 1267 and 1274: the
-// computation itself failed (no result).
+// computation itself failed (no result); 1268: the question asked when the
+// equation of state of air or other gas finds a liquid-like state.
 enum GasValidityCode : int {
   kGasValid = 0,
   kGasTemperatureRange = 1250,   // t outside -23..77 degC
@@ -48,6 +49,7 @@ enum GasValidityCode : int {
   kGasCoRange = 1265,            // CO above 3 %
   kGasHeRange = 1266,            // He above 0.5 %
   kGasSgergFailed = 1267,        // SGERG-88 has no solution for the data
+  kGasMayBeLiquid = 1268,        // air, other gas: Redlich-Kwong finds a liquid (a question)
   kCokeStateRange = 1270,        // p outside 100..3000 kPa or t outside 0..40 degC
   kCokeH2Range = 1271,           // H2 outside 45..65 %
   kCokeComponentRange = 1272,    // CO, N2 above 20 %, CO2 above 10 %, O2 above 2 %
@@ -61,7 +63,7 @@ enum GasValidityCode : int {
 //!   1250..1266; the condition followed by the Beattie-Bridgeman sentence for
 //!   codes 1270..1273); false: the English text of the code alone.
 //! A code without a text gives "" in English and the SGERG-88 base alone in
-//! Polish.  Codes 1267 and 1274 have whole sentences in both languages.
+//! Polish.  Codes 1267, 1268 and 1274 have whole sentences in both languages.
 std::string gasValidityMessage(bool polish, int code);
 
 // ---- natural-gas component order (naturalGasComposition) ---------------------
@@ -116,7 +118,8 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
 //!
 //! Range check A (NaN-safe; CO2 and H2 read as 0..30 % and 0..10 %, p as
 //! 0..12000 kPa), the iteration for the SGERG-88 composition (x_CH not
-//! positive: 1256; no solution or no convergence: 1267), range check B,
+//! positive: 1256; no solution or no convergence: 1267), range check B
+//! (x_CH >= 0.5, else 1256; -0.01 <= x_N2 <= 0.5, else 1257),
 //! then SGERG-88 at working conditions.  Hs and d are inputs here; the
 //! result carries them unchanged.
 //! @param calorificValue    Hs [MJ/m3]

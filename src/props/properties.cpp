@@ -271,7 +271,8 @@ bool computeFluidProperties(CalculationCase& c, int kind, Interaction& ui) {
       if (!checkPropertyInputs(c, kind, ui)) return false;
       const GasMixtureStatus st = gasMixtureProperties(c, c.mixtureMolePercent,
                                                        c.relativeHumidity, c.temperature,
-                                                       c.pressureBar);
+                                                       c.pressureBar, ui);
+      if (st == GasMixtureStatus::Declined) return false;  // the question was the message
       if (st != GasMixtureStatus::Ok) {
         noSolution(ui);
         return false;

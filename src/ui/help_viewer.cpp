@@ -96,6 +96,11 @@ QString helpFolder() {
   QStringList candidates;
   if (QCoreApplication::instance() != nullptr)
     candidates << QCoreApplication::applicationDirPath() + "/help";
+#ifdef DORVEL_HELP_INSTALL_RELATIVE
+  // Installed: share/dorvel/help under the prefix the program runs from.
+  if (QCoreApplication::instance() != nullptr)
+    candidates << QCoreApplication::applicationDirPath() + "/" DORVEL_HELP_INSTALL_RELATIVE;
+#endif
 #ifdef DORVEL_HELP_SOURCE_DIR
   candidates << QStringLiteral(DORVEL_HELP_SOURCE_DIR);
 #endif

@@ -4,10 +4,30 @@
 // program's settings, else English.
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
+  // Answered before the window system is opened, so that it works without a
+  // display (packaging checks, scripts).
+  if (argc == 2 && (std::strcmp(argv[1], "--version") == 0 || std::strcmp(argv[1], "-V") == 0)) {
+    std::printf("dorvel %s\n", dorvel::kVersion);
+    return 0;
+  }
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    QCoreApplication core(argc, argv);
+    const QString help = dorvel::ui::helpFolder();
+    std::printf(
+        "Usage: dorvel [--lang pl|en] [FILE]\n"
+        "       dorvel --version | --help\n\n"
+        "Opens the case file FILE, or without it the case file used last.\n"
+        "Help topics: %s\n",
+        help.isEmpty() ? "(not found)" : help.toLocal8Bit().constData());
+    return 0;
+  }
   QApplication app(argc, argv);
   // The application title; no display name, which the window system would
   // append to every caption.
@@ -16,6 +36,7 @@ int main(int argc, char** argv) {
   QString file, error;
   if (!dorvel::ui::parseCommandLine(QApplication::arguments(), language, file, error))
     std::fprintf(stderr, "dorvel: %s\n", error.toLocal8Bit().constData());
+  QApplication::setApplicationVersion(QString::fromLatin1(dorvel::kVersion));
   dorvel::ui::TDanegl window;
   window.startUp(file);
   window.setLanguage(language);

@@ -17,7 +17,6 @@
 
 #include "calc/format.h"
 #include "calc/shared.h"
-#include "cli/results_view.h"
 #include "props/air.h"
 #include "props/properties.h"
 #include "ui/dialogs.h"
@@ -32,22 +31,11 @@ QString general(Real x, int digits) { return QString::fromStdString(formatGenera
 // "fixed w.d": at most w significant digits, d decimals (123.456789 in
 // fixed 6.4 is 123.4570).
 QString fixed(Real x, int precision, int decimals) {
-  return QString::fromStdString(cli::pageFixed(x, decimals, precision));
+  return QString::fromStdString(pageFixed(x, decimals, precision));
 }
 // Scientific with `digits` significant digits and the shortest signed
 // exponent: 1.002E-3, 2.5E+2.
-QString exponent(Real x, int digits) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*LE", digits - 1, x);
-  QString s = QString::fromLatin1(buf);
-  const int e = static_cast<int>(s.indexOf(QLatin1Char('E')));
-  if (e < 0) return s;  // inf, nan
-  const QString mant = s.left(e);
-  const QChar sign = s.at(e + 1);
-  QString digitsPart = s.mid(e + 2);
-  while (digitsPart.size() > 1 && digitsPart.startsWith(QLatin1Char('0'))) digitsPart.remove(0, 1);
-  return mant + QLatin1Char('E') + sign + digitsPart;
-}
+QString exponent(Real x, int digits) { return QString::fromStdString(formatExponent(x, digits)); }
 
 QLabel* caption(const char* name, const QString& text) {
   auto* l = new QLabel(text);

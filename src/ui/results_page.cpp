@@ -18,7 +18,7 @@
 
 #include "calc/driver.h"
 #include "calc/shared.h"
-#include "cli/results_view.h"
+#include "calc/results_view.h"
 #include "output/page_output.h"
 #include "props/properties.h"
 #include "ui/output_windows.h"
@@ -261,15 +261,15 @@ EnterOutcome ResultsPage::enter() {
 
 void ResultsPage::showResults() {
   panel_->show();
-  const std::vector<cli::ResultRow> rows = cli::resultsPage(case_);
-  std::vector<const cli::ResultRow*> basic, intermediate, limits;
-  for (const cli::ResultRow& r : rows) {
+  const std::vector<ResultRow> rows = resultsPage(case_);
+  std::vector<const ResultRow*> basic, intermediate, limits;
+  for (const ResultRow& r : rows) {
     if (r.group == "Basic results") basic.push_back(&r);
     else if (r.group == "Intermediate results") intermediate.push_back(&r);
     else limits.push_back(&r);
   }
   auto fill = [this](const std::array<Row, 6>& target, size_t first,
-                     const std::vector<const cli::ResultRow*>& source) {
+                     const std::vector<const ResultRow*>& source) {
     for (size_t i = 0; i < source.size() && first + i < target.size(); ++i)
       setRow(target[first + i], qs(source[i]->caption), qs(source[i]->value),
              source[i]->unit == "-" ? QString(" -") : qs(source[i]->unit));
@@ -281,12 +281,12 @@ void ResultsPage::showResults() {
   fill(intermediate_, intermediate.size() == 6 ? 0 : 1, intermediate);
   fill(limits_, 0, limits);
 
-  markStandard(cli::standardInForce(case_));
+  markStandard(standardInForce(case_));
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(true);
   emit resultsAvailable(true);
   setStatus(StatusKind::Normal, {});
-  const std::string warning = cli::statusWarning(case_);
-  if (case_.rangePartlyOutside && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
+  const std::string warning = statusWarning(case_);
+  if (case_.hasWarnings() && !warning.empty()) setStatus(StatusKind::Warning, qs(warning));
 }
 
 void ResultsPage::setStatus(StatusKind kind, const QString& text) {

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -23,8 +25,17 @@ inline const std::string& cliBinary() {
   return path;
 }
 
+// Limits of one run: a file-size limit in bytes (writes beyond it fail as
+// on a full disk) and a time limit in seconds after which the program is
+// killed (status -1); 0 for none.
+struct RunLimits {
+  long fileSizeBytes = 0;
+  unsigned seconds = 0;
+};
+
 // Runs the program with `args`, in folder `workDir` when given.
-inline ProgramRun runCli(const std::vector<std::string>& args, const std::string& workDir = {}) {
+inline ProgramRun runCli(const std::vector<std::string>& args, const std::string& workDir = {},
+                         RunLimits limits = {}) {
   TempDir dir;
   std::string outPath = dir.file("out"), errPath = dir.file("err");
   pid_t pid = ::fork();
@@ -34,6 +45,13 @@ inline ProgramRun runCli(const std::vector<std::string>& args, const std::string
     ::dup2(o, 1);
     ::dup2(e, 2);
     if (!workDir.empty() && ::chdir(workDir.c_str()) != 0) ::_exit(126);
+    if (limits.fileSizeBytes > 0) {
+      std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG
+      struct rlimit lim {};
+      lim.rlim_cur = lim.rlim_max = static_cast<rlim_t>(limits.fileSizeBytes);
+      ::setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    if (limits.seconds > 0) ::alarm(limits.seconds);  // kept across exec
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(cliBinary().c_str()));
     for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
