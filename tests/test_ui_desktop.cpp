@@ -222,6 +222,26 @@ TEST_F(UiWindowTest, WindowFitsTheAvailableAreaWithItsFrame) {
   EXPECT_GT(window->wantedSize().height(), window->findChild<QWidget*>("PanelWyniki")->sizeHint().height());
 }
 
+TEST_F(UiWindowTest, ClosedWindowsSizeComesBackNextTime) {
+  // A size the user chose survives closing the window; a size larger than
+  // the screen would not, it is fitted to the available area again.
+  const QRect avail = window->screen()->availableGeometry();
+  window->show();
+  window->resize(640, 480);
+  ASSERT_TRUE(window->close());
+  ui::TDanegl next;
+  next.restoreWindowGeometry();
+  EXPECT_EQ(next.size(), QSize(640, 480));
+
+  next.resize(avail.width() * 2, avail.height() * 2);
+  ASSERT_TRUE(next.close());
+  ui::TDanegl third;
+  third.restoreWindowGeometry();
+  EXPECT_LE(third.width(), avail.width());
+  EXPECT_LE(third.height(), avail.height());
+  third.caseRef().caseModified = false;
+}
+
 TEST_F(UiWindowTest, ResultsExportToPdfBesideTheCase) {
   window->askYesNoCancel = [](const QString&) { return 0; };
   ASSERT_TRUE(window->openDataFile(kExample));
