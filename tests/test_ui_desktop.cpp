@@ -227,11 +227,11 @@ TEST_F(UiWindowTest, ClosedWindowsSizeComesBackNextTime) {
   // the screen would not, it is fitted to the available area again.
   const QRect avail = window->screen()->availableGeometry();
   window->show();
-  window->resize(640, 480);
+  window->resize(700, 500);
   ASSERT_TRUE(window->close());
   ui::TDanegl next;
   next.restoreWindowGeometry();
-  EXPECT_EQ(next.size(), QSize(640, 480));
+  EXPECT_EQ(next.size(), QSize(700, 500));
 
   next.resize(avail.width() * 2, avail.height() * 2);
   ASSERT_TRUE(next.close());
