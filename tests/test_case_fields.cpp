@@ -198,8 +198,9 @@ TEST(CaseFields, CodesByTheirNames) {
       EXPECT_EQ(text, std::to_string(fc.code)) << fc.name;
     }
     // Every code a list offers is named (fluidKind: the eight of the list and 8, 13).
-    if (!codes.empty() && f.name != "fluidKind")
+    if (!codes.empty() && f.name != "fluidKind") {
       EXPECT_EQ(static_cast<int>(codes.size()), f.maxValue - f.minValue + 1) << f.name;
+    }
   }
   EXPECT_EQ(fieldCodes("fluidKind").size(), 10u);
 }
@@ -209,8 +210,9 @@ TEST(CaseFields, CodesByTheirNames) {
 TEST(CaseFields, MeaningsAndUnits) {
   for (const auto& f : caseFields()) {
     EXPECT_FALSE(fieldMeaning(f.name).empty()) << f.name;
-    if (std::holds_alternative<Real CalculationCase::*>(f.member))
+    if (std::holds_alternative<Real CalculationCase::*>(f.member)) {
       EXPECT_FALSE(fieldUnit(f.name).empty()) << f.name;
+    }
   }
   CalculationCase c;
   resetCase(c);

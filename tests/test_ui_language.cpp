@@ -28,6 +28,7 @@
 #include "calc/case.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
+#include "support/ui_window.h"
 #include "props/liquids.h"
 #include "ui/about_window.h"
 #include "ui/dialogs.h"
@@ -43,14 +44,9 @@ using namespace dorvel::ui;
 namespace {
 
 QApplication& app() {
-  static const std::string config = std::string(DORVEL_BINARY_DIR) + "/ui_test_config";
-  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-  static int argc = 1;
-  static char name[] = "test_ui_language";
-  static char* argv[] = {name, nullptr};
-  static QApplication* a = new QApplication(argc, argv);
+  QApplication& a = dorvel::testing::testApplication();
   installWindowTranslator();
-  return *a;
+  return a;
 }
 
 QString example(const char* name) {

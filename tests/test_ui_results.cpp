@@ -18,6 +18,7 @@
 #include "calc/case.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
+#include "support/ui_window.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/results_page.h"
@@ -28,14 +29,8 @@ using namespace dorvel::ui;
 namespace {
 
 QApplication& app() {
-  // The last-file record goes to a private folder, never the user's.
-  static const std::string config = std::string(DORVEL_BINARY_DIR) + "/ui_test_config";
-  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-  static int argc = 1;
-  static char name[] = "test_ui_results";
-  static char* argv[] = {name, nullptr};
-  static QApplication* a = new QApplication(argc, argv);
-  return *a;
+  QApplication& a = dorvel::testing::testApplication();
+  return a;
 }
 
 CalculationCase example(const std::string& name) {

@@ -20,19 +20,23 @@
 
 namespace dorvel::testing {
 
+// The one QApplication of a window test program. The last-file record and
+// the desktop settings go to a private folder, never the user's.
+inline QApplication& testApplication() {
+  static const std::string config = std::string(DORVEL_BINARY_DIR) + "/ui_test_config";
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  if (!QApplication::instance()) {
+    static int argc = 1;
+    static char name[] = "dorvel-test";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+  }
+  return *qApp;
+}
+
 class UiWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    // The last-file record goes to a private folder.
-    static std::string config = std::string(DORVEL_BINARY_DIR) + "/ui_test_config";
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    if (!QApplication::instance()) {
-      static int argc = 1;
-      static char name[] = "dorvel-test";
-      static char* argv[] = {name, nullptr};
-      new QApplication(argc, argv);
-    }
-  }
+  static void SetUpTestSuite() { testApplication(); }
 
   void SetUp() override {
     window = std::make_unique<ui::TDanegl>();
