@@ -76,34 +76,27 @@ std::size_t gridInterval(const std::array<int, N>& grid, Real x, std::size_t lo,
   return i;
 }
 
-struct Texts {
-  std::string polish, english;
-};
-
-const Texts& textsOf(int status) {
-  static const Texts none{"", ""};
-  static const Texts temperature{"Za niska temperatura amoniaku",
-                                 "Ammonia temperature should be between -10°C and 50°C"};
-  static const Texts gaseous{"Faza gazowa amoniaku", "Gaseous phase!"};
-  static const Texts evaporation{"Na zwężce następuje odparowanie amoniaku", "Evaporation!"};
+// The message row of a status: the status numbers 1260 to 1262 are the gas
+// validity codes' in the message table, so the rows are 1560 to 1562.
+const MessageRow* rowOf(int status) {
   switch (status) {
-    case AmmoniaTemperatureOutOfTable: return temperature;
-    case AmmoniaGaseousPhase: return gaseous;
-    case AmmoniaEvaporation: return evaporation;
-    default: return none;
+    case AmmoniaTemperatureOutOfTable: return findMessage(messageNumber(Msg::AmmoniaTemperature));
+    case AmmoniaGaseousPhase: return findMessage(messageNumber(Msg::AmmoniaGaseous));
+    case AmmoniaEvaporation: return findMessage(messageNumber(Msg::AmmoniaEvaporation));
+    default: return nullptr;
   }
 }
 
 void show(Interaction& ui, int status) {
-  const Texts& t = textsOf(status);
-  ui.showMessage(false, t.polish, t.english);
+  if (const MessageRow* row = rowOf(status)) ui.showMessage(static_cast<Msg>(row->number));
 }
 
 }  // namespace
 
-const std::string& ammoniaStatusText(bool polish, int status) {
-  const Texts& t = textsOf(status);
-  return polish ? t.polish : t.english;
+std::string ammoniaStatusText(bool polish, int status) {
+  const MessageRow* row = rowOf(status);
+  if (row == nullptr) return {};
+  return polish ? row->polish : row->english;
 }
 
 Real ammoniaSaturatedDensity(int row) {

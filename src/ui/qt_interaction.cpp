@@ -5,18 +5,16 @@
 
 namespace dorvel::ui {
 
-void QtInteraction::showMessage(bool polish, const std::string& polishText,
-                                const std::string& englishText) {
+void QtInteraction::showMessage(const Message& message) {
   QMessageBox box(QMessageBox::Information, QStringLiteral("Dorvel"),
-                  QString::fromStdString(chosen(polish, polishText, englishText)),
+                  QString::fromStdString(message.shownText()),
                   QMessageBox::Ok, parent_);
   box.exec();
 }
 
-bool QtInteraction::askQuestion(bool polish, const std::string& polishText,
-                                const std::string& englishText) {
+bool QtInteraction::askQuestion(const Message& message) {
   QMessageBox box(QMessageBox::Question, QStringLiteral("Dorvel"),
-                  QString::fromStdString(chosen(polish, polishText, englishText)),
+                  QString::fromStdString(message.shownText()),
                   QMessageBox::Yes | QMessageBox::No, parent_);
   return box.exec() == QMessageBox::Yes;
 }

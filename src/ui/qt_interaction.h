@@ -8,14 +8,13 @@ class QWidget;
 namespace dorvel::ui {
 
 // Information box titled "Dorvel" with an OK button; Yes/No question box
-// titled "Dorvel".  The text of the pair chosen by the selector is shown.
+// titled "Dorvel".  The message's text in the language it is marked with is
+// shown.
 class QtInteraction : public Interaction {
  public:
   explicit QtInteraction(QWidget* parent = nullptr) : parent_(parent) {}
-  void showMessage(bool polish, const std::string& polishText,
-                   const std::string& englishText) override;
-  bool askQuestion(bool polish, const std::string& polishText,
-                   const std::string& englishText) override;
+  void showMessage(const Message& message) override;
+  bool askQuestion(const Message& message) override;
 
  private:
   QWidget* parent_;
