@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace dorvel {
 
@@ -76,27 +77,26 @@ std::size_t gridInterval(const std::array<int, N>& grid, Real x, std::size_t lo,
   return i;
 }
 
-// The message row of a status: the status numbers 1260 to 1262 are the gas
-// validity codes' in the message table, so the rows are 1560 to 1562.
-const MessageRow* rowOf(int status) {
+// The message of a status.  The status numbers 1260 to 1262 are gas validity
+// codes in the message table, so the ammonia rows are 1560 to 1562.
+std::optional<Msg> messageOf(int status) {
   switch (status) {
-    case AmmoniaTemperatureOutOfTable: return findMessage(messageNumber(Msg::AmmoniaTemperature));
-    case AmmoniaGaseousPhase: return findMessage(messageNumber(Msg::AmmoniaGaseous));
-    case AmmoniaEvaporation: return findMessage(messageNumber(Msg::AmmoniaEvaporation));
-    default: return nullptr;
+    case AmmoniaTemperatureOutOfTable: return Msg::AmmoniaTemperature;
+    case AmmoniaGaseousPhase: return Msg::AmmoniaGaseous;
+    case AmmoniaEvaporation: return Msg::AmmoniaEvaporation;
+    default: return std::nullopt;
   }
 }
 
 void show(Interaction& ui, int status) {
-  if (const MessageRow* row = rowOf(status)) ui.showMessage(static_cast<Msg>(row->number));
+  if (const std::optional<Msg> m = messageOf(status)) ui.showMessage(*m);
 }
 
 }  // namespace
 
 std::string ammoniaStatusText(bool polish, int status) {
-  const MessageRow* row = rowOf(status);
-  if (row == nullptr) return {};
-  return polish ? row->polish : row->english;
+  const std::optional<Msg> m = messageOf(status);
+  return m ? Message(*m).text(polish) : std::string();
 }
 
 Real ammoniaSaturatedDensity(int row) {
