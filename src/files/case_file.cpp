@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -154,8 +155,11 @@ bool reportReadError(Interaction& ui, int error) {
 
 // ---- writing ----------------------------------------------------------------
 
-// Values that are not finite cannot be read back: they are written as 0.
-Real writable(Real x) { return std::isfinite(x) ? x : 0.0L; }
+// Values that are not finite, or beyond the range of a double, cannot be
+// read back (the reader refuses them as no number): they are written as 0.
+Real writable(Real x) {
+  return std::isfinite(x) && std::fabs(x) <= static_cast<Real>(DBL_MAX) ? x : 0.0L;
+}
 
 std::string fixed(Real x, int width, int decimals) {
   return formatFixed(writable(x), width, decimals);
