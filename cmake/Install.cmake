@@ -63,7 +63,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/
 # (scripts/check-package.sh).
 set(CPACK_PACKAGE_NAME dorvel)
 set(CPACK_PACKAGE_VENDOR "The Dorvel developers")
-set(CPACK_PACKAGE_CONTACT "The Dorvel developers <dorvel@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Dorvel developers <dorvel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Design and check differential-pressure flow measurements")
 set(CPACK_PACKAGE_DESCRIPTION
     "Dorvel sizes orifice plates, nozzles and Venturi tubes (ISO 5167, ISO/TR 15377,\nASME MFC-14M), computes the differential pressure or the flowrate, the fluid\nproperties, limits of use, straight lengths, pressure loss and uncertainty, and\nprints the calculation report. dorvel-cli computes case files for scripts.")
