@@ -74,11 +74,15 @@ TEST(CliSafety, LinksOfOtherUsersInSharedStickyFoldersAreRefused) {
   struct Planted {
     std::string link, points, command;
   };
-  const std::vector<Planted> planted = {
+  std::vector<Planted> planted = {
       {shared + "/case.dvl", secret, "convert " + q(kWater) + " " + q(shared + "/case.dvl")},
       {shared + "/new.dvl", priv + "/new.dvl",
        "calc " + q(kWater) + " --save " + q(shared + "/new.dvl")},
       {shared + "/folder", priv, "convert " + q(kWater) + " " + q(shared + "/folder/via.dvl")}};
+  // A page drawn through a dangling link (with the Qt page output only).
+  if (sh(q(kCli) + " table " + q(kWater) + " >/dev/null").status == 0)
+    planted.push_back({shared + "/page.pdf", priv + "/page.pdf",
+                       "report " + q(kWater) + " --out " + q(shared + "/page.pdf")});
   for (const Planted& p : planted) {
     ASSERT_EQ(::symlink(p.points.c_str(), p.link.c_str()), 0);
     ASSERT_EQ(::lchown(p.link.c_str(), nobody, nobody), 0);
@@ -91,6 +95,7 @@ TEST(CliSafety, LinksOfOtherUsersInSharedStickyFoldersAreRefused) {
   EXPECT_EQ(readBytes(secret), "root's own case\r\n");
   EXPECT_FALSE(std::filesystem::exists(priv + "/new.dvl"));
   EXPECT_FALSE(std::filesystem::exists(priv + "/via.dvl"));
+  EXPECT_FALSE(std::filesystem::exists(priv + "/page.pdf"));
   // The caller's own link in the same folder is followed.
   const std::string mine = shared + "/mine.dvl";
   ASSERT_EQ(::symlink(secret.c_str(), mine.c_str()), 0);

@@ -467,7 +467,8 @@ object in JSON mode.  Numbers in JSON have the digits that give back the
 same long double; values that are not finite are null.
 
 Exit status: 0 every case computed, 1 a case was refused by the checks,
-2 a usage error or a file that cannot be read or written.
+2 a usage error, a file that cannot be read or written, or standard output
+that cannot be written (a full disk).
 )";
 }
 
