@@ -5,11 +5,27 @@
 set(DORVEL_APP_ID org.dorvel.Dorvel)
 set(data ${PROJECT_SOURCE_DIR}/data)
 
+# Manual pages and the change log are installed compressed, as Debian
+# installs them (gzip -9n: no name or time stamp, the same bytes every build).
+find_program(DORVEL_GZIP gzip REQUIRED)
+add_custom_target(dorvel_gzipped ALL)
+function(dorvel_install_gzipped source destination)
+  get_filename_component(name ${source} NAME)
+  set(packed ${PROJECT_BINARY_DIR}/gzipped/${name}.gz)
+  add_custom_command(OUTPUT ${packed}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/gzipped
+    COMMAND ${DORVEL_GZIP} -9nc ${source} > ${packed}
+    DEPENDS ${source} VERBATIM)
+  add_custom_target(dorvel_gz_${name} DEPENDS ${packed})
+  add_dependencies(dorvel_gzipped dorvel_gz_${name})
+  install(FILES ${packed} DESTINATION ${destination})
+endfunction()
+
 if(TARGET dorvel-cli)
   install(TARGETS dorvel-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${data}/completion/dorvel-cli
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
-  install(FILES ${data}/man/dorvel-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  dorvel_install_gzipped(${data}/man/dorvel-cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 if(TARGET dorvel)
@@ -30,20 +46,24 @@ if(TARGET dorvel)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${DORVEL_APP_ID}.png)
   endforeach()
-  install(FILES ${data}/man/dorvel.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  dorvel_install_gzipped(${data}/man/dorvel.1 ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md
               ${PROJECT_SOURCE_DIR}/docs/calc-output.schema.json
+              ${data}/debian/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+dorvel_install_gzipped(${data}/debian/changelog ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/
         DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples FILES_MATCHING PATTERN "*.dvl")
 
 # cpack -G DEB: a package for /usr with its library dependencies found by
-# dpkg-shlibdeps.
+# dpkg-shlibdeps.  The programs are stripped (the debug information of a
+# RelWithDebInfo build is not shipped); lintian reports no error on it
+# (scripts/check-package.sh).
 set(CPACK_PACKAGE_NAME dorvel)
 set(CPACK_PACKAGE_VENDOR "The Dorvel developers")
-set(CPACK_PACKAGE_CONTACT "The Dorvel developers <dorvel@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Dorvel developers <dorvel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Design and check differential-pressure flow measurements")
 set(CPACK_PACKAGE_DESCRIPTION
     "Dorvel sizes orifice plates, nozzles and Venturi tubes (ISO 5167, ISO/TR 15377,\nASME MFC-14M), computes the differential pressure or the flowrate, the fluid\nproperties, limits of use, straight lengths, pressure loss and uncertainty, and\nprints the calculation report. dorvel-cli computes case files for scripts.")
@@ -55,4 +75,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

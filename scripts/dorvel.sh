@@ -11,7 +11,8 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev
           qt6-base-dev libqt6printsupport6 fonts-liberation poppler-utils
-          python3 python3-jsonschema desktop-file-utils appstream man-db)
+          python3 python3-jsonschema desktop-file-utils appstream man-db
+          xvfb xdotool)
 
 install_missing() {
   local missing=()

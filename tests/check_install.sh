@@ -27,8 +27,9 @@ for f in bin/dorvel bin/dorvel-cli share/dorvel/help/index.html \
          share/icons/hicolor/scalable/apps/org.dorvel.Dorvel.svg \
          share/icons/hicolor/48x48/apps/org.dorvel.Dorvel.png \
          share/icons/hicolor/256x256/apps/org.dorvel.Dorvel.png \
-         share/man/man1/dorvel.1 share/man/man1/dorvel-cli.1 \
+         share/man/man1/dorvel.1.gz share/man/man1/dorvel-cli.1.gz \
          share/bash-completion/completions/dorvel-cli share/doc/dorvel/LICENSE \
+         share/doc/dorvel/copyright share/doc/dorvel/changelog.gz \
          share/doc/dorvel/calc-output.schema.json; do
   [ -e "$root/$f" ] || fail "not installed: $f"
 done
@@ -53,7 +54,7 @@ desktop-file-validate "$root/share/applications/org.dorvel.Dorvel.desktop" || fa
 appstreamcli validate --no-net "$root/share/metainfo/org.dorvel.Dorvel.metainfo.xml" >"$tmp/as.log" 2>&1 ||
   { cat "$tmp/as.log"; fail "appstreamcli validate"; }
 if command -v man >/dev/null 2>&1; then
-  man -l "$root/share/man/man1/dorvel-cli.1" 2>/dev/null | grep -q "EXIT STATUS" ||
+  man -l "$root/share/man/man1/dorvel-cli.1.gz" 2>/dev/null | grep -q "EXIT STATUS" ||
     fail "the dorvel-cli manual page does not format"
 fi
 bash -n "$root/share/bash-completion/completions/dorvel-cli" || fail "bash completion syntax"

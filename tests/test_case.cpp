@@ -2,6 +2,7 @@
 // the number formats of the messages.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <clocale>
 #include <cmath>
 
@@ -109,6 +110,15 @@ TEST(NumberEntry, BlanksDashCommaAndErrors) {
     EXPECT_FALSE(readNumber(c, f, bad, ui)) << bad;
     EXPECT_EQ(f, -1250);
   }
+  // Beyond the range of a double (finite in extended precision) is a
+  // number error too; the largest double is a number.
+  ui.clear();
+  for (const char* beyond : {"1e4000", "-1.8e308", "1.797693134862316e308"}) {
+    EXPECT_FALSE(readNumber(c, f, beyond, ui)) << beyond;
+    EXPECT_EQ(ui.messages().back(), "Number error " + std::string(beyond));
+  }
+  EXPECT_TRUE(readNumber(c, f, "-1.7976931348623157e308", ui));
+  EXPECT_EQ(static_cast<double>(f), -DBL_MAX);
 }
 
 TEST(NumberEntry, SameValueDoesNotModify) {

@@ -335,7 +335,8 @@ TEST(CaseFileRoundTrip, FullPrecisionValuesComeBackBitForBit) {
     ASSERT_EQ(back.viscosityEntered, x) << dorvel::testing::full(x);
     ASSERT_EQ(back.cokeGasCnHm, x / 3);
   }
-  for (Real x : {LDBL_MAX, -LDBL_MAX, LDBL_MIN, LDBL_EPSILON, 0.0L}) {
+  const Real big = DBL_MAX;  // the reader takes nothing beyond a double's range
+  for (Real x : {big, -big, LDBL_MIN, LDBL_EPSILON, 0.0L}) {
     CalculationCase c = freshCase();
     c.viscosityEntered = x;
     CalculationCase back;
@@ -343,6 +344,14 @@ TEST(CaseFileRoundTrip, FullPrecisionValuesComeBackBitForBit) {
     ASSERT_TRUE(readText(caseFileText(c), back, ui));
     EXPECT_EQ(back.viscosityEntered, x);
   }
+  // Beyond it a value could not be read back: it is written as 0, as a
+  // value that is not finite is.
+  CalculationCase c = freshCase();
+  c.viscosityEntered = LDBL_MAX;
+  CalculationCase back;
+  RecordingInteraction ui;
+  ASSERT_TRUE(readText(caseFileText(c), back, ui));
+  EXPECT_EQ(back.viscosityEntered, 0);
 }
 
 TEST(CaseFileRoundTrip, FluidNameOtherGasSurvivesManyCycles) {
@@ -1038,4 +1047,113 @@ TEST(CaseFileText, PolishLettersInWindows1250RoundTrip) {
   ASSERT_TRUE(readText(utf8Text, back, ui));
   EXPECT_EQ(back.caseTitle, c.caseTitle);
   EXPECT_EQ(back.fluidName, c.fluidName);
+}
+
+namespace {
+
+// The 18 Polish letters, capital and small, in UTF-8 and in Windows-1250.
+const std::vector<std::pair<std::string, std::string>>& polishLetters() {
+  static const std::vector<std::pair<std::string, std::string>> letters = {
+      {"\u0104", "\xA5"}, {"\u0106", "\xC6"}, {"\u0118", "\xCA"}, {"\u0141", "\xA3"},
+      {"\u0143", "\xD1"}, {"\u00D3", "\xD3"}, {"\u015A", "\x8C"}, {"\u0179", "\x8F"},
+      {"\u017B", "\xAF"}, {"\u0105", "\xB9"}, {"\u0107", "\xE6"}, {"\u0119", "\xEA"},
+      {"\u0142", "\xB3"}, {"\u0144", "\xF1"}, {"\u00F3", "\xF3"}, {"\u015B", "\x9C"},
+      {"\u017A", "\x9F"}, {"\u017C", "\xBF"}};
+  return letters;
+}
+
+// Every ordered pair of Polish letters alone, between ASCII letters, at the
+// start and at the end of a line: {UTF-8, Windows-1250}.
+std::vector<std::pair<std::string, std::string>> polishPairTexts() {
+  std::vector<std::pair<std::string, std::string>> texts;
+  for (const auto& a : polishLetters())
+    for (const auto& b : polishLetters()) {
+      const std::string u = a.first + b.first, w = a.second + b.second;
+      texts.push_back({u, w});
+      texts.push_back({"SP" + u + "KA", "SP" + w + "KA"});
+      texts.push_back({u + " WODNA", w + " WODNA"});
+      texts.push_back({"Sp\u00F3\u0142ka " + u, "Sp\xF3\xB3ka " + w});
+    }
+  return texts;
+}
+
+// Line 2 (the title) and the fluid name of line 13 replaced by raw bytes, as
+// a file of the earlier installations holds them (no encoding named).
+std::string withRawTexts(const std::string& text, const std::string& title,
+                         const std::string& name) {
+  std::string t = text;
+  const size_t first = t.find("\r\n") + 2;
+  t.replace(first, t.find("\r\n", first) - first, title);
+  // The fluid name closes the line whose rest follows "   0.00 " fields.
+  const size_t nameLine = t.find("  0.00 N\r\n");
+  t.replace(nameLine + 7, 1, name);
+  return t;
+}
+
+}  // namespace
+
+// Every text comes back exactly as written: the written file names its
+// encoding after the codes of line 1, so no Windows-1250 text is taken for
+// UTF-8 ("SPÓŁKA" holds the UTF-8 sequence of U+04E3).
+TEST(CaseFileText, EveryPolishLetterPairAndUtf8TextComesBackExactly) {
+  std::vector<std::string> texts;
+  for (const auto& t : polishPairTexts()) texts.push_back(t.first);
+  for (const char* t : {"SP\u00D3\u0141KA WODNA", "\u0106\u015A-1", "\u0143\u015B",
+                        "Q = 30 m\u00B3/h, \u0394p = 40 kPa", "\u0414\u0430\u0432\u043B\u0435\u043D\u0438\u0435",
+                        "\u03B2 \u2264 0,75 \u2192 \u00F8 100", "\u6C34 \U0001F4A7", "\u0104"})
+    texts.push_back(t);
+  int wrong = 0;
+  for (size_t i = 0; i < texts.size(); ++i) {
+    CalculationCase c = freshCase();
+    c.fluidKind = FluidOtherGas;
+    c.caseTitle = texts[i];
+    c.fluidName = texts[(i * 7 + 3) % texts.size()];
+    const std::string file = caseFileText(c);
+    RecordingInteraction ui;
+    CalculationCase back;
+    ASSERT_TRUE(readText(file, back, ui)) << texts[i];
+    if (back.caseTitle != c.caseTitle || back.fluidName != c.fluidName) {
+      ADD_FAILURE() << "\"" << c.caseTitle << "\" / \"" << c.fluidName << "\" came back as \""
+                    << back.caseTitle << "\" / \"" << back.fluidName << "\"";
+      if (++wrong > 5) break;
+    }
+  }
+  // Texts the code page holds are still written in it, for the Windows
+  // installations; ASCII texts leave line 1 as it always was.
+  CalculationCase c = freshCase();
+  c.caseTitle = "SP\u00D3\u0141KA WODNA";
+  std::string file = caseFileText(c);
+  EXPECT_EQ(file.substr(0, file.find("\r\n") + 2), " L  1   1  2  1 WINDOWS-1250\r\n");
+  EXPECT_NE(file.find("\r\nSP\xD3\xA3KA WODNA\r\n"), std::string::npos);
+  c.caseTitle = "SPOLKA";
+  file = caseFileText(c);
+  EXPECT_EQ(file.substr(0, file.find("\r\n") + 2), " L  1   1  2  1\r\n");
+}
+
+// Files of the earlier installations name no encoding: their Windows-1250
+// texts read right, every Polish letter pair among them, and so do the
+// UTF-8 texts that the previous version wrote for characters the code page
+// lacks.
+TEST(CaseFileText, FilesOfEarlierInstallationsReadRight) {
+  CalculationCase c = freshCase();
+  c.fluidKind = FluidOtherGas;
+  c.fluidName = "N";
+  const std::string plain = caseFileText(c);
+  ASSERT_EQ(plain.substr(0, plain.find("\r\n")), " L  1   1  2  1");
+  int wrong = 0;
+  const auto check = [&](const std::string& title, const std::string& name,
+                         const std::string& wantTitle, const std::string& wantName) {
+    RecordingInteraction ui;
+    CalculationCase back;
+    ASSERT_TRUE(readText(withRawTexts(plain, title, name), back, ui));
+    if ((back.caseTitle != wantTitle || back.fluidName != wantName) && ++wrong <= 5)
+      ADD_FAILURE() << "\"" << wantTitle << "\" / \"" << wantName << "\" read as \""
+                    << back.caseTitle << "\" / \"" << back.fluidName << "\"";
+  };
+  for (const auto& [utf8, cp1250] : polishPairTexts()) check(cp1250, cp1250, utf8, utf8);
+  for (const char* t : {"Q = 30 m\u00B3/h", "\u0394p \u2264 40 kPa", "\u00F8 100, \u00B0C",
+                        "\u0413\u0430\u0437 \u043F\u0440\u0438\u0440\u043E\u0434\u043D\u044B\u0439",
+                        "\u0141\u00F3d\u017A \u03B2 = 0,6", "SP\u00D3\u0141KA \u2192 m\u00B3"})
+    check(t, t, t, t);
+  EXPECT_EQ(wrong, 0);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -271,8 +272,10 @@ bool parseReal(const std::string& text, long double& out) {
   long double v = 0;
   auto r = std::from_chars(first, last, v, std::chars_format::general);
   if (r.ec != std::errc{} || r.ptr != last) return false;
-  // "inf" and "nan" are not numbers an engineer types.
-  if (!std::isfinite(v)) return false;
+  // "inf" and "nan" are not numbers an engineer types, nor is anything
+  // beyond the range of a double (about ±1.7e308): no measured quantity is,
+  // and JSON readers and other programs could not take it back as a number.
+  if (!std::isfinite(v) || std::fabs(v) > static_cast<long double>(DBL_MAX)) return false;
   out = negate ? -v : v;
   return true;
 }

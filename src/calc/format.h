@@ -36,7 +36,8 @@ std::string formatExponent(long double x, int digits);
 std::string formatRoundTrip(long double x);
 
 // Locale-independent parse of a whole text (leading/trailing blanks allowed).
-// Returns false when the text is not a number.
+// Returns false when the text is not a number, or a number beyond the range
+// of a double (|x| > DBL_MAX, about 1.7e308).
 bool parseReal(const std::string& text, long double& out);
 
 }  // namespace dorvel

@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -98,6 +100,38 @@ bool readFreshCase(const std::string& path, CalculationCase& c, std::string& err
 bool applySets(CalculationCase& c, const std::vector<Assignment>& sets, std::string& error) {
   for (const auto& s : sets)
     if (!setCaseField(c, s.name, s.value, error)) return false;
+  return true;
+}
+
+// A computed case whose results go beyond the range of a double (an input
+// near the limit, e.g. a density of 1e300 with a viscosity of 1e-300, gives
+// a Reynolds number of 5E450 in extended precision) is refused: such a
+// number is no result, and no JSON reader takes it back.
+bool resultsWithinRange(const CalculationCase& c, Interaction& ui) {
+  const auto beyond = [](Real x) {
+    return std::isfinite(x) && std::fabs(x) > static_cast<Real>(DBL_MAX);
+  };
+  for (const auto& f : caseFields()) {
+    bool out = false;
+    std::visit(
+        [&](auto member) {
+          using M = decltype(member);
+          if constexpr (std::is_same_v<M, Real CalculationCase::*>) {
+            out = beyond(c.*member);
+          } else if constexpr (std::is_same_v<M, Composition CalculationCase::*> ||
+                               std::is_same_v<M, std::array<Real, 2> CalculationCase::*>) {
+            for (Real v : c.*member) out = out || beyond(v);
+          }
+        },
+        f.member);
+    if (out) {
+      // message 1350
+      ui.showMessage(false,
+                     "Wynik poza zakresem liczb (\u00B11,7E308): " + std::string(f.name),
+                     "Result beyond the range of numbers (\u00B11.7E308): " + std::string(f.name));
+      return false;
+    }
+  }
   return true;
 }
 
@@ -219,6 +253,7 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
     } else if (preparePropertiesAsPage(c, ui)) {
       ok = runCalculation(c, ui, nonConforming);
       if (ok) storeTaskResult(c);
+      if (ok) ok = resultsWithinRange(c, ui);
     }
     if (!ok && status == kExitOk) status = kExitRefused;
 
@@ -355,7 +390,7 @@ int computeCaseFile(const std::string& file, const std::vector<std::string>& set
   }
   if (!preparePropertiesAsPage(c, ui) || !runCalculation(c, ui, nonConforming)) return kExitRefused;
   storeTaskResult(c);
-  return kExitOk;
+  return resultsWithinRange(c, ui) ? kExitOk : kExitRefused;
 }
 
 namespace {
@@ -431,7 +466,8 @@ object in JSON mode.  Numbers in JSON have the digits that give back the
 same long double; values that are not finite are null.
 
 Exit status: 0 every case computed, 1 a case was refused by the checks,
-2 a usage error or a file that cannot be read or written.
+2 a usage error, a file that cannot be read or written, or standard output
+that cannot be written (a full disk).
 )";
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
@@ -129,8 +130,10 @@ bool appendShortDecimal(std::string& out, Real x) {
 
 // The digits of formatRoundTrip (shortest text that reads back to the same
 // long double), appended without a temporary string.
+// Values beyond the range of a double are null as well: JSON readers would
+// turn them into infinity or clamp them.
 void appendNumber(std::string& out, Real x) {
-  if (!std::isfinite(x)) {
+  if (!std::isfinite(x) || std::fabs(x) > static_cast<Real>(DBL_MAX)) {
     out += "null";
     return;
   }
@@ -216,7 +219,8 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
       out += ",\"caption\":";
       appendJsonString(out, r.caption);
       out += ",\"value\":";
-      if (isJsonNumber(r.value))
+      Real shown = 0;
+      if (isJsonNumber(r.value) && parseReal(r.value, shown))
         out += r.value;  // the displayed digits are a valid JSON number as they stand
       else
         out += "null";

@@ -136,7 +136,7 @@ int pageCommand(const std::vector<std::string>& args, std::ostream& out, std::os
                       ? output::renderPagePdf(c, kind, english, o.out, {}, &reason)
                       : output::renderPagePng(c, kind, english, o.out, 1280, {}, &reason);
   if (!ok) {
-    err << "dorvel-cli: " << o.out << ": cannot be written (" << reason << ")\n";
+    err << "dorvel-cli: " << o.out << ": Output error (" << reason << ")\n";
     return kExitUsage;
   }
   return kExitOk;

@@ -3,9 +3,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <vector>
 
 namespace dorvel {
 
@@ -56,35 +59,98 @@ bool writeAll(int fd, const std::string& content, int& err) {
   return true;
 }
 
-// The name `path` finally stands for: symbolic links are followed one by one
-// (a relative link from the folder it lies in), also when the last one
-// dangles.  False on a loop or a name that cannot be examined.
-bool resolveLinks(const std::string& path, std::string& target, std::string& reason) {
-  target = path;
-  for (int hops = 0; hops < 40; ++hops) {
-    struct stat st {};
-    if (::lstat(target.c_str(), &st) != 0) {
-      if (errno == ENOENT) return true;  // a new file (or a dangling link's file)
-      reason = systemError("cannot examine", target, errno);
-      return false;
-    }
-    if (!S_ISLNK(st.st_mode)) return true;
-    char buf[PATH_MAX];
-    ssize_t n = ::readlink(target.c_str(), buf, sizeof buf - 1);
-    if (n < 0) {
-      reason = systemError("cannot follow the link", target, errno);
-      return false;
-    }
-    std::string next(buf, static_cast<size_t>(n));
-    if (next.empty()) {
-      reason = systemError("cannot follow the link", target, ENOENT);
-      return false;
-    }
-    if (next.front() != '/') next = folderOf(target) + "/" + next;
-    target = next;
+// A link the kernel's protection of shared sticky folders would refuse to
+// follow (fs.protected_symlinks): one lying in a world-writable sticky folder
+// (/tmp, a shared drop folder) and owned neither by the caller nor by the
+// folder's owner.  Another user may have planted it there to make this
+// program write where that user may not; it is refused whatever the system
+// setting says.
+bool plantedByAnother(const std::string& folder, const struct stat& link) {
+  struct stat dir {};
+  if (::stat(folder.c_str(), &dir) != 0) return true;  // cannot tell: no trust
+  if ((dir.st_mode & S_ISVTX) == 0 || (dir.st_mode & S_IWOTH) == 0) return false;
+  const uid_t me = ::geteuid();
+  return link.st_uid != me && link.st_uid != dir.st_uid;
+}
+
+std::vector<std::string> componentsOf(const std::string& path) {
+  std::vector<std::string> parts;
+  size_t from = 0;
+  while (from <= path.size()) {
+    size_t slash = path.find('/', from);
+    if (slash == std::string::npos) slash = path.size();
+    if (slash > from) parts.push_back(path.substr(from, slash - from));
+    from = slash + 1;
   }
-  reason = systemError("cannot follow the link", path, ELOOP);
-  return false;
+  return parts;
+}
+
+// The name `path` finally stands for, with every symbolic link on the way
+// (folders and the last name) replaced by what it names, a relative link
+// from the folder it lies in; the last name may not exist yet (a new file or
+// a dangling link).  Links are followed as the kernel follows them, but each
+// is checked first (plantedByAnother).  False on a refused link, a loop or a
+// link that cannot be read.
+bool resolveLinks(const std::string& path, std::string& target, std::string& reason) {
+  const bool absolute = !path.empty() && path.front() == '/';
+  std::vector<std::string> done;  // the resolved folders so far, no links among them
+  std::vector<std::string> todo = componentsOf(path);
+  std::reverse(todo.begin(), todo.end());  // the next component at the back
+  bool rooted = absolute;
+  const auto joined = [&](const std::vector<std::string>& parts) {
+    std::string s = rooted ? "/" : "";
+    for (size_t i = 0; i < parts.size(); ++i) s += (i ? "/" : "") + parts[i];
+    return s.empty() ? std::string(".") : s;
+  };
+  int hops = 0;
+  while (!todo.empty()) {
+    const std::string part = todo.back();
+    todo.pop_back();
+    if (part == ".") continue;
+    if (part == "..") {
+      // The folders resolved so far are real ones: ".." is their parent.
+      if (!done.empty() && done.back() != "..")
+        done.pop_back();
+      else if (!rooted)
+        done.push_back("..");
+      continue;
+    }
+    std::vector<std::string> next = done;
+    next.push_back(part);
+    const std::string name = joined(next);
+    struct stat st {};
+    if (::lstat(name.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+      // Not a link (or not there: a new file, or a folder that is missing,
+      // which the write itself reports).
+      done = std::move(next);
+      continue;
+    }
+    if (++hops > 40) {
+      reason = systemError("cannot follow the link", path, ELOOP);
+      return false;
+    }
+    const std::string folder = joined(done);
+    if (plantedByAnother(folder, st)) {
+      reason = "cannot follow the link " + name + ": it lies in the shared folder " + folder +
+               " and belongs to another user";
+      return false;
+    }
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink(name.c_str(), buf, sizeof buf - 1);
+    if (n <= 0) {
+      reason = systemError("cannot follow the link", name, n < 0 ? errno : ENOENT);
+      return false;
+    }
+    const std::string link(buf, static_cast<size_t>(n));
+    if (link.front() == '/') {
+      done.clear();
+      rooted = true;
+    }
+    std::vector<std::string> parts = componentsOf(link);
+    for (auto it = parts.rbegin(); it != parts.rend(); ++it) todo.push_back(*it);
+  }
+  target = joined(done);
+  return true;
 }
 
 // The hidden names of this target's temporary files: ".NAME." ... ".dorvel-tmp".
@@ -214,6 +280,113 @@ bool nameTemporary(const std::string& folder, const std::string& name, Temporary
   return false;
 }
 
+// May this process write the existing file?  The permission bits decide,
+// for root too: a file made read-only (mode 444) is not saved over, as it
+// would not be for its owner.
+bool mayWrite(const std::string& target, const struct stat& st) {
+  if (::geteuid() == 0) return (st.st_mode & 0222) != 0;
+  return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+bool writeAllAt(int fd, const std::string& content, int& err) {
+  const char* p = content.data();
+  size_t left = content.size();
+  off_t at = 0;
+  while (left > 0) {
+    ssize_t n = ::pwrite(fd, p, left, at);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      err = errno;
+      return false;
+    }
+    if (n == 0) {
+      err = EIO;
+      return false;
+    }
+    p += n;
+    at += n;
+    left -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Writes the whole new content over the existing file itself, for a file
+// with several names (hard links: every name sees the new content) and for
+// a file in a folder where no new file may be made.  The content is complete
+// in memory before the file is touched; the room for it is claimed first
+// (the file-size limit checked, the disk blocks reserved), so that a full
+// disk or a limit fails the save while the file is still whole.  Should a
+// write fail all the same, the old content is put back.
+bool rewriteInPlace(const std::string& target, const struct stat& old, const std::string& content,
+                    std::string& reason) {
+  const int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  int fd = ::open(target.c_str(), O_RDWR | flags);
+  const bool readable = fd >= 0;
+  if (fd < 0 && errno == EACCES) fd = ::open(target.c_str(), O_WRONLY | flags);
+  if (fd < 0) {
+    reason = systemError("cannot write", target, errno);
+    return false;
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != old.st_dev ||
+      st.st_ino != old.st_ino) {
+    ::close(fd);
+    reason = "cannot write " + target + ": the file was replaced while it was being saved";
+    return false;
+  }
+  (void)::flock(fd, LOCK_EX);  // one in-place save of this file at a time
+  int err = 0;
+  std::string previous;
+  if (readable) {
+    previous.resize(static_cast<size_t>(st.st_size));
+    size_t got = 0;
+    while (got < previous.size()) {
+      ssize_t n = ::pread(fd, previous.data() + got, previous.size() - got, static_cast<off_t>(got));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    previous.resize(got);
+  }
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+      content.size() > limit.rlim_cur) {
+    err = EFBIG;
+  } else if (content.size() > static_cast<size_t>(st.st_size) &&
+             ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(content.size())) != 0 &&
+             errno != EOPNOTSUPP && errno != ENOSYS) {
+    err = errno;
+  }
+  if (err != 0) {
+    ::close(fd);
+    reason = systemError("cannot write", target, err);
+    return false;
+  }
+  bool ok = writeAllAt(fd, content, err);
+  if (ok && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0) {
+    err = errno;
+    ok = false;
+  }
+  if (ok && ::fsync(fd) != 0) {
+    err = errno;
+    ok = false;
+  }
+  if (!ok) {
+    int ignored = 0;
+    const bool restored = readable && static_cast<off_t>(previous.size()) == st.st_size &&
+                          writeAllAt(fd, previous, ignored) &&
+                          ::ftruncate(fd, static_cast<off_t>(previous.size())) == 0 &&
+                          ::fsync(fd) == 0;
+    reason = systemError("cannot write", target, err) +
+             (restored ? "" : "; the old content could not be put back");
+  }
+  if (::close(fd) != 0 && ok) {
+    reason = systemError("cannot write", target, errno);
+    ok = false;
+  }
+  return ok;
+}
+
 }  // namespace
 
 bool replaceFileContent(const std::string& path, const std::string& content, std::string& reason) {
@@ -235,6 +408,12 @@ bool replaceFileContent(const std::string& path, const std::string& content, std
     reason = "cannot replace " + target + ": not a regular file";
     return false;
   }
+  if (exists && !mayWrite(target, old)) {
+    reason = "cannot write " + target + ": the file is read-only";
+    return false;
+  }
+  // A file with other names keeps them: all of them see the new content.
+  if (exists && old.st_nlink > 1) return rewriteInPlace(target, old, content, reason);
 
   const std::string folder = folderOf(target);
   const std::string name = nameOf(target);
@@ -243,6 +422,9 @@ bool replaceFileContent(const std::string& path, const std::string& content, std
   Temporary tmp;
   int err = 0;
   if (!createTemporary(folder, name, tmp, err)) {
+    // A file the user may write, in a folder where they may not make a new
+    // one: saved in place.
+    if (exists && (err == EACCES || err == EPERM)) return rewriteInPlace(target, old, content, reason);
     reason = systemError("cannot create a file in", folder, err);
     return false;
   }
@@ -287,6 +469,12 @@ bool replaceFileContent(const std::string& path, const std::string& content, std
     } else {
       err = errno;
       ok = false;
+      // Another user's file in a sticky folder (/tmp) may be written, not
+      // replaced: saved in place.
+      if (exists && (err == EPERM || err == EACCES)) {
+        tmp.discard();
+        return rewriteInPlace(target, old, content, reason);
+      }
     }
   }
   tmp.discard();

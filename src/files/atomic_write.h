@@ -12,13 +12,22 @@ namespace dorvel {
 // it to the disk (fsync), then puts it in place of `path` and flushes the
 // folder.
 //
-// - A symbolic link at `path` is followed, link by link, to the name it
-//   finally stands for: that file is replaced (or created, for a dangling
-//   link) and the links stay.
+// - Symbolic links on the way (folders and the last name) are followed to
+//   the name they finally stand for: that file is replaced (or created, for
+//   a dangling link) and the links stay.  A link that the kernel's
+//   protection of shared sticky folders would refuse (fs.protected_symlinks:
+//   in a world-writable sticky folder, owned neither by this user nor by the
+//   folder's owner) is refused whatever the system setting, nothing written.
 // - The target must be a regular file or not exist yet: a folder, a device
-//   node, a FIFO or a socket is refused and left untouched.
+//   node, a FIFO or a socket is refused and left untouched.  A file without
+//   write permission (mode 444) is refused, for root too.
 // - An existing file keeps its permission bits, and its owner and group
 //   where the process may set them.
+// - A file with several names (hard links), a file in a folder where no new
+//   file may be made and another user's file in a sticky folder are written
+//   in place instead, once the whole content is prepared and its room
+//   claimed (file-size limit, disk blocks); a failed write puts the old
+//   content back.
 // - The temporary file has no name while it is written (O_TMPFILE) where
 //   the file system allows it, otherwise a hidden name ".NAME.*.dorvel-tmp"
 //   held under a lock; such a name left by a save that was killed is removed

@@ -240,6 +240,12 @@ bool setCaseField(CalculationCase& c, std::string_view full, std::string_view va
     error = std::string(name) + ": " + what + " expected, got \"" + v + "\"";
     return false;
   };
+  // A real that is no number, or one beyond the range of a double: the
+  // number-entry message of the edits, naming the field.
+  auto badRealNumber = [&]() {
+    error = "Number error " + v + " (" + std::string(full) + ": a number within \u00B11.7E308 expected)";
+    return false;
+  };
   return std::visit(
       [&](auto member) -> bool {
         using M = decltype(member);
@@ -264,7 +270,7 @@ bool setCaseField(CalculationCase& c, std::string_view full, std::string_view va
           c.*member = static_cast<std::time_t>(i);
         } else if constexpr (std::is_same_v<M, Real CalculationCase::*>) {
           Real x = 0;
-          if (!parseReal(v, x)) return badNumber("a number");
+          if (!parseReal(v, x)) return badRealNumber();
           c.*member = x;
         } else if constexpr (std::is_same_v<M, std::string CalculationCase::*>) {
           c.*member = v;
@@ -277,7 +283,7 @@ bool setCaseField(CalculationCase& c, std::string_view full, std::string_view va
             return badNumber("0 or 1");
         } else {
           Real x = 0;
-          if (!parseReal(v, x)) return badNumber("a number");
+          if (!parseReal(v, x)) return badRealNumber();
           (c.*member)[static_cast<size_t>(index - 1)] = x;
         }
         return true;

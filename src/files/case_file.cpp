@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -153,8 +154,11 @@ bool reportReadError(Interaction& ui, int error) {
 
 // ---- writing ----------------------------------------------------------------
 
-// Values that are not finite cannot be read back: they are written as 0.
-Real writable(Real x) { return std::isfinite(x) ? x : 0.0L; }
+// Values that are not finite, or beyond the range of a double, cannot be
+// read back (the reader refuses them as no number): they are written as 0.
+Real writable(Real x) {
+  return std::isfinite(x) && std::fabs(x) <= static_cast<Real>(DBL_MAX) ? x : 0.0L;
+}
 
 std::string fixed(Real x, int width, int decimals) {
   return formatFixed(writable(x), width, decimals);
@@ -205,6 +209,12 @@ class Line {
   std::string text_;
 };
 
+bool isAscii(const std::string& s) {
+  for (unsigned char ch : s)
+    if (ch >= 0x80) return false;
+  return true;
+}
+
 // Free texts stay on their one line.
 std::string oneLine(const std::string& s) {
   std::string out = s;
@@ -252,10 +262,14 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
   line1.integer(c.deviceType);
   line1.integer(c.pipeMaterial);
   line1.integer(c.deviceMaterial);
+  // The encoding of the free texts, named after the codes by this version;
+  // the earlier installations wrote none and skip it.
+  const FileTextEncoding encoding =
+      in.error ? FileTextEncoding::Unnamed : fileTextEncoding(line1.rest());
 
   if (in.error) return reportReadError(ui, 2);
   std::string_view title = in.line();
-  if (!in.error) c.caseTitle = textAsUtf8(title);
+  if (!in.error) c.caseTitle = fileTextAsUtf8(title, encoding);
 
   if (in.error) return reportReadError(ui, 4);
   {
@@ -379,7 +393,7 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
           c.fluidName = (c.fluidKind == FluidOtherLiquid) ? "Other liquid" : "Other gas";
         } else {
           if (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-          c.fluidName = textAsUtf8(rest);
+          c.fluidName = fileTextAsUtf8(rest, encoding);
         }
       }
     }
@@ -509,11 +523,18 @@ std::string caseFileText(CalculationCase& c) {
   const int fk = c.fluidKind;
 
   // The two free texts in Windows-1250 when both have a form there, so the
-  // Windows installations read them back; otherwise in UTF-8.
+  // Windows installations read them back; otherwise in UTF-8.  Text beyond
+  // ASCII names its encoding at the end of line 1, where the earlier
+  // installations skip the rest of the line: some Windows-1250 texts are
+  // also valid UTF-8 ("SPÓŁKA" holds the UTF-8 sequence of U+04E3), so
+  // the bytes alone cannot always say which was written.
   std::string title = oneLine(textAsUtf8(c.caseTitle));
   std::string name = oneLine(textAsUtf8(c.fluidName));
+  const bool ascii = isAscii(title) && isAscii(name);
   std::string title1250, name1250;
-  if (encodeWindows1250(title, title1250) && encodeWindows1250(name, name1250)) {
+  const bool windows1250 =
+      encodeWindows1250(title, title1250) && encodeWindows1250(name, name1250);
+  if (windows1250) {
     title = std::move(title1250);
     name = std::move(name1250);
   }
@@ -524,8 +545,11 @@ std::string caseFileText(CalculationCase& c) {
     out += "\r\n";
   };
 
-  put(Line().text(" L").num(integer(c.task, 3)).num(integer(c.deviceType, 4))
-          .num(integer(c.pipeMaterial, 3)).num(integer(c.deviceMaterial, 3)));
+  Line first;
+  first.text(" L").num(integer(c.task, 3)).num(integer(c.deviceType, 4))
+      .num(integer(c.pipeMaterial, 3)).num(integer(c.deviceMaterial, 3));
+  if (!ascii) first.blank().text(windows1250 ? kWindows1250Name : kUtf8Name);
+  put(first);
   put(Line().text(title));
   put(Line().num(fixed(c.balanceNumber[0], 7, 4)).blank().num(fixed(c.balanceNumber[1], 7, 4)));
   put(Line().num(fixed(c.pipeDiameter20, 10, 4)).blank().num(integer(c.dpUnit, 2)).blank()

@@ -48,8 +48,10 @@ std::string caseFileText(CalculationCase& c);
 // renamed over `path`, so a failed save leaves an existing file untouched
 // (see replaceFileContent: links followed, targets that are no regular file
 // refused, mode, owner and group kept).  Titles and fluid names are written
-// in Windows-1250 when both have a form there, else in UTF-8; the reader
-// takes text that is not valid UTF-8 as Windows-1250.
+// in Windows-1250 when both have a form there, else in UTF-8, and a file
+// whose texts go beyond ASCII names the encoding at the end of line 1
+// ("WINDOWS-1250" or "UTF-8"), which the reader trusts; a file without the
+// name is read as fileTextAsUtf8 decides.
 // On failure shows "Output error" (Polish "Błąd zapisu. Dane nie zostały
 // zapisane.") and returns false; `reason`, when given, receives the system's
 // explanation.  Callers add no message of their own.

@@ -120,4 +120,68 @@ std::string textAsUtf8(std::string_view bytes) {
   return decodeWindows1250(bytes);
 }
 
+FileTextEncoding fileTextEncoding(std::string_view name) {
+  while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) name.remove_prefix(1);
+  while (!name.empty() && (name.back() == ' ' || name.back() == '\t' || name.back() == '\r'))
+    name.remove_suffix(1);
+  std::string upper(name);
+  for (char& ch : upper)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  if (upper == kUtf8Name) return FileTextEncoding::Utf8;
+  if (upper == kWindows1250Name) return FileTextEncoding::Windows1250;
+  return FileTextEncoding::Unnamed;
+}
+
+namespace {
+
+bool isCyrillicLetter(char32_t u) { return u >= 0x0400 && u <= 0x045F; }
+
+// Characters an engineer types in a title or a fluid name that Windows-1250
+// lacks: Latin-1 and Latin Extended-A letters and signs (², ³, ø, æ),
+// Greek, the common Cyrillic letters, general punctuation, super- and
+// subscripts, currency and letter-like signs, number forms, arrows,
+// mathematical and technical signs.
+bool isPlausibleCharacter(char32_t u) {
+  return (u >= 0x00A0 && u <= 0x017F) || (u >= 0x0370 && u <= 0x03FF) ||
+         isCyrillicLetter(u) || (u >= 0x2000 && u <= 0x23FF) || u == 0x02C7 || u == 0x02D8 ||
+         u == 0x02D9 || u == 0x02DB || u == 0x02DD;
+}
+
+// Valid UTF-8 that spells plausible text (see fileTextAsUtf8).
+bool isPlausibleUtf8(std::string_view bytes) {
+  std::u32string text;
+  size_t pos = 0;
+  char32_t u = 0;
+  while (pos < bytes.size()) {
+    if (!nextCharacter(bytes, pos, u)) return false;
+    text += u;
+  }
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char32_t ch = text[i];
+    if (ch < 0x80) continue;
+    if (!isPlausibleCharacter(ch)) return false;
+    // Windows-1250 "Ń" before "Ś", "Ź", "ś", "ź" or a dash forms a single
+    // Cyrillic letter amid Latin ones; Cyrillic words have two letters or
+    // more.
+    if (isCyrillicLetter(ch) && !(i > 0 && isCyrillicLetter(text[i - 1])) &&
+        !(i + 1 < text.size() && isCyrillicLetter(text[i + 1])))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string fileTextAsUtf8(std::string_view bytes, FileTextEncoding encoding) {
+  switch (encoding) {
+    case FileTextEncoding::Utf8:
+      return textAsUtf8(bytes);  // damaged UTF-8 is still read, as Windows-1250
+    case FileTextEncoding::Windows1250:
+      return decodeWindows1250(bytes);
+    case FileTextEncoding::Unnamed:
+      break;
+  }
+  return isPlausibleUtf8(bytes) ? std::string(bytes) : decodeWindows1250(bytes);
+}
+
 }  // namespace dorvel

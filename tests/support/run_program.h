@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
@@ -46,7 +45,8 @@ inline ProgramRun runCli(const std::vector<std::string>& args, const std::string
     ::dup2(e, 2);
     if (!workDir.empty() && ::chdir(workDir.c_str()) != 0) ::_exit(126);
     if (limits.fileSizeBytes > 0) {
-      std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG
+      // No signal handling here: the program itself must turn SIGXFSZ into
+      // a failed write, as it does for a user under ulimit -f.
       struct rlimit lim {};
       lim.rlim_cur = lim.rlim_max = static_cast<rlim_t>(limits.fileSizeBytes);
       ::setrlimit(RLIMIT_FSIZE, &lim);
