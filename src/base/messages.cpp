@@ -95,6 +95,11 @@ constexpr MessageRow kRows[] = {
     {1307, "Za krótkie proste odcinki przed i za zwężką",
      "Upstream and downstream straigth lengths too short."},
 
+    // ---- 1350-1359 output ----
+    // %1: the result field whose value lies beyond what a double can carry.
+    {1350, "Wynik poza zakresem liczb (\u00B11,7E308): %1",
+     "Result beyond the range of numbers (\u00B11.7E308): %1"},
+
     // ---- 1400-1449 calculation ----
     {1400, "Nie kompletne dane", "Enter missing properties."},
     {1401,

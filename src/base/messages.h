@@ -14,7 +14,9 @@
 //   1250-1274  validity of the gas equations (SGERG-88, Beattie-Bridgeman,
 //              Redlich-Kwong): the codes the property routines return
 //   1298-1307  device calculations: the solver statuses of solver_status.h
-//   1320-1359  kept free for messages of the AGA8/GERG and uncertainty work
+//   1320-1329  impossible results refused by the calculation
+//   1330-1349  natural gas by AGA8-92DC and GERG-2008
+//   1350-1359  case files and output: values beyond the range of numbers
 //   1400-1449  calculation: input checks, deviation questions, drain holes,
 //              number entry
 //   1500-1569  property checks; 1560-1562 are the messages of the liquid
@@ -79,6 +81,8 @@ const MessageRow* findMessage(int number);
   X(DownstreamTooShort, 1305)                                   \
   X(UpstreamTooShort, 1306)                                     \
   X(BothLengthsTooShort, 1307)                                  \
+  /* output */                                                  \
+  X(ResultBeyondRange, 1350)                                    \
   /* calculation */                                             \
   X(MissingProperties, 1400)                                    \
   X(OtherGasHumidityTooHigh, 1401)                              \

@@ -125,10 +125,7 @@ bool resultsWithinRange(const CalculationCase& c, Interaction& ui) {
         },
         f.member);
     if (out) {
-      // message 1350
-      ui.showMessage(false,
-                     "Wynik poza zakresem liczb (\u00B11,7E308): " + std::string(f.name),
-                     "Result beyond the range of numbers (\u00B11.7E308): " + std::string(f.name));
+      ui.showMessage({Msg::ResultBeyondRange, {std::string(f.name)}});
       return false;
     }
   }
