@@ -41,12 +41,12 @@ make steam-nozzle-isa1932 "caseTitle=HP steam header, ISA 1932 nozzle FT-201" ta
 make steam-venturi-rough-welded "caseTitle=LP steam to dryer, welded Venturi FT-230" task=2 \
   fluidKind=3 deviceType=11 pipeDiameter20=309.7 deviceDiameter20=170 dpUnit=2 \
   temperature=200 pressureUnit=3 pressureInput=1 flowUnit=3 flowrateInput=12 \
-  fittingVenturi=1 "${unc[@]}"
+  fittingVenturi=1 "${unc[@]}" dpTransmitterReference=2.5
 
 make air-venturi-machined "caseTitle=Combustion air fan 2, machined Venturi FT-310" task=2 \
   fluidKind=4 deviceType=10 pipeDiameter20=150 deviceDiameter20=90 dpUnit=2 temperature=25 \
   pressureUnit=3 pressureInput=0.6 relativeHumidity=50 refTemperature=0 refPressure=101.325 \
-  flowUnit=5 flowrateInput=2500 fittingVenturi=1 "${unc[@]}"
+  flowUnit=5 flowrateInput=2500 fittingVenturi=1 "${unc[@]}" dpTransmitterReference=2.5
 
 make naturalgas-orifice-corner "caseTitle=Gas to boiler house, corner tappings FT-401" task=3 \
   fluidKind=9 deviceType=1 pipeDiameter20=154.05 deviceDiameter20=90 dpUnit=2 dpInput=40 \
@@ -73,7 +73,7 @@ make othergas-manual-venturi-nozzle "caseTitle=Flue gas recirculation, Venturi n
   task=2 fluidKind=5 "fluidName=Flue gas" deviceType=6 pipeDiameter20=200 deviceDiameter20=120 \
   dpUnit=2 temperature=150 pressureUnit=2 pressureInput=105 flowUnit=1 flowrateInput=5000 \
   manualDensity=0.84 manualViscosity=2.3e-5 manualIsentropicExponent=1.37 manualK1=1 \
-  fittingNozzle=1 "${unc[@]}"
+  fittingNozzle=1 "${unc[@]}" dpTransmitterReference=10
 
 make oil-eccentric-orifice "caseTitle=Fuel oil return, eccentric orifice FT-701" task=3 \
   fluidKind=2 "fluidName=Fuel oil" deviceType=7 pipeDiameter20=150 deviceDiameter20=90 \

@@ -59,7 +59,7 @@ case_schema = schema["$defs"]["case"]
 json_type = {"integer": "integer", "number": ["number", "null"], "string": "string",
              "boolean": "boolean", "array": "array"}
 FIXED = {"file", "ok", "nonConforming", "conforming", "standard", "warning", "warnings",
-         "messages", "messageCodes", "questions", "results", "units"}
+         "messages", "messageCodes", "questions", "results", "uncertainty", "units"}
 described = set(case_schema["properties"]) - FIXED
 if described != set(by_name):
     fail("schema and fields differ: %r" % (described ^ set(by_name)))

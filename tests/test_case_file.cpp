@@ -713,6 +713,10 @@ TEST(CaseFileErrors, EveryCheckReportsItsMessage) {
        kLine1 + "t\r\n0 0\r\n100 2 50 20 20 1 0\r\n" + kWaterTail + "3.5 5\r\n", 7},
       {"composition value nan",
        kLine1 + "t\r\n0 0\r\n100 2 50 20 20 1 0\r\n" + kWaterTail + "3 nan\r\n", 7},
+      // 10 to 12 name no fluid (13 is the older files' steam).
+      {"fluid code 10", kLine1 + "t\r\n0 0\r\n100 2 50 20 20 10 0\r\n" + kWaterTail + "30 5\r\n\r\n", 5},
+      {"fluid code 11", kLine1 + "t\r\n0 0\r\n100 2 50 20 20 11 0\r\n" + kWaterTail + "30 5\r\n\r\n", 5},
+      {"fluid code 12", kLine1 + "t\r\n0 0\r\n100 2 50 20 20 12 0\r\n" + kWaterTail + "30 5\r\n\r\n", 5},
   };
   for (const auto& e : cases) {
     CalculationCase c;

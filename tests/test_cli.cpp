@@ -102,6 +102,7 @@ TEST(Cli, UsageErrorsExitWithTwo) {
       {"calc", "--set", "noSuchField=1"},
       {"calc", "--set", "temperature=1,5"},
       {"calc", "--set", "fluidKind=42"},
+      {"calc", "--set", "fluidKind=11"},  // 10 to 12 name no fluid
       {"calc", "--set", "naturalGasComposition[31]=1"},
       {"convert", "only-one"},
       {"calc", "a", "b", "--save", "c"},
@@ -197,6 +198,23 @@ TEST(Cli, JsonNumbersEveryMessage) {
   ASSERT_TRUE(JsonMini::topLevel(lines(broken.out)[0], m)) << broken.out;
   EXPECT_EQ(m["messages"], "[\"Input error\"]");
   EXPECT_EQ(m["messageCodes"], "[1606]");
+}
+
+// An impossible number is no result, deviations accepted or not: a drain
+// hole that leaves no bore of the sized nozzle.
+TEST(Cli, ImpossibleResultExitsWithOne) {
+  const std::string file = std::string(DORVEL_SOURCE_DIR) + "/examples/steam-nozzle-isa1932.dvl";
+  for (bool accept : {false, true}) {
+    std::vector<std::string> args = {"calc", "--json", file, "--set", "drainHoleDiameter=200"};
+    if (accept) args.push_back("--accept-deviations");
+    CliRun r = run(args);
+    EXPECT_EQ(r.status, 1);
+    std::map<std::string, std::string> m;
+    ASSERT_TRUE(JsonMini::topLevel(lines(r.out)[0], m));
+    EXPECT_EQ(m["ok"], "false");
+    EXPECT_EQ(m["uncertainty"], "null");
+    EXPECT_NE(m["messages"].find("The drain hole is too large"), std::string::npos) << m["messages"];
+  }
 }
 
 TEST(Cli, QuestionsAreAnsweredNoUnlessDeviationsAreAccepted) {

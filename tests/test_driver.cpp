@@ -674,8 +674,84 @@ TEST(DriverHostile, SweepEndsInMessageOrFiniteResults) {
                              c.pressureLoss, c.reynolds, c.cUncertainty, c.lowerRangeFlowrate,
                              c.reynoldsLimitFlowrate, c.roughnessLimit})
                 ASSERT_TRUE(std::isfinite(r)) << "task " << task << " device " << device;
+              // No impossible number as a result either.
+              ASSERT_GT(c.dischargeCoefficient, 0);
+              ASSERT_LE(c.dischargeCoefficient, 1);
+              ASSERT_GE(c.pressureLoss, 0);
+              ASSERT_GT(c.deviceDiameter20, 0);
             }
   EXPECT_GT(runs, 10000);
+}
+
+// ---- impossible results ------------------------------------------------------------
+
+TEST(DriverImpossible, DifferentialPressureTaskHeldToTheEnteredLimit) {
+  // A liquid at 2 bar: the dp that carries the flow is above half of p1,
+  // which tasks 1 and 3 refuse for an entered dp; task 2 refuses it too,
+  // deviations accepted or not.
+  for (bool answer : {false, true}) {
+    CalculationCase c = waterCase(2);
+    c.pressureInput = 2;
+    c.flowrateInput = 66000;
+    RecordingInteraction ui(answer);
+    EXPECT_FALSE(run(c, ui).ok);
+    EXPECT_TRUE(lastTextIs(ui, "Differential pressure too high"));
+    EXPECT_GT(c.dpMmH2O * 0.0001L / c.pressureAt, 0.5L);
+  }
+  // Below the limit the same case computes.
+  CalculationCase c = waterCase(2);
+  c.pressureInput = 2;
+  c.flowrateInput = 30000;
+  RecordingInteraction ui;
+  EXPECT_TRUE(run(c, ui).ok);
+}
+
+TEST(DriverImpossible, DrainHoleLeavingNoBoreIsRefused) {
+  CalculationCase c = waterCase(1);
+  c.deviceType = DevIsa1932Nozzle;
+  c.pipeDiameter20 = 200;
+  c.flowrateInput = c.nominalFlowrate = 100000;
+  c.drainHoleDiameter = 200;
+  RecordingInteraction ui(true);
+  EXPECT_FALSE(run(c, ui).ok);
+  EXPECT_TRUE(lastTextIs(ui,
+                         "The drain hole is too large: the orifice diameter corrected for it is "
+                         "not positive."));
+  // A drain hole within the bore sizes it.
+  c.drainHoleDiameter = 5;
+  RecordingInteraction ui2(true);
+  ASSERT_TRUE(run(c, ui2).ok);
+  EXPECT_GT(c.deviceDiameter20, 0);
+}
+
+TEST(DriverImpossible, CoefficientOutsideZeroToOneIsRefused) {
+  // A viscous liquid at a tiny dp: Re_D far below the orifice equation's
+  // range; its Reynolds-number terms extrapolate C to hundreds.
+  CalculationCase c = waterCase(3);
+  c.fluidKind = FluidOtherLiquid;
+  c.density = c.enteredDensity = 900;
+  c.viscosityEntered = 50;
+  c.dpInput = 0.01L;
+  RecordingInteraction ui(true);
+  EXPECT_FALSE(run(c, ui).ok);
+  ASSERT_FALSE(ui.log().empty());
+  EXPECT_EQ(ui.log().back().text.rfind("Discharge coefficient C = ", 0), 0u) << ui.log().back().text;
+  EXPECT_GT(c.dischargeCoefficient, 1);
+}
+
+TEST(DriverUncertainty, BudgetStoredWithTheDrainHoleIncrement) {
+  CalculationCase c = waterCase(3);
+  c.pipeDiameter20 = 150;
+  c.deviceDiameter20 = 75;
+  c.drainHoleDiameter = 5;
+  RecordingInteraction ui;
+  ASSERT_TRUE(run(c, ui).ok);
+  const UncertaintyBudget& b = c.uncertaintyBudget;
+  ASSERT_TRUE(b.valid);
+  EXPECT_REL_NEAR(b.drainHole, 100 * 0.55L * (5 / 75.0L) * (5 / 75.0L), 1e-15L);
+  EXPECT_EQ(c.cUncertainty, b.cEquation + b.drainHole);
+  EXPECT_EQ(c.flowUncertainty, b.total);
+  EXPECT_EQ(c.expansibilityUncertainty, b.expansibility);
 }
 
 TEST(DriverDiameter, SizedThroatBelowItsMinimumOnlyWarns) {

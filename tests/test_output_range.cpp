@@ -395,7 +395,9 @@ TEST(GraphData, EnvelopeAndErrorOverTheRange) {
       CalculationCase u = before;
       solveDifferentialPressure(u, before.massFlowKgH * p.q / g.q100, before.beta);
       const Real r = p.q / g.q100;
-      EXPECT_REL_NEAR(p.uncertainty, flowUncertaintyOf(u, r * r * before.dpMmH2O, u.cUncertainty).flow,
+      EXPECT_REL_NEAR(p.uncertainty,
+                      flowUncertaintyOf(uncertaintyInputsOf(u, r * r * before.dpMmH2O, u.cUncertainty))
+                          .total,
                       1e-15L);
     }
   }
@@ -554,6 +556,100 @@ TEST(GraphLayout, EnvelopeAndErrorPixels) {
   EXPECT_EQ(L.marker1, L.upper[20]);
   EXPECT_EQ(L.marker2, L.errorPoints[10]);
   EXPECT_EQ(L.marker2Side, g.points[10].errorOfQ >= 0 ? 1 : -1);
+}
+
+// ---- one budget at every reading, and not known ----------------------------------
+
+TEST(RangeTableDrainHole, EveryColumnCarriesTheDrainHoleIncrement) {
+  CalculationCase c = waterInput(TaskFlowrate);
+  c.pipeDiameter20 = 150;
+  c.deviceDiameter20 = 75;
+  c.drainHoleDiameter = 5;
+  ASSERT_TRUE(calculate(c));
+  ASSERT_GT(c.uncertaintyBudget.drainHole, 0.2L);
+  setLowerRange(c, 0.25L);
+  const CalculationCase before = c;
+  const RangeTable t = computeRangeTable(c, true);
+  ASSERT_GE(t.filledColumns(), 7);
+  // At 100 % the report's figure; at each reading the figure of the
+  // flowrate task run by the driver at that DELTA p, drain hole included.
+  EXPECT_EQ(t.columns[0].relativeUncertainty, before.flowUncertainty);
+  for (int i = 0; i < t.filledColumns(); ++i) {
+    const RangeColumn& col = t.columns[static_cast<size_t>(i)];
+    CalculationCase task = before;
+    task.dpInput = col.dp;
+    ASSERT_TRUE(calculate(task));
+    EXPECT_REL_NEAR(col.relativeUncertainty, task.flowUncertainty, 1e-12L) << i;
+  }
+  // The graphs: at each flowrate the coefficient of the differential-pressure
+  // task run by the driver there, with the drain hole, at the DELTA p of the
+  // square-root scale.
+  const GraphData g = computeGraphData(c);
+  for (size_t i : {1u, 50u, 100u}) {
+    CalculationCase task = before;
+    task.task = TaskDifferentialPressure;
+    task.flowrateInput = g.points[i].q;
+    ASSERT_TRUE(calculate(task));
+    ASSERT_EQ(task.uncertaintyBudget.drainHole, before.uncertaintyBudget.drainHole);
+    const Real r = g.points[i].q / g.q100;
+    EXPECT_REL_NEAR(g.points[i].uncertainty,
+                    flowUncertaintyOf(uncertaintyInputsOf(task, r * r * before.dpMmH2O,
+                                                          task.uncertaintyBudget.cEquation))
+                        .total,
+                    1e-12L)
+        << i;
+  }
+  // No jump at q100: the first step is as close to the 100 % figure as the
+  // next one is to it.
+  EXPECT_LT(std::fabs(g.points[1].uncertainty - g.points[0].uncertainty),
+            2 * std::fabs(g.points[2].uncertainty - g.points[1].uncertainty) + 1e-9L);
+}
+
+TEST(RangeTableNotKnown, RowsSevenAndEightAndTheEnvelopes) {
+  // ISA 1932 nozzle in a 600 mm pipe (above its 500 mm), accepted.
+  CalculationCase c = waterInput(TaskFlowrate);
+  c.deviceType = DevIsa1932Nozzle;
+  c.pipeDiameter20 = 600;
+  c.deviceDiameter20 = 300;
+  ASSERT_TRUE(calculate(c));
+  ASSERT_TRUE(c.warnPipeTooLarge);
+  for (bool english : {true, false}) {
+    const RangeTable t = computeRangeTable(c, english);
+    ASSERT_GT(t.filledColumns(), 0);
+    EXPECT_FALSE(t.uncertaintyKnown);
+    const std::string notKnown = english ? "NOT KNOWN" : "NIE ZNANA";
+    for (int i = 0; i < t.filledColumns(); ++i) {
+      EXPECT_EQ(t.cell(7, i), "");
+      EXPECT_EQ(t.cell(8, i), "");
+      EXPECT_NE(t.cell(6, i), "");
+    }
+    const std::string text = rangeTableText(t);
+    if (english) {
+      EXPECT_NE(text.find("Relative uncertainty      %q  NOT KNOWN"), std::string::npos) << text;
+    }
+    EXPECT_NE(text.find(notKnown), std::string::npos);
+    const std::string json = rangeTableJson(t);
+    EXPECT_NE(json.find("\"conforming\":false"), std::string::npos);
+    EXPECT_NE(json.find("\"relativeUncertainty\":null,\"absoluteUncertainty\":null"),
+              std::string::npos);
+    EXPECT_EQ(json.find("\"relativeUncertainty\":0"), std::string::npos);
+  }
+  const GraphData g = computeGraphData(c);
+  EXPECT_FALSE(g.uncertaintyKnown);
+  for (GraphKind kind : {GraphKind::Absolute, GraphKind::Relative}) {
+    const GraphLayout L = layoutGraph(g, kind, 480, 600);
+    EXPECT_TRUE(L.envelopeSegments.empty());
+    EXPECT_TRUE(L.fill.isEmpty());
+    EXPECT_FALSE(L.hasEnvelopeMarker);
+    EXPECT_FALSE(L.errorSegments.empty());  // the bias error is still known
+  }
+  // The same case conforming: the rows and the envelope are there.
+  c.clearWarnings();
+  const RangeTable t = computeRangeTable(c, true);
+  EXPECT_TRUE(t.uncertaintyKnown);
+  EXPECT_NE(rangeTableJson(t).find("\"conforming\":true"), std::string::npos);
+  EXPECT_FALSE(layoutGraph(computeGraphData(c), GraphKind::Relative, 480, 600)
+                   .envelopeSegments.empty());
 }
 
 }  // namespace

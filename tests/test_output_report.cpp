@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/format.h"
+#include "calc/results_view.h"
 #include "output/calculation_report.h"
 #include "output/page_context.h"
 #include "output/page_output.h"
@@ -17,6 +18,7 @@ namespace dorvel::output {
 namespace {
 
 using testing::naturalGasDiameterCase;
+using testing::storeUncertaintyBudget;
 using testing::waterFlowrateCase;
 
 const std::string kToday = "08.12.2026";
@@ -307,15 +309,16 @@ TEST(ReportBasic, FlowLinesByTaskAndUnit) {
   EXPECT_EQ(lineWithCode(en, kLinePressureLoss)->label, "Upper range permanent pressure loss");
 
   c.flowUnit = 5;
+  c.refTemperature = 15;
   c.refConditionsText = referenceConditionsText(15, 101.325L);
   en = report(c, true);
   EXPECT_EQ(lineWithCode(en, kLineUpperFlowrate)->label,
             "Upper range volume flowrate (15 °C, 101.325 kPa)");
-  EXPECT_EQ(lineWithCode(en, kLineUpperFlowrate)->unit, "m3/h ref.cond.");
+  EXPECT_EQ(lineWithCode(en, kLineUpperFlowrate)->unit, "Sm3/h ");
   PageContext pl = report(c, false);
   EXPECT_EQ(lineWithCode(pl, kLineUpperFlowrate)->label,
             "Maksymalny strumień objętości (15 °C, 101.325 kPa)");
-  EXPECT_EQ(lineWithCode(pl, kLineUpperFlowrate)->unit, "Nm3/h ");
+  EXPECT_EQ(lineWithCode(pl, kLineUpperFlowrate)->unit, "Sm3/h ");
   EXPECT_EQ(lineWithCode(pl, kLineNominalFlowrate)->label, "Nominalny strumień objętości");
 
   c.flowUnit = 3;
@@ -406,17 +409,27 @@ TEST(ReportUncertainty, NoTransmitterErrorsGivePartialUncertainty) {
     EXPECT_EQ(lineWithCode(ctx, code), nullptr) << code;
   EXPECT_EQ(lineWithCode(ctx, kLineFlowUncertainty)->label,
             "Partial uncertainty of flowrate measurement");
-  EXPECT_EQ(lineWithCode(ctx, kLineFlowUncertainty)->value, " 0.541");
+  // u(C) 0.5 % and the diameters at beta 0.5: sqrt(0.25 + 0.05333^2 + 0.14933^2).
+  EXPECT_EQ(lineWithCode(ctx, kLineFlowUncertainty)->value, " 0.525");
   EXPECT_EQ(lineWithCode(report(c, false), kLineFlowUncertainty)->label,
             "Częściowa niepewność pomiaru strumienia");
   // A density uncertainty alone is not enough for the overall figure.
   c.densityUncertainty = 0.1L;
+  storeUncertaintyBudget(c);
   EXPECT_EQ(lineWithCode(report(c), kLineFlowUncertainty)->label,
             "Partial uncertainty of flowrate measurement");
+  // Nor is a transmitter error without its reference value: not declared.
   c.dpTransmitterError = 0.1L;
+  storeUncertaintyBudget(c);
+  EXPECT_EQ(lineWithCode(report(c), kLineFlowUncertainty)->label,
+            "Partial uncertainty of flowrate measurement");
+  EXPECT_EQ(lineWithCode(report(c), kLineDpUncertainty), nullptr);
   c.dpTransmitterReference = 25;
+  c.dpTransmitterReferenceMmH2O = 25 / kKgm2ToKPa;
+  storeUncertaintyBudget(c);
   EXPECT_EQ(lineWithCode(report(c), kLineFlowUncertainty)->label,
             "Overall uncertainty of flowrate measurement");
+  EXPECT_EQ(lineWithCode(report(c), kLineDpUncertainty)->value, formatFixed(0.11547L, 6, 3));
 }
 
 TEST(ReportUncertainty, ValuesOfTheDerivedLines) {
@@ -424,6 +437,8 @@ TEST(ReportUncertainty, ValuesOfTheDerivedLines) {
   c.rangePartlyOutside = false;
   c.clearWarnings();
   c.dpTransmitterReference = 3000;  // referenced to a value other than dp
+  c.dpTransmitterReferenceMmH2O = 3000;
+  storeUncertaintyBudget(c);
   PageContext ctx = report(c);
   // 0.1 x 1.1547 x 3000 / 2500.
   EXPECT_EQ(lineWithCode(ctx, kLineDpUncertainty)->value, formatFixed(0.138564L, 6, 3));
@@ -432,12 +447,21 @@ TEST(ReportUncertainty, ValuesOfTheDerivedLines) {
   EXPECT_EQ(lineWithCode(ctx, kLineDensityUncertainty)->value, formatFixed(uRho, 6, 3));
   EXPECT_EQ(lineWithCode(ctx, kLineDensityUncertainty)->value, " 0.299");
   EXPECT_EQ(lineWithCode(ctx, kLineCUncertainty)->value, " 0.500");
-  c.extraCUncertainty = 0.25L;
-  EXPECT_EQ(lineWithCode(report(c), kLineCUncertainty)->value, " 0.750");
-  EXPECT_EQ(lineWithCode(ctx, kLineExpansibilityUncertainty)->value, " 0.025");
+  // Corner tappings, D 200 mm: 3.5 x/kappa with x = 2500/(10000 x 25 bar in kG/cm2).
+  const Real uEps = 3.5L * (2500 / (10000 * 25 * kBarToAt)) / 1.318L;
+  EXPECT_EQ(lineWithCode(ctx, kLineExpansibilityUncertainty)->value, formatFixed(uEps, 6, 3));
+  const Real b4 = std::pow(0.5617L, 4);
+  const Real uD = 0.4L * 2 * b4 / (1 - b4), ud = 0.07L * 2 / (1 - b4);
+  EXPECT_EQ(lineWithCode(ctx, kLinePipeDiameterUncertainty)->value, formatFixed(uD, 6, 3));
+  EXPECT_EQ(lineWithCode(ctx, kLineDeviceDiameterUncertainty)->value, formatFixed(ud, 6, 3));
   EXPECT_EQ(lineWithCode(ctx, kLineFlowUncertainty)->label,
             "Overall uncertainty of flowrate measurement");
-  EXPECT_EQ(lineWithCode(ctx, kLineFlowUncertainty)->value, " 0.612");
+  const Real total = std::sqrt(0.25L + uEps * uEps + uD * uD + ud * ud +
+                               0.138564L * 0.138564L / 4 + uRho * uRho / 4);
+  EXPECT_EQ(lineWithCode(ctx, kLineFlowUncertainty)->value, formatFixed(total, 6, 3));
+  c.extraCUncertainty = 0.25L;
+  storeUncertaintyBudget(c);
+  EXPECT_EQ(lineWithCode(report(c), kLineCUncertainty)->value, " 0.750");
   for (int code : {kLinePressureTransmitterError, kLineTemperatureTransmitterError,
                    kLineK1Uncertainty, kLineRefDensityUncertainty})
     EXPECT_NE(lineWithCode(ctx, code), nullptr) << code;
@@ -445,6 +469,43 @@ TEST(ReportUncertainty, ValuesOfTheDerivedLines) {
             "Uncertainty of density at referece conditions ");
   EXPECT_EQ(lineWithCode(ctx, kLineK1Uncertainty)->label,
             "Uncertainty of compressibility factor K1");
+}
+
+TEST(ReportUncertainty, LiquidDensityTermIsTheEnteredOneAlone) {
+  // The gas sources of a density uncertainty do not enter a liquid's total,
+  // so the report prints neither them nor a density term made of them.
+  CalculationCase c = waterFlowrateCase();
+  c.pressureTransmitterError = 0.25L;
+  c.temperatureTransmitterError = 0.5L;
+  c.densityUncertainty = 0.1L;
+  storeUncertaintyBudget(c);
+  PageContext ctx = report(c);
+  EXPECT_EQ(lineWithCode(ctx, kLinePressureTransmitterError), nullptr);
+  EXPECT_EQ(lineWithCode(ctx, kLineTemperatureTransmitterError), nullptr);
+  EXPECT_EQ(lineWithCode(ctx, kLineDensityUncertainty)->value, " 0.100");
+}
+
+TEST(ReportUncertainty, LinesAreTheBudgetRowsInBothLanguages) {
+  CalculationCase c = naturalGasDiameterCase();
+  c.clearWarnings();
+  c.rangePartlyOutside = false;
+  for (bool en : {true, false}) {
+    const PageContext ctx = report(c, en);
+    const std::vector<UncertaintyRow> rows = uncertaintyRows(c, en);
+    ASSERT_EQ(rows.size(), 7u);
+    const PageItem* first = lineWithCode(ctx, kLineCUncertainty);
+    ASSERT_NE(first, nullptr);
+    // One line per row, in order, label and value as the rows give them.
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const PageItem* it = nullptr;
+      for (const PageItem& p : ctx.items)
+        if (p.kind == ItemKind::ReportLine && p.line == first->line + static_cast<int>(i))
+          it = &p;
+      ASSERT_NE(it, nullptr) << i;
+      EXPECT_EQ(it->label, rows[i].caption);
+      EXPECT_EQ(it->value, rows[i].text);
+    }
+  }
 }
 
 TEST(ReportUncertainty, NotKnownAndNotDeclared) {
@@ -543,8 +604,26 @@ TEST(ReportFluid, AirWithHumidityAndComposition) {
   const PageItem* ref = lineWithCode(ctx, kLineRefDensity);
   ASSERT_NE(ref, nullptr);
   EXPECT_EQ(ref->label, "Density at reference conditions (0 °C, 101.325 kPa)");
-  EXPECT_EQ(ref->unit, "kg/m3");
+  // The reference-volume name of the page, in both languages.
+  EXPECT_EQ(ref->unit, "kg/Nm3");
   EXPECT_EQ(ref->symbol, "");
+  {
+    // With the flowrate at reference conditions the conditions stand once,
+    // on the flowrate line.
+    CalculationCase v = c;
+    v.flowUnit = 5;
+    v.refTemperature = 15;
+    v.refConditionsText = referenceConditionsText(15, 101.325L);
+    const PageContext vc = report(v, true);
+    EXPECT_EQ(lineWithCode(vc, kLineRefDensity)->label, "Density at reference conditions");
+    EXPECT_EQ(lineWithCode(vc, kLineRefDensity)->unit, "kg/Sm3");
+    EXPECT_EQ(lineWithCode(vc, kLineFlowrate)->label, "Volume flowrate (15 °C, 101.325 kPa)");
+    EXPECT_EQ(lineWithCode(vc, kLineFlowrate)->unit, "Sm3/h ");
+    int stated = 0;
+    for (const PageItem& it : vc.items)
+      if ((it.label + it.symbol + it.text).find("(15 °C, 101.325 kPa)") != std::string::npos) ++stated;
+    EXPECT_EQ(stated, 1);
+  }
   EXPECT_EQ(lineWithCode(ctx, kLineK1)->symbol, "K1=Z1/Zn");
   EXPECT_EQ(lineWithCode(ctx, kLineK1)->value, "0.9987");
   EXPECT_EQ(lineWithCode(ctx, kLineEnthalpy), nullptr);
@@ -819,8 +898,11 @@ TEST(ReportClosing, ShortReportPaddedTo57And60) {
   EXPECT_EQ(footnote->line, warning->line + 1);
   EXPECT_EQ(footnote->column, kCaptionColumn);
 
-  // Without the warnings and the footnote the page is padded all the same.
+  // Without the warnings and the footnote the page is padded all the same
+  // (an other liquid: no heat flowrate and enthalpy lines, a short report).
   c = waterFlowrateCase();
+  c.fluidKind = FluidOtherLiquid;
+  c.fluidName = "Brine";
   PageContext plain = report(c, true);
   EXPECT_LT(lineWithCode(plain, kLineDownstreamRequired)->line, 57);
   EXPECT_EQ(plain.currentLine, 60);
@@ -952,22 +1034,23 @@ TEST(PageSetup, ShortAndLongReportsOnThePrinter) {
   EXPECT_TRUE(printer.draw);
 
   // The gas report with warnings, transmitter errors and a composition ends
-  // at line 78: 85 lines per page from line 1.
+  // at line 80 (with the D and d terms of the uncertainty budget): 85 lines
+  // per page from line 1.
   CalculationCase gas = naturalGasDiameterCase();
   gas.warnDrainHoleSize = gas.warnDrainHolePipe = gas.warnAsmeRange = true;
   PageContext dryGas;
   setupPrinterPage(dryGas, 2480, 3508, 20);
   dryGas.draw = false;
   writeCalculationReport(dryGas, gas);
-  EXPECT_EQ(dryGas.currentLine, 78);
+  EXPECT_EQ(dryGas.currentLine, 80);
   setupPrinterPage(printer, 2480, 3508, 20);
   fitReport(printer, gas, false);
   EXPECT_EQ(printer.linesPerPage, 85);
   EXPECT_EQ(printer.startLine, 1);
   EXPECT_EQ(printer.currentLine, 1);
-  // Drawn from line 1 the report still fits: it ends at line 77.
+  // Drawn from line 1 the report still fits: it ends at line 79.
   writeCalculationReport(printer, gas);
-  EXPECT_EQ(printer.currentLine, 77);
+  EXPECT_EQ(printer.currentLine, 79);
 
   // A bitmap page keeps its 70 lines for the short report and takes the same
   // rule for the long one rather than running off the picture.
@@ -1011,13 +1094,18 @@ TEST(PageSetup, PrinterColumnUnitIsTheFirstToPassTheRightLimit) {
 }
 
 TEST(ReportTexts, FlowAndPipeDiameterTexts) {
-  EXPECT_EQ(reportFlowUnitText(4, true), "m3/h  ");
-  EXPECT_EQ(reportFlowUnitText(5, true), "m3/h ref.cond.");
-  EXPECT_EQ(reportFlowUnitText(5, false), "Nm3/h ");
-  EXPECT_EQ(reportFlowUnitText(3, false), "t/h");
-  EXPECT_EQ(rangeFlowUnitText(5, 15), "Sm3/h");
-  EXPECT_EQ(rangeFlowUnitText(5, 0), "Nm3/h");
-  EXPECT_EQ(rangeFlowUnitText(4, 15), "m3/h");
+  EXPECT_EQ(reportFlowUnitText(4, 0, 101.325L), "m3/h  ");
+  // One name for the reference volume, in both languages and on both pages:
+  // normal conditions only at 0 degC and 101.325 kPa.
+  EXPECT_EQ(reportFlowUnitText(5, 0, 101.325L), "Nm3/h ");
+  EXPECT_EQ(reportFlowUnitText(5, 15, 101.325L), "Sm3/h ");
+  EXPECT_EQ(reportFlowUnitText(3, 0, 101.325L), "t/h");
+  EXPECT_EQ(rangeFlowUnitText(5, 15, 101.325L), "Sm3/h");
+  EXPECT_EQ(rangeFlowUnitText(5, 0, 101.325L), "Nm3/h");
+  EXPECT_EQ(rangeFlowUnitText(5, 0, 100), "Sm3/h");
+  EXPECT_EQ(rangeFlowUnitText(4, 15, 101.325L), "m3/h");
+  EXPECT_EQ(referenceDensityUnit(0, 101.325L), "kg/Nm3");
+  EXPECT_EQ(referenceDensityUnit(20, 101.325L), "kg/Sm3");
   EXPECT_EQ(minimumPipeDiameter(11), 200);
   EXPECT_EQ(maximumPipeDiameter(11), 1200);
   EXPECT_EQ(minimumPipeDiameter(13), 0);

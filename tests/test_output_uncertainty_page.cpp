@@ -3,6 +3,7 @@
 #include <string>
 
 #include "output/page_context.h"
+#include "output/report_texts.h"
 #include "output/uncertainty_page.h"
 #include "support/output_cases.h"
 #include "support/testing.h"
@@ -96,23 +97,51 @@ TEST(UncertaintyPage, BothNotDeclaredNotesThenTheLegendAtLine33) {
   // With the uncertainties given neither note is printed; any one of the
   // density terms is enough.
   c.dpTransmitterError = 0.1L;
-  c.temperatureTransmitterError = 0.2L;
+  c.dpTransmitterReference = 25;
+  c.densityUncertainty = 0.2L;
   en = buildUncertaintyPage(c, true, "01.01.2026");
   EXPECT_EQ(textItem(en, "  Error of differential pressure transmitter not declared"), nullptr);
   EXPECT_EQ(textItem(en, "  Uncertainty of density determination not declared"), nullptr);
   EXPECT_EQ(textItem(en, "  1 - absolute and relative uncertainty envelopes")->line, 33);
 }
 
-TEST(UncertaintyPage, ReferenceVolumeNoteInEnglishOnly) {
+TEST(UncertaintyPage, TransmitterErrorWithoutItsReferenceIsNotDeclared) {
+  CalculationCase c = waterFlowrateCase();
+  c.densityUncertainty = 0.1L;
+  c.dpTransmitterError = 0.1L;
+  c.dpTransmitterReference = 0;
+  const std::string note = "  Error of differential pressure transmitter not declared";
+  EXPECT_NE(textItem(buildUncertaintyPage(c, true, "01.01.2026"), note), nullptr);
+  c.dpTransmitterReference = 25;
+  EXPECT_EQ(textItem(buildUncertaintyPage(c, true, "01.01.2026"), note), nullptr);
+}
+
+TEST(UncertaintyPage, NotKnownEnvelopesAreSaidNotDrawn) {
+  CalculationCase c = waterFlowrateCase();
+  c.warnReynoldsLow = true;
+  PageContext en = buildUncertaintyPage(c, true, "01.01.2026");
+  EXPECT_EQ(textItem(en, "      (rows 7 and 8 of the table)"), nullptr);
+  ASSERT_NE(textItem(en, "      (rows 7 and 8 of the table; not known, not drawn)"), nullptr);
+  EXPECT_NE(textItem(en, "Results exceeded the standard ranges."), nullptr);
+}
+
+TEST(UncertaintyPage, ReferenceVolumeNoteNamesTheTablesUnit) {
   CalculationCase c = naturalGasDiameterCase();
   ASSERT_EQ(c.flowUnit, 5);
-  const std::string note = "  Sm3/h = m3/h at reference conditions (0 °C, 101.325 kPa).";
+  // The note defines the unit the table and the graphs use, in both
+  // languages, and states the conditions once.
+  const std::string note = "  Nm3/h = m3/h at reference conditions (0 °C, 101.325 kPa).";
   PageContext en = buildUncertaintyPage(c, true, "01.01.2026");
   ASSERT_NE(textItem(en, note), nullptr);
   EXPECT_EQ(textItem(en, note)->line, 60);
   EXPECT_EQ(en.currentLine, 60);
+  EXPECT_EQ(rangeFlowUnitText(c.flowUnit, c.refTemperature, c.refPressure), "Nm3/h");
   PageContext pl = buildUncertaintyPage(c, false, "01.01.2026");
+  EXPECT_NE(textItem(pl, "  Nm3/h = m3/h w warunkach odniesienia (0 °C, 101.325 kPa)."), nullptr);
   for (const PageItem& it : pl.items) EXPECT_EQ(it.text.find("Sm3/h"), std::string::npos);
+  c.refTemperature = 15;
+  en = buildUncertaintyPage(c, true, "01.01.2026");
+  EXPECT_NE(textItem(en, "  Sm3/h = m3/h at reference conditions (15 °C, 101.325 kPa)."), nullptr);
   c.flowUnit = 4;
   en = buildUncertaintyPage(c, true, "01.01.2026");
   EXPECT_EQ(textItem(en, note), nullptr);

@@ -96,7 +96,7 @@ TEST(ResultsView, CaptionsFollowTaskFluidAndUnits) {
   c.calorificValue = 40.5L;
   auto rows = resultsPage(c);
   EXPECT_EQ(rows[0].caption, "Volume flowrate (0 \u00B0C, 101.325 kPa)");
-  EXPECT_EQ(rows[0].unit, "m3/h ref.cond.");
+  EXPECT_EQ(rows[0].unit, "Nm3/h");
   EXPECT_EQ(rows[1].caption, "Pressure loss");
   EXPECT_EQ(rows[2].caption, "Measurement uncertainty");
   EXPECT_EQ(rows[3].caption, "Calorific value");

@@ -18,6 +18,7 @@
 #include "calc/case.h"
 #include "calc/shared.h"
 #include "files/case_file.h"
+#include "support/temp_dir.h"
 #include "support/ui_window.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
@@ -212,6 +213,30 @@ TEST(UiResults, MainWindowResultsTabRunsTheCalculationOrSendsBack) {
   window.setCurrentPage(TDanegl::PageResults);
   EXPECT_EQ(window.pageControl()->currentIndex(), TDanegl::PageProperties);
   EXPECT_EQ(window.statusText().toStdString(), kPropertiesRequest);
+}
+
+// The reference conditions are the file's, whether the file is given at
+// start-up or opened later.
+TEST(UiResults, StartUpKeepsTheFilesReferenceConditions) {
+  app();
+  dorvel::testing::TempDir dir;
+  CalculationCase gas = example("air-venturi-machined.dvl");
+  gas.refTemperature = 20;
+  RecordingInteraction rec(true);
+  const std::string path = dir.file("ref20.dvl");
+  ASSERT_TRUE(writeCaseFile(path, gas, rec));
+  TDanegl started;
+  started.setInteraction(&rec);
+  started.startUp(QString::fromStdString(path), false);
+  EXPECT_EQ(started.caseRef().refTemperature, 20);
+  EXPECT_EQ(started.caseRef().refPressure, 101.325L);
+  EXPECT_EQ(started.caseRef().refConditionsText, referenceConditionsText(20, 101.325L));
+  TDanegl opened;
+  opened.setInteraction(&rec);
+  opened.startUp(QString(), false);
+  opened.openDataFile(QString::fromStdString(path));
+  EXPECT_EQ(opened.caseRef().refTemperature, started.caseRef().refTemperature);
+  EXPECT_EQ(opened.caseRef().refPressure, started.caseRef().refPressure);
 }
 
 TEST(UiResults, F1OnThePressureEditAsksForTopic80) {

@@ -95,6 +95,23 @@ constexpr MessageRow kRows[] = {
     {1307, "Za krótkie proste odcinki przed i za zwężką",
      "Upstream and downstream straigth lengths too short."},
 
+    // ---- 1320-1329 impossible results ----
+    {1320,
+     "Otw\u00F3r spustowy jest za du\u017Cy: \u015Brednica otworu zw\u0119\u017Cki skorygowana o "
+     "otw\u00F3r spustowy nie jest dodatnia.",
+     "The drain hole is too large: the orifice diameter corrected for it is not positive."},
+    // %1: the discharge coefficient.
+    {1321,
+     "Wsp\u00F3\u0142czynnik przep\u0142ywu C = %1 poza zakresem 0 < C <= 1: r\u00F3wnanie "
+     "u\u017Cyte zbyt daleko poza zakresem stosowania. Brak wyniku.",
+     "Discharge coefficient C = %1 outside 0 < C <= 1: the equation is used too far outside its "
+     "range. No result."},
+    {1322,
+     "Ujemna strata ci\u015Bnienia: r\u00F3wnanie u\u017Cyte zbyt daleko poza zakresem "
+     "stosowania. Brak wyniku.",
+     "Negative permanent pressure loss: the equation is used too far outside its range. No "
+     "result."},
+
     // ---- 1350-1359 output ----
     // %1: the result field whose value lies beyond what a double can carry.
     {1350, "Wynik poza zakresem liczb (\u00B11,7E308): %1",

@@ -81,6 +81,10 @@ const MessageRow* findMessage(int number);
   X(DownstreamTooShort, 1305)                                   \
   X(UpstreamTooShort, 1306)                                     \
   X(BothLengthsTooShort, 1307)                                  \
+  /* impossible results */                                      \
+  X(DrainHoleLeavesNoBore, 1320)                                \
+  X(DischargeCoefficientImpossible, 1321)                       \
+  X(NegativePressureLoss, 1322)                                 \
   /* output */                                                  \
   X(ResultBeyondRange, 1350)                                    \
   /* calculation */                                             \

@@ -9,6 +9,8 @@ bool isCompressible(int k) {
          k == FluidNaturalGas8 || k == FluidNaturalGas || k == FluidSteam13;
 }
 
+bool isFluidKindCode(int k) { return (k >= FluidWater && k <= FluidNaturalGas) || k == FluidSteam13; }
+
 bool isOrificePlate(int t) { return t >= DevOrificeCorner && t <= DevOrificeFlange; }
 
 namespace {
@@ -73,6 +75,20 @@ bool CalculationCase::hasWarnings() const {
 std::string referenceConditionsText(Real refTemperature, Real refPressure) {
   return "(" + formatGeneral(refTemperature, 4) + " \u00B0C, " + formatGeneral(refPressure, 6) +
          " kPa)";
+}
+
+namespace {
+bool normalConditions(Real refTemperature, Real refPressure) {
+  return refTemperature == 0 && refPressure == 101.325L;
+}
+}  // namespace
+
+std::string referenceVolumeFlowUnit(Real refTemperature, Real refPressure) {
+  return normalConditions(refTemperature, refPressure) ? "Nm3/h" : "Sm3/h";
+}
+
+std::string referenceDensityUnit(Real refTemperature, Real refPressure) {
+  return normalConditions(refTemperature, refPressure) ? "kg/Nm3" : "kg/Sm3";
 }
 
 void resetCase(CalculationCase& c) {

@@ -15,6 +15,8 @@
 #include <ctime>
 #include <string>
 
+#include "calc/uncertainty_budget.h"
+
 namespace dorvel {
 
 using Real = long double;
@@ -67,6 +69,9 @@ enum Material : int {
 // Compressible kinds: the expansibility factor is computed and the gas-only
 // checks apply.
 bool isCompressible(int fluidKind);
+// The fluid codes a case may hold: the eight kinds of the fluid list and the
+// older files' natural-gas (8) and steam (13) codes.  10 to 12 name no fluid.
+bool isFluidKindCode(int fluidKind);
 // Device families.
 bool isOrificePlate(int deviceType);  // codes 1-3
 
@@ -213,6 +218,9 @@ struct CalculationCase {
   Real expansibilityUncertainty = 0;
   Real flowUncertainty = 0;
   Real pressureLoss = 0;
+  // Every term of `flowUncertainty` (the main result's budget); the pages
+  // print the terms from it.
+  UncertaintyBudget uncertaintyBudget;
   Real reynolds = 0;
   Real reynoldsMin = 0;
   Real reynoldsMax = 0;
@@ -263,5 +271,12 @@ void resetCase(CalculationCase& c);
 
 // "(" + t + " degC, " + p + " kPa)" from the reference conditions.
 std::string referenceConditionsText(Real refTemperature, Real refPressure);
+
+// The one name of the reference volume flowrate unit, on every page, window
+// and in the JSON: "Nm3/h" at normal conditions (0 degC, 101.325 kPa),
+// "Sm3/h" at any other reference conditions (stated beside it once per page).
+std::string referenceVolumeFlowUnit(Real refTemperature, Real refPressure);
+// The density unit at the same reference conditions: "kg/Nm3" or "kg/Sm3".
+std::string referenceDensityUnit(Real refTemperature, Real refPressure);
 
 }  // namespace dorvel

@@ -62,6 +62,7 @@ class Run {
   bool lengthsTooShort(SolverStatus status);
   void drainHoleChecks();
   bool resultsFinite() const;
+  bool resultIsPossible();
 
   CalculationCase& c_;
   Interaction& ui_;
@@ -173,6 +174,16 @@ void Run::rangeChecks() {
   if ((c_.task == 1 || c_.task == 3) && dpRatio() > 0.5L) error(Msg::DifferentialPressureTooHigh);
 }
 
+// A discharge coefficient outside (0, 1] is no result: only an equation
+// extrapolated far outside its range (after accepted deviations) gives one.
+bool Run::resultIsPossible() {
+  const Real C = c_.dischargeCoefficient;
+  if (!std::isfinite(C) || (C > 0 && C <= 1)) return true;  // not finite: "No solution" below
+  const std::string text = formatGeneral(C, 6);
+  ui_.showMessage({Msg::DischargeCoefficientImpossible, {text}});
+  return false;
+}
+
 bool Run::resultsFinite() const {
   for (Real x : {c_.pipeDiameter, c_.deviceDiameter, c_.deviceDiameter20, c_.beta,
                  c_.massFlowKgH, c_.dpMmH2O, c_.dischargeCoefficient, c_.expansibility,
@@ -192,7 +203,8 @@ void Run::drainHoleChecks() {
     warn(c_.warnDrainHolePipe, Msg::DrainHolePipeTooSmall);
   if (c_.deviceType == DevIsa1932Nozzle && c_.beta >= 0.625L)
     warn(c_.warnDrainHoleBeta, Msg::DrainHoleBetaTooLarge);
-  if (d20 > 0) c_.cUncertainty += 100 * c_.drainHoleFactor * (dh / d20) * (dh / d20);
+  // The increment of u(C) for the drain hole enters with the uncertainty
+  // budget (step 18), so that every reading of the range carries it too.
 }
 
 // Step 16: the solver of the task.
@@ -240,6 +252,11 @@ bool Run::solve() {
     c_.deviceDiameter20 = c_.deviceDiameter *
                           (1 - k * (dh / c_.deviceDiameter) * (dh / c_.deviceDiameter)) /
                           c_.deviceExpansionFactor;
+    // A drain hole so large that no bore is left: no plate can be made.
+    if (!(c_.deviceDiameter20 > 0)) {
+      ui_.showMessage(Msg::DrainHoleLeavesNoBore);
+      return false;
+    }
     if (c_.deviceType == DevQuarterCircle)
       c_.quarterCircleRadiusRatio = quarterCircleRadiusRatio(c_.beta);
     if (c_.deviceDiameter20 < minimumThroatDiameter(c_.deviceType, c_.pipeDiameter20)) {
@@ -445,15 +462,32 @@ bool Run::execute() {
 
   // 16. Solve.
   if (!solve()) return false;
+  // The differential-pressure task is held to the limit that the other two
+  // tasks apply to an entered differential pressure.
+  if (c_.task == 2 && dpRatio() > 0.5L) {
+    ui_.showMessage(Msg::DifferentialPressureTooHigh);
+    return false;
+  }
+  if (!resultIsPossible()) return false;
 
   // 17. Drain hole.
   drainHoleChecks();
 
-  // 18. Uncertainty and pressure loss.
-  c_.pressureLoss = pressureLossOf(c_, c_.dischargeCoefficient, c_.beta);
-  const FlowUncertainty u = flowUncertaintyOf(c_, c_.dpMmH2O, c_.cUncertainty);
+  // 18. Uncertainty and pressure loss.  The budget takes the equation's u(C)
+  // and adds the drain-hole increment; `cUncertainty` keeps the sum.
+  c_.pressureLoss = pressureLossOf(c_.deviceType, c_.pipeDiameter20, c_.dischargeCoefficient,
+                                   c_.beta);
+  const UncertaintyBudget u =
+      flowUncertaintyOf(uncertaintyInputsOf(c_, c_.dpMmH2O, c_.cUncertainty));
+  c_.uncertaintyBudget = u;
+  c_.cUncertainty += drainHoleUncertaintyIncrement(c_.drainHoleFactor, c_.drainHoleDiameter,
+                                                   c_.deviceDiameter20);
   c_.expansibilityUncertainty = u.expansibility;
-  c_.flowUncertainty = u.flow;
+  c_.flowUncertainty = u.total;
+  if (!(c_.pressureLoss >= 0)) {
+    ui_.showMessage(Msg::NegativePressureLoss);
+    return false;
+  }
 
   // 19. Reynolds number against the device's window.
   if (c_.task == 2 || c_.task == 3) {

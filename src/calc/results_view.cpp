@@ -3,6 +3,9 @@
 #include "calc/format.h"
 #include "calc/limits.h"
 
+#include <cstdlib>
+#include <limits>
+
 namespace dorvel {
 
 namespace {
@@ -15,12 +18,57 @@ std::string flowUnitText(int flowUnit) {
     case 2: return "kg/s";
     case 3: return "t/h";
     case 4: return "m3/h";
-    case 5: return "m3/h ref.cond.";
     default: return "";
   }
 }
 
+std::string flowUnitText(const CalculationCase& c) {
+  if (c.flowUnit == 5) return referenceVolumeFlowUnit(c.refTemperature, c.refPressure);
+  return flowUnitText(c.flowUnit);
+}
+
 }  // namespace
+
+std::vector<UncertaintyRow> uncertaintyRows(const CalculationCase& c, bool en) {
+  const UncertaintyBudget& b = c.uncertaintyBudget;
+  const bool known = !c.hasWarnings();
+  std::vector<UncertaintyRow> rows;
+  auto add = [&](const char* name, const char* english, const char* polish, Real v, bool isKnown) {
+    UncertaintyRow r;
+    r.name = name;
+    r.caption = en ? english : polish;
+    r.known = isKnown;
+    if (isKnown) {
+      r.text = formatFixed(v, 6, 3);
+      r.value = std::strtold(r.text.c_str(), nullptr);
+    } else {
+      r.text = en ? "NOT KNOWN" : "NIE ZNANA";
+      r.value = std::numeric_limits<Real>::quiet_NaN();
+    }
+    rows.push_back(std::move(r));
+  };
+  add("dischargeCoefficient", "Overall uncertainty of discharge coefficient C",
+      "Ca\u0142kowita niepewno\u015B\u0107 wsp\u00F3\u0142czynnika C", b.dischargeCoefficient, known);
+  if (isCompressible(c.fluidKind))
+    add("expansibility", "Uncertainty of expansibility factor",
+        "Niepewno\u015B\u0107 liczby ekspansji", b.expansibility, true);
+  add("pipeDiameter", "Uncertainty due to pipe diameter D",
+      "Niepewno\u015B\u0107 od \u015Brednicy ruroci\u0105gu D", b.pipeDiameter, true);
+  add("deviceDiameter", "Uncertainty due to primary device diameter d",
+      "Niepewno\u015B\u0107 od \u015Brednicy otworu zw\u0119\u017Cki d", b.deviceDiameter, true);
+  if (b.dpDeclared)
+    add("differentialPressure", "Uncertainty of differential pressure",
+        "Niepewno\u015B\u0107 pomiaru DELTAp", b.differentialPressure, true);
+  add("density", "Uncertainty of density determination",
+      "Niepewno\u015B\u0107 wyznaczenia g\u0119sto\u015Bci", b.density, true);
+  if (b.complete())
+    add("flowrate", "Overall uncertainty of flowrate measurement",
+        "Ca\u0142kowita niepewno\u015B\u0107 pomiaru strumienia", b.total, known);
+  else
+    add("flowrate", "Partial uncertainty of flowrate measurement",
+        "Cz\u0119\u015Bciowa niepewno\u015B\u0107 pomiaru strumienia", b.total, known);
+  return rows;
+}
 
 std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   std::vector<ResultRow> rows;
@@ -41,7 +89,7 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
       std::string caption = c.flowUnit <= 3   ? "Mass flowrate"
                             : c.flowUnit == 4 ? "Volume flowrate"
                                               : "Volume flowrate " + c.refConditionsText;
-      rows.push_back({basic, caption, pageFixed(c.flowrateInput, 2), flowUnitText(c.flowUnit),
+      rows.push_back({basic, caption, pageFixed(c.flowrateInput, 2), flowUnitText(c),
                       "flowrateInput"});
       break;
     }
@@ -76,10 +124,10 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   rows.push_back({inter, "Diameter ratio beta=d/D", pageFixed(c.beta, 4), "-", "beta"});
 
   rows.push_back({limits, "Lower range flowrate", pageFixed(c.lowerRangeFlowrate, 3),
-                  flowUnitText(c.flowUnit), "lowerRangeFlowrate"});
+                  flowUnitText(c), "lowerRangeFlowrate"});
   if (c.deviceType >= 4 && c.deviceType <= 12)
     rows.push_back({limits, "Flowrate for Reynolds number upper limit",
-                    pageFixed(c.reynoldsLimitFlowrate, 0), flowUnitText(c.flowUnit),
+                    pageFixed(c.reynoldsLimitFlowrate, 0), flowUnitText(c),
                     "reynoldsLimitFlowrate"});
   else
     rows.push_back({limits, "Upper limit flowrate", "-", "", "reynoldsLimitFlowrate"});

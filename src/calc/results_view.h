@@ -24,6 +24,29 @@ struct ResultRow {
 // result already stored back into its input field).
 std::vector<ResultRow> resultsPage(const CalculationCase& c);
 
+// One line of the uncertainty analysis: a term of the main result's
+// uncertainty budget as it entered the total, or the total itself.
+struct UncertaintyRow {
+  std::string name;     // JSON name: dischargeCoefficient, expansibility,
+                        // pipeDiameter, deviceDiameter, differentialPressure,
+                        // density, flowrate (the total)
+  std::string caption;  // the report's label in the language asked
+  std::string text;     // as printed: 6:3 in %, or "NOT KNOWN" / "NIE ZNANA"
+  Real value = 0;       // the printed number; NaN when not known
+  bool known = true;
+};
+
+// The uncertainty lines of the calculation report, read from the case's
+// uncertainty budget, in the report's order; the last row is the total
+// ("Overall ..." when both the differential-pressure transmitter and the
+// density uncertainty are declared, else "Partial ...").  The expansibility
+// row is there for compressible fluids only, the differential-pressure row
+// only when the transmitter error is declared.  With results outside the
+// standard the discharge-coefficient row and the total are not known.
+// Recombined by ISO 5167-1 eq. (22) the printed terms give the printed
+// total (to the rounding of the print).
+std::vector<UncertaintyRow> uncertaintyRows(const CalculationCase& c, bool english);
+
 // The standard in force, as the highlighted label of the task panel shows it.
 std::string standardInForce(const CalculationCase& c);
 

@@ -430,7 +430,9 @@ calc     Reads each case file (any version), computes the fluid properties as
                               field by name, "ok", "nonConforming",
                               "standard", "warning", "messages", "questions",
                               "results" (the rows of the results page:
-                              name, caption, value, text, unit) and "units"
+                              name, caption, value, text, unit),
+                              "uncertainty" (the report's uncertainty
+                              terms and total, as printed) and "units"
                               (the unit of every numeric field); the schema
                               is docs/calc-output.schema.json
          --accept-deviations  answer Yes to the questions of the calculation

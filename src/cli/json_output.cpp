@@ -203,6 +203,45 @@ bool isJsonNumber(const std::string& t) {
   return i == n;
 }
 
+// "uncertainty": the uncertainty lines of the calculation report (English
+// captions), each term as it entered the total and the total, in %, with the
+// printed digits as a number (null when "NOT KNOWN") and as text; null when
+// the case was refused.
+void appendUncertainty(std::string& out, const CalculationCase& c, bool ok) {
+  out += ",\"uncertainty\":";
+  if (!ok) {
+    out += "null";
+    return;
+  }
+  const std::vector<UncertaintyRow> rows = uncertaintyRows(c, true);
+  auto row = [&](const UncertaintyRow& r) {
+    std::string text = r.text;
+    text.erase(0, text.find_first_not_of(' '));
+    out += "{\"name\":";
+    appendJsonString(out, r.name);
+    out += ",\"caption\":";
+    appendJsonString(out, r.caption);
+    out += ",\"value\":";
+    if (r.known)
+      appendNumber(out, r.value);
+    else
+      out += "null";
+    out += ",\"text\":";
+    appendJsonString(out, text);
+    out += '}';
+  };
+  out += "{\"overall\":";
+  out += c.uncertaintyBudget.complete() ? "true" : "false";
+  out += ",\"terms\":[";
+  for (size_t i = 0; i + 1 < rows.size(); ++i) {
+    if (i > 0) out += ',';
+    row(rows[i]);
+  }
+  out += "],\"total\":";
+  row(rows.back());
+  out += '}';
+}
+
 // "results": the rows of the results page, each with its value as a number
 // read back from the displayed text (so the same digits as the text output;
 // null for "-" and "Not known") and that text; empty when the case was
@@ -231,7 +270,9 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
       out += '}';
     }
   }
-  out += "],\"units\":{";
+  out += ']';
+  appendUncertainty(out, c, ok);
+  out += ",\"units\":{";
   // The member texts are made once; only the units chosen by a unit code of
   // the case are looked up for each case.
   struct UnitMember {
@@ -264,7 +305,7 @@ void appendResultsAndUnits(std::string& out, const CalculationCase& c, bool ok) 
   }();
   for (const UnitMember& m : members) {
     out += m.text;
-    if (m.unitCode) appendJsonString(out, unitText(m.unitField, c.*m.unitCode));
+    if (m.unitCode) appendJsonString(out, unitTextFor(m.unitField, c.*m.unitCode, c));
   }
   out += '}';
 }

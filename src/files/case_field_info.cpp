@@ -314,6 +314,12 @@ std::string unitText(std::string_view unitField, int code) {
   return {};
 }
 
+std::string unitTextFor(std::string_view unitField, int code, const CalculationCase& c) {
+  if (unitField == "flowUnit" && code == 5)
+    return referenceVolumeFlowUnit(c.refTemperature, c.refPressure);
+  return unitText(unitField, code);
+}
+
 namespace {
 
 std::string resolvedUnit(std::string_view u, const CalculationCase& c) {
@@ -322,7 +328,7 @@ std::string resolvedUnit(std::string_view u, const CalculationCase& c) {
   const CaseField* f = findCaseField(unitField);
   if (!f) return {};
   const auto* m = std::get_if<int CalculationCase::*>(&f->member);
-  return m ? unitText(unitField, c.**m) : std::string();
+  return m ? unitTextFor(unitField, c.**m, c) : std::string();
 }
 
 }  // namespace

@@ -262,6 +262,11 @@ bool setCaseField(CalculationCase& c, std::string_view full, std::string_view va
                     std::to_string(f->maxValue) + ", got " + v;
             return false;
           }
+          // 10 to 12 lie in the range of the fluid codes but name no fluid.
+          if (f->name == "fluidKind" && !isFluidKindCode(static_cast<int>(i))) {
+            error = std::string(name) + " must be 1...9 or 13, got " + v;
+            return false;
+          }
           if (i < -2147483647LL || i > 2147483647LL) return badNumber("a whole number");
           c.*member = static_cast<int>(i);
         } else if constexpr (std::is_same_v<M, std::time_t CalculationCase::*>) {
@@ -323,7 +328,7 @@ bool caseCodesValid(const CalculationCase& c, std::string& problem) {
     if (f.maxValue < f.minValue) continue;
     if (const auto* m = std::get_if<int CalculationCase::*>(&f.member)) {
       int v = c.**m;
-      if (v < f.minValue || v > f.maxValue) {
+      if (v < f.minValue || v > f.maxValue || (f.name == "fluidKind" && !isFluidKindCode(v))) {
         problem = std::string(f.name) + " = " + std::to_string(v);
         return false;
       }

@@ -70,6 +70,9 @@ std::string fieldUnitFor(const CaseField& field, const CalculationCase& c);
 // The unit text of one code of a unit field ("MPa" for pressureUnit 3, "kPa"
 // for every dpUnit but 1, "m3/h ref.cond." for flowUnit 5).
 std::string unitText(std::string_view unitField, int code);
+// The same for a case: the reference volume flowrate named by the case's
+// reference conditions ("Nm3/h", "Sm3/h"; referenceVolumeFlowUnit).
+std::string unitTextFor(std::string_view unitField, int code, const CalculationCase& c);
 
 // The codes of a coded field with their English names (fluidKind: 1 Water,
 // 2 Other liquid, ...); empty for other fields.

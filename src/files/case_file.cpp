@@ -290,6 +290,9 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
     if (marker == 'L') l.real(c.deviceType == DevEccentricOrifice ? c.eccentricRoughness
                                                                   : c.drainHoleDiameter);
   }
+  // Codes 10 to 12 name no fluid (13 is the older files' steam): a line that
+  // holds one is not read as a case.
+  if (!in.error && c.fluidKind >= 10 && c.fluidKind <= 12) return reportReadError(ui, 5);
 
   if (in.error) return reportReadError(ui, 6);
   if (c.dpUnit == 3) {

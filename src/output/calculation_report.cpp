@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/format.h"
+#include "calc/results_view.h"
 #include "output/report_texts.h"
 
 namespace dorvel::output {
@@ -305,16 +306,19 @@ void ReportWriter::uncertaintyAnalysis() {
       c_.dpTransmitterError, kLineDpTransmitterError);
   line(t("- as a percentage of reference value", "- jako procent wartości odniesienia"),
        fixed(c_.dpTransmitterReference, 6, 3), dpUnit(), "", kLineDpTransmitterReference);
-  if (c_.pressureTransmitterError > 0)
+  // The sources of a gas's density uncertainty; a liquid's density
+  // uncertainty is the entered one alone.
+  const bool gas = isCompressible(c_.fluidKind);
+  if (gas && c_.pressureTransmitterError > 0)
     pct("Error of static pressure transmitter", "Błąd przetwornika ciśnienia",
         c_.pressureTransmitterError, kLinePressureTransmitterError);
-  if (c_.temperatureTransmitterError > 0)
+  if (gas && c_.temperatureTransmitterError > 0)
     pct("Error of temperature transmitter", "Błąd przetwornika temperatury",
         c_.temperatureTransmitterError, kLineTemperatureTransmitterError);
-  if (c_.k1Uncertainty > 0)
+  if (gas && c_.k1Uncertainty > 0)
     pct("Uncertainty of compressibility factor K1", "Niepewność wyznaczenia wpółcz. K1",
         c_.k1Uncertainty, kLineK1Uncertainty);
-  if (c_.refDensityUncertainty > 0)
+  if (gas && c_.refDensityUncertainty > 0)
     pct("Uncertainty of density at referece conditions ",
         "Niepewność wyznaczenia gęstości normalnej", c_.refDensityUncertainty,
         kLineRefDensityUncertainty);
@@ -329,32 +333,18 @@ void ReportWriter::uncertaintyAnalysis() {
        length(c_.downstreamLengthActual), "m", "", kLineDownstreamLength);
   ctx_.nextLine();
 
-  line(t("Overall uncertainty of discharge coefficient C", "Całkowita niepewność współczynnika C"),
-       c_.hasWarnings() ? notKnown() : fixed(c_.cUncertainty + c_.extraCUncertainty, 6, 3),
-       "%", "", kLineCUncertainty);
-  if (isCompressible(c_.fluidKind))
-    pct("Uncertainty of expansibility factor", "Niepewność liczby ekspansji",
-        c_.expansibilityUncertainty, kLineExpansibilityUncertainty);
-  if (c_.dpTransmitterError > 0)
-    pct("Uncertainty of differential pressure", "Niepewność pomiaru DELTAp",
-        c_.dpTransmitterError * 1.1547L * c_.dpTransmitterReference / c_.dpInput,
-        kLineDpUncertainty);
-  const Real k = 1.1547L;
-  const Real uRho = std::sqrt(c_.densityUncertainty * c_.densityUncertainty +
-                              (k * c_.pressureTransmitterError) * (k * c_.pressureTransmitterError) +
-                              (k * c_.temperatureTransmitterError) *
-                                  (k * c_.temperatureTransmitterError) +
-                              c_.k1Uncertainty * c_.k1Uncertainty +
-                              c_.refDensityUncertainty * c_.refDensityUncertainty);
-  pct("Uncertainty of density determination", "Niepewność wyznaczenia gęstości", uRho,
-      kLineDensityUncertainty);
-  const std::string flowU = c_.hasWarnings() ? notKnown() : fixed(c_.flowUncertainty, 6, 3);
-  if (uRho * c_.dpTransmitterError > 0)
-    line(t("Overall uncertainty of flowrate measurement", "Całkowita niepewność pomiaru strumienia"),
-         flowU, "%", "", kLineFlowUncertainty);
-  else
-    line(t("Partial uncertainty of flowrate measurement", "Częściowa niepewność pomiaru strumienia"),
-         flowU, "%", "", kLineFlowUncertainty);
+  // The terms of the uncertainty budget as they entered the total, and the
+  // total: the same rows as the JSON's "uncertainty".
+  for (const UncertaintyRow& r : uncertaintyRows(c_, en_)) {
+    int code = kLineFlowUncertainty;
+    if (r.name == "dischargeCoefficient") code = kLineCUncertainty;
+    else if (r.name == "expansibility") code = kLineExpansibilityUncertainty;
+    else if (r.name == "pipeDiameter") code = kLinePipeDiameterUncertainty;
+    else if (r.name == "deviceDiameter") code = kLineDeviceDiameterUncertainty;
+    else if (r.name == "differentialPressure") code = kLineDpUncertainty;
+    else if (r.name == "density") code = kLineDensityUncertainty;
+    line(r.caption, r.text, "%", "", code);
+  }
   endSection();
 }
 
@@ -428,10 +418,15 @@ void ReportWriter::fluidProperties() {
          kLineSpecificVolume);
   // Natural gas always carries a valid reference density (its properties
   // are computed at reference conditions).
+  // The reference conditions are stated once on the page: with the volume
+  // flowrate at reference conditions when it is printed, else here.
   if (gas && (c_.humidityCorrected || isNaturalGasKind(k)))
-    line(t("Density at reference conditions ", "Gęstość w warunkach normalnych ") +
-             c_.refConditionsText,
-         fixed(c_.refDensity, 6, 4), t("kg/m3", "kg/Nm3"), t("", "ron"), kLineRefDensity);
+    line(c_.flowUnit == 5 ? t("Density at reference conditions", "Gęstość w warunkach odniesienia")
+                          : t("Density at reference conditions ",
+                              "Gęstość w warunkach odniesienia ") +
+                                c_.refConditionsText,
+         fixed(c_.refDensity, 6, 4), referenceDensityUnit(c_.refTemperature, c_.refPressure),
+         t("", "ron"), kLineRefDensity);
   if (isNaturalGasKind(k))
     line(t("Calorific value", "Ciepło spalania"), fixed(c_.calorificValue, 6, 4), "MJ/m3", "Hs",
          kLineCalorificValue);
@@ -548,7 +543,7 @@ int reportFlowDecimals(Real flowrate) {
 }
 
 void writeCalculationReport(PageContext& ctx, const CalculationCase& c) {
-  ctx.flowUnitText = reportFlowUnitText(c.flowUnit, ctx.english);
+  ctx.flowUnitText = reportFlowUnitText(c.flowUnit, c.refTemperature, c.refPressure);
   ReportWriter(ctx, c).write();
 }
 

@@ -47,6 +47,8 @@ enum ReportLineCode : int {
   kLineDpUncertainty,
   kLineDensityUncertainty,
   kLineFlowUncertainty,
+  kLinePipeDiameterUncertainty = 46,
+  kLineDeviceDiameterUncertainty,
   // fluid properties
   kLineTemperature = 50,
   kLinePressure,

@@ -45,6 +45,8 @@ std::vector<Real> rangeColumnFlows(Real q100, Real qMin) {
   return flows;
 }
 
+std::string RangeTable::notKnownText() const { return english ? "NOT KNOWN" : "NIE ZNANA"; }
+
 int RangeTable::filledColumns() const {
   int n = 0;
   for (const RangeColumn& col : columns)
@@ -57,6 +59,7 @@ std::string RangeTable::cell(int row, int column) const {
   const RangeColumn& col = columns[static_cast<size_t>(column)];
   if (row == 1) return formatFixed(col.reading, 3, 0);
   if (!col.filled) return {};
+  if ((row == 7 || row == 8) && !uncertaintyKnown) return {};
   switch (row) {
     case 2: return formatFixed(col.qLinear, 6, col.flowDecimals);
     case 3: return formatFixed(col.qExact, 6, col.flowDecimals);
@@ -78,7 +81,7 @@ void setTexts(RangeTable& t, const CalculationCase& c) {
                   : std::array<std::string, 8>{"Punkt na skali", "Skala liniowa",
                                                "Dokładna wartość q", "Różnica (2-3)", "DELTA p",
                                                "Strata ciśnienia", "Niepewność", "Niepewność"};
-  const std::string q = rangeFlowUnitText(c.flowUnit, c.refTemperature);
+  const std::string q = rangeFlowUnitText(c.flowUnit, c.refTemperature, c.refPressure);
   const std::string dp = c.dpUnit == 1 ? "mmH2O" : "kPa";
   t.units = {"%qmax", q, q, q, dp, dp, "%q", q};
 }
@@ -96,13 +99,18 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
   const Real q100 = c.flowrateInput;
   const Real qMin = lowerRangeFlowrateOf(c);
   const Real beta = c.beta;
-  const Real lossRatio = pressureLossOf(c, c.dischargeCoefficient, c.beta);
+  const Real lossRatio = pressureLossOf(c.deviceType, c.pipeDiameter20, c.dischargeCoefficient,
+                                       c.beta);
   const Real flowFactor = c.flowUnitFactor;
   const Real dpFactor = c.dpUnitFactor;
   const Real p1 = c.pressureAt, kappa = c.isentropicExponent, mu = c.viscosityTech;
   const Real D = c.pipeDiameter, rho = c.density;
+  // The 100 % reading is the main result: its uncertainty is the report's.
+  const Real u100 = c.flowUncertainty;
   t.q100 = q100;
   t.qMin = qMin;
+  // Results outside the standard have no known uncertainty, at any reading.
+  t.uncertaintyKnown = !c.hasWarnings();
 
   RangeSweepScope scope(c);
 
@@ -130,18 +138,28 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
     col.dp = (q / t.K) * (q / t.K);
     const SolveResult r = solveFlowrate(c, col.dp / dpFactor, beta, p1, kappa, mu, D, rho);
     col.status = r.status;
-    if (r.status == SolverStatus::NoSolution) {
+    // A coefficient outside (0, 1] is no reading either.
+    if (r.status == SolverStatus::NoSolution ||
+        !(c.dischargeCoefficient > 0 && c.dischargeCoefficient <= 1)) {
       t.failed = true;
       break;
     }
     col.qExact = r.value * flowFactor;
     col.difference = q - col.qExact;
     col.pressureLoss = lossRatio * col.dp;
-    // The uncertainty of C is the one the flowrate solver left for this
-    // reading, and so is the expansibility the uncertainty routine reads.
-    const FlowUncertainty u = flowUncertaintyOf(c, col.dp / dpFactor, c.cUncertainty);
-    col.relativeUncertainty = u.flow;
-    col.absoluteUncertainty = u.flow * col.qExact / 100;
+    // The same budget as the main result: the equation's u(C) and the
+    // expansibility that the flowrate solver left for this reading, the
+    // drain-hole increment and every declared source.
+    if (t.uncertaintyKnown) {
+      const Real u = i == 0 ? u100
+                            : flowUncertaintyOf(uncertaintyInputsOf(c, col.dp / dpFactor,
+                                                                    c.cUncertainty))
+                                  .total;
+      col.relativeUncertainty = u;
+      col.absoluteUncertainty = u * col.qExact / 100;
+    } else {
+      col.relativeUncertainty = col.absoluteUncertainty = std::numeric_limits<Real>::quiet_NaN();
+    }
     col.flowDecimals = rangeFlowDecimals(col.qExact);
     col.filled = true;
   }
@@ -195,7 +213,10 @@ std::string rangeTableText(const RangeTable& table) {
     std::string line = std::to_string(row) + "  " +
                        padRight(table.headings[static_cast<size_t>(row - 1)], 22) +
                        padLeft(table.units[static_cast<size_t>(row - 1)], 6);
-    for (int col = 0; col < 10; ++col) line += padLeft(table.cell(row, col), 10);
+    if ((row == 7 || row == 8) && !table.uncertaintyKnown && table.filledColumns() > 0)
+      line += "  " + table.notKnownText();
+    else
+      for (int col = 0; col < 10; ++col) line += padLeft(table.cell(row, col), 10);
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out += line + "\n";
   }
@@ -210,6 +231,7 @@ std::string rangeTableJson(const RangeTable& t) {
   out += ",\"flowUnit\":" + jsonStringOf(t.units[1]);
   out += ",\"dpUnit\":" + jsonStringOf(t.units[4]);
   out += std::string(",\"failed\":") + (t.failed ? "true" : "false");
+  out += std::string(",\"conforming\":") + (t.uncertaintyKnown ? "true" : "false");
   out += ",\"columns\":[";
   bool first = true;
   for (const RangeColumn& col : t.columns) {
@@ -291,6 +313,12 @@ void drawRangeTable(QPainter& painter, const RangeTable& table, int left, int to
   }
   for (int col = 0; col < 10; ++col)
     put(cellRect(1, w - 3 * c * (col + 1), 3 * c), Qt::AlignHCenter, table.cell(1, col));
+  // Not known: one text across the filled columns of rows 7 and 8.
+  if (!table.uncertaintyKnown && table.filledColumns() > 0) {
+    const int n = table.filledColumns();
+    for (int row = 7; row <= 8; ++row)
+      put(cellRect(row, w - 3 * c * n, 3 * c * n), Qt::AlignHCenter, table.notKnownText());
+  }
   // Unit cells (kept clear of the rule at their right), row numbers, headings.
   const int unitRight = 2 * c + w / 5 - 1;
   for (int row = 1; row <= 8; ++row)

@@ -43,6 +43,10 @@ struct RangeTable {
   Real qMin = 0;   // lower range flowrate, display unit
   Real K = 0;      // square-root constant: flow per sqrt(DELTA p), display units
   bool failed = false;  // no square-root constant, or a solver gave no solution
+  // false: the results are outside the standard (a warning flag is set);
+  // rows 7 and 8 read "NOT KNOWN" / "NIE ZNANA" and hold no numbers.
+  bool uncertaintyKnown = true;
+  std::string notKnownText() const;
 
   int filledColumns() const;
   // Text of a cell: row 1 readings ("100" ... " 10"), rows 2..8 the numbers of
@@ -69,7 +73,8 @@ std::string rangeTableText(const RangeTable& table);
 
 // The table's values as one JSON object: q100, qMin, K, the unit texts, a
 // failure flag and the filled columns with every value in full precision
-// (shortest round-trip digits; null for a value that is not finite).
+// (shortest round-trip digits; null for a value that is not finite), and
+// "conforming": false when the uncertainty is not known (rows 7 and 8 null).
 std::string rangeTableJson(const RangeTable& table);
 
 // Paints a computed table with its top-left corner at (left, top), h high and

@@ -208,24 +208,24 @@ int maximumPipeDiameter(int deviceType) {
   return kMaximumD[static_cast<size_t>(deviceType - 1)];
 }
 
-std::string reportFlowUnitText(int flowUnit, bool english) {
+std::string reportFlowUnitText(int flowUnit, Real refTemperature, Real refPressure) {
   switch (flowUnit) {
     case 1: return "kg/h";
     case 2: return "kg/s";
     case 3: return "t/h";
     case 4: return "m3/h  ";
-    case 5: return english ? "m3/h ref.cond." : "Nm3/h ";
+    case 5: return referenceVolumeFlowUnit(refTemperature, refPressure) + " ";
     default: return {};
   }
 }
 
-std::string rangeFlowUnitText(int flowUnit, Real refTemperature) {
+std::string rangeFlowUnitText(int flowUnit, Real refTemperature, Real refPressure) {
   switch (flowUnit) {
     case 1: return "kg/h";
     case 2: return "kg/s";
     case 3: return "t/h";
     case 4: return "m3/h";
-    case 5: return refTemperature != 0 ? "Sm3/h" : "Nm3/h";
+    case 5: return referenceVolumeFlowUnit(refTemperature, refPressure);
     default: return {};
   }
 }

@@ -47,12 +47,13 @@ SignOffLabels signOffLabels(bool english);
 int minimumPipeDiameter(int deviceType);
 int maximumPipeDiameter(int deviceType);
 
-// Report flow-unit text by flowUnit: "kg/h", "kg/s", "t/h", "m3/h  ",
-// "m3/h ref.cond." (English) / "Nm3/h " (Polish).
-std::string reportFlowUnitText(int flowUnit, bool english);
+// Report flow-unit text by flowUnit: "kg/h", "kg/s", "t/h", "m3/h  ", and
+// for reference volume the one name of referenceVolumeFlowUnit ("Nm3/h ",
+// "Sm3/h "), in both languages.
+std::string reportFlowUnitText(int flowUnit, Real refTemperature, Real refPressure);
 
 // Range table and graphs: "kg/h", "kg/s", "t/h", "m3/h", and for reference
-// volume "Sm3/h" (reference temperature not 0 degC) or "Nm3/h".
-std::string rangeFlowUnitText(int flowUnit, Real refTemperature);
+// volume the same name without the trailing blank ("Nm3/h", "Sm3/h").
+std::string rangeFlowUnitText(int flowUnit, Real refTemperature, Real refPressure);
 
 }  // namespace dorvel::output

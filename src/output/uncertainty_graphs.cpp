@@ -41,7 +41,9 @@ GraphData computeGraphData(CalculationCase& c) {
   d.u100 = c.flowUncertainty;
   d.K = c.flowrateInput / std::sqrt(c.dpInput);
   d.flowUnit = c.flowUnit;
-  d.flowUnitText = rangeFlowUnitText(c.flowUnit, c.refTemperature);
+  d.flowUnitText = rangeFlowUnitText(c.flowUnit, c.refTemperature, c.refPressure);
+  // Results outside the standard have no known uncertainty: no envelope.
+  d.uncertaintyKnown = !c.hasWarnings();
 
   const Real massFlow100 = c.massFlowKgH;
   const Real dp100 = c.dpMmH2O;
@@ -60,14 +62,19 @@ GraphData computeGraphData(CalculationCase& c) {
     p.q = q;
     const Real ratio = q / d.q100;
     const SolveResult r = solveDifferentialPressure(c, massFlow100 * ratio, beta);
-    if (r.status == SolverStatus::NoSolution) return p;
+    if (r.status == SolverStatus::NoSolution ||
+        !(c.dischargeCoefficient > 0 && c.dischargeCoefficient <= 1))
+      return p;
     p.dp = mmH2O ? c.dpMmH2O : c.dpKPa;
     if (atQ100) {
       p.uncertainty = d.u100;
     } else {
-      const FlowUncertainty u = flowUncertaintyOf(c, ratio * ratio * dp100, c.cUncertainty);
+      // The same budget as the main result, with the equation's u(C) and
+      // the expansibility the solver left for this reading.
+      const UncertaintyBudget u =
+          flowUncertaintyOf(uncertaintyInputsOf(c, ratio * ratio * dp100, c.cUncertainty));
       if (!u.valid) return p;
-      p.uncertainty = u.flow;
+      p.uncertainty = u.total;
     }
     const Real qLinear = d.K * std::sqrt(p.dp);
     p.errorOfQ100 = (qLinear - q) / d.q100 * 100;
@@ -135,9 +142,9 @@ GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w) {
   auto inside = [&](int y) { return y > 0 && y < h; };
   auto clampY = [&](int y) { return std::clamp(y, 0, h); };
 
-  // Envelope.
+  // Envelope, only where the uncertainty is known.
   int previous = -1;
-  for (size_t i = 0; i < data.points.size(); ++i) {
+  for (size_t i = 0; i < data.points.size() && data.uncertaintyKnown; ++i) {
     const GraphPoint& p = data.points[i];
     if (!p.valid) {
       L.upper.push_back({});
@@ -158,7 +165,7 @@ GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w) {
     previous = static_cast<int>(i);
   }
   int first = -1, last = -1;
-  for (size_t i = 0; i < data.points.size(); ++i)
+  for (size_t i = 0; i < data.points.size() && data.uncertaintyKnown; ++i)
     if (data.points[i].valid) {
       if (first < 0) first = static_cast<int>(i);
       last = static_cast<int>(i);
@@ -196,7 +203,8 @@ GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w) {
 
   if (data.points.size() > 20 && data.points[20].valid && data.points[10].valid) {
     L.hasMarkers = true;
-    L.marker1 = L.upper[20];
+    L.hasEnvelopeMarker = data.uncertaintyKnown;
+    if (L.hasEnvelopeMarker) L.marker1 = L.upper[20];
     L.marker2 = L.errorPoints[10];
     L.marker2Side = data.error(kind, 10) >= 0 ? 1 : -1;
   }
@@ -298,9 +306,11 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
     const QFontMetrics mf = painter.fontMetrics();
     // "1" above and left of the upper envelope, "2" beside the error curve on
     // the side of its sign.
-    const int m1x = L.marker1.x() - mf.horizontalAdvance(QStringLiteral("1")) / 2;
-    const int m1y = std::clamp(L.marker1.y() - gap, mf.ascent(), h - gap);
-    painter.drawText(QPoint(m1x, m1y), QStringLiteral("1"));
+    if (L.hasEnvelopeMarker) {
+      const int m1x = L.marker1.x() - mf.horizontalAdvance(QStringLiteral("1")) / 2;
+      const int m1y = std::clamp(L.marker1.y() - gap, mf.ascent(), h - gap);
+      painter.drawText(QPoint(m1x, m1y), QStringLiteral("1"));
+    }
     const int m2x = L.marker2.x() - mf.horizontalAdvance(QStringLiteral("2")) / 2;
     int m2y = L.marker2Side > 0 ? L.marker2.y() - gap : L.marker2.y() + gap + mf.ascent();
     m2y = std::clamp(m2y, mf.ascent(), h - gap);

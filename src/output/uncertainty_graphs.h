@@ -39,12 +39,15 @@ struct GraphData {
   Real qMin = 0;
   Real u100 = 0;  // relative uncertainty at q100 (the calculation's), %
   Real K = 0;     // square-root constant q100 / sqrt(dpInput), display units
-  std::string flowUnitText;  // "kg/h", ..., "Sm3/h"/"Nm3/h"
+  std::string flowUnitText;  // "kg/h", ..., referenceVolumeFlowUnit()
   int flowUnit = 1;
   // points[0] is q100 (its envelope is u100); then the steps of
   // (q100 - q(min)) / 100 down to q(min), which is the last point.
   std::vector<GraphPoint> points;
   bool failed = false;  // q100, q(min) or K unusable: only the axes are drawn
+  // false: the results are outside the standard (a warning flag is set); the
+  // envelopes are not drawn (the bias error curve is).
+  bool uncertaintyKnown = true;
 
   // Envelope half-width in % (absolute: U * q / q100, relative: U).
   Real envelope(GraphKind kind, size_t i) const;
@@ -78,6 +81,7 @@ struct GraphLayout {
   std::vector<QPoint> errorPoints;  // y kept within [0, h]
   std::vector<GraphSegment> errorSegments;  // strictly inside the frame's height
   bool hasMarkers = false;
+  bool hasEnvelopeMarker = false;  // marker "1": only with an envelope
   QPoint marker1;   // envelope point of the 20th step
   QPoint marker2;   // error-curve point of the 10th step
   int marker2Side = 1;  // +1: above the curve (positive error), -1 below

@@ -1,5 +1,6 @@
 #include "output/uncertainty_page.h"
 
+#include "calc/loss_uncertainty.h"
 #include "output/report_texts.h"
 
 namespace dorvel::output {
@@ -25,14 +26,20 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   ctx.nextLine(2);
   ctx.leftText(t("  Description: ", "  Dla obliczenia: ") + c.caseTitle);
   ctx.nextLine();
-  if (c.dpTransmitterError == 0) {
+  // The same rules as the uncertainty budget: a transmitter error without
+  // its reference value is not declared.
+  UncertaintySources sources;
+  sources.densityUncertainty = c.densityUncertainty;
+  sources.pressureTransmitterError = c.pressureTransmitterError;
+  sources.temperatureTransmitterError = c.temperatureTransmitterError;
+  sources.k1Uncertainty = c.k1Uncertainty;
+  sources.refDensityUncertainty = c.refDensityUncertainty;
+  if (!dpTransmitterDeclared(c.dpTransmitterError, c.dpTransmitterReference)) {
     ctx.leftText(t("  Error of differential pressure transmitter not declared",
                    "  Błędu przetwornika ciśnienia różnicowego nie podano"));
     ctx.nextLine();
   }
-  if (c.densityUncertainty + c.pressureTransmitterError + c.temperatureTransmitterError +
-          c.k1Uncertainty + c.refDensityUncertainty ==
-      0) {
+  if (!densityUncertaintyDeclared(sources, isCompressible(c.fluidKind))) {
     ctx.leftText(t("  Uncertainty of density determination not declared",
                    "  Niepewności wyznaczenia gęstości nie podano"));
     ctx.nextLine();
@@ -42,7 +49,12 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   ctx.leftText(t("  1 - absolute and relative uncertainty envelopes",
                  "  1 - niepewność pomiaru (bezwzględna i względna)"));
   ctx.nextLine();
-  ctx.leftText(t("      (rows 7 and 8 of the table)", "      (wiersze 7 i 8 w tabeli)"));
+  // Results outside the standard: the envelopes are not drawn.
+  if (c.hasWarnings())
+    ctx.leftText(t("      (rows 7 and 8 of the table; not known, not drawn)",
+                   "      (wiersze 7 i 8 w tabeli; nie znana, nie narysowana)"));
+  else
+    ctx.leftText(t("      (rows 7 and 8 of the table)", "      (wiersze 7 i 8 w tabeli)"));
   ctx.nextLine();
   ctx.leftText(t("  2 - absolute and relative bias \"linear scale\" error",
                  "  2 - błąd skali liniowej (proporcjonalnej do pierwiastka z delta p)"));
@@ -51,8 +63,13 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   ctx.nextLine();
 
   ctx.currentLine = kClosingNoteLine;
-  if (en && c.flowUnit == 5)
-    ctx.leftText("  Sm3/h = m3/h at reference conditions " + c.refConditionsText + ".");
+  // The one statement of the reference conditions on this page, in both
+  // languages, naming the unit as the table and the graphs do.
+  if (c.flowUnit == 5) {
+    const std::string unit = referenceVolumeFlowUnit(c.refTemperature, c.refPressure);
+    ctx.leftText("  " + unit + t(" = m3/h at reference conditions ", " = m3/h w warunkach odniesienia ") +
+                 referenceConditionsText(c.refTemperature, c.refPressure) + ".");
+  }
 
   // Results outside the standard: the page carries the calculation report's
   // closing warning below the table, so that it cannot pass for a conforming

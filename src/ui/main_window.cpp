@@ -247,9 +247,8 @@ void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
   }
   // 8. Show the case.
   showCase();
-  // 9. Reference conditions back to 0 degC, 101.325 kPa.
-  case_.refTemperature = 0;
-  case_.refPressure = 101.325L;
+  // 9. The reference conditions are the file's, as File > Open keeps them
+  // (a case without a file has the defaults 0 degC, 101.325 kPa).
   case_.refConditionsText = referenceConditionsText(case_.refTemperature, case_.refPressure);
   refreshNumberEdits();
   fillFlowUnits();

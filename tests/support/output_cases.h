@@ -6,8 +6,18 @@
 #pragma once
 
 #include "calc/case.h"
+#include "calc/loss_uncertainty.h"
 
 namespace dorvel::testing {
+
+// The uncertainty budget the driver stores with the results, made by the
+// same routine from the case's values, with its total and expansibility
+// term in their fields.  Call it again after changing an uncertainty source.
+inline void storeUncertaintyBudget(CalculationCase& c) {
+  c.uncertaintyBudget = flowUncertaintyOf(uncertaintyInputsOf(c, c.dpMmH2O, c.cUncertainty));
+  c.flowUncertainty = c.uncertaintyBudget.total;
+  c.expansibilityUncertainty = c.uncertaintyBudget.expansibility;
+}
 
 // Water through a flange-tapped orifice, flowrate task, kg/h and kPa.
 inline CalculationCase waterFlowrateCase() {
@@ -48,7 +58,6 @@ inline CalculationCase waterFlowrateCase() {
   c.dischargeCoefficient = 0.6055L;
   c.expansibility = 1;
   c.cUncertainty = 0.5L;
-  c.flowUncertainty = 0.5412L;
   c.pressureLoss = 0.7345L;
   c.reynolds = 110150;
   c.reynoldsMin = 5000;
@@ -58,6 +67,7 @@ inline CalculationCase waterFlowrateCase() {
   c.roughnessLimit = 0.0381L;
   c.upstreamLengthRequired = 22;
   c.downstreamLengthRequired = 6;
+  storeUncertaintyBudget(c);
   return c;
 }
 
@@ -121,8 +131,6 @@ inline CalculationCase naturalGasDiameterCase() {
   c.dischargeCoefficient = 0.6031L;
   c.expansibility = 0.9961L;
   c.cUncertainty = 0.5L;
-  c.expansibilityUncertainty = 0.0254L;
-  c.flowUncertainty = 0.6123L;
   c.pressureLoss = 0.6612L;
   c.reynolds = 3.12e6L;
   c.reynoldsMin = 5000;
@@ -135,6 +143,7 @@ inline CalculationCase naturalGasDiameterCase() {
   c.roughnessLimit = 0.0765L;
   c.upstreamLengthRequired = 44;
   c.downstreamLengthRequired = 7;
+  storeUncertaintyBudget(c);
   return c;
 }
 
