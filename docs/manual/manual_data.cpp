@@ -1,0 +1,51 @@
+// Lists what the manual's build checks and generates from the program
+// itself: every help topic number with its page and anchor, and (when the
+// message table is built in) every message by number with its two texts.
+//
+//   dorvel-manual-data topics     number<TAB>page<TAB>anchor, one a line
+//   dorvel-manual-data messages   number<TAB>polish<TAB>english, one a line
+//                                 (tabs and line breaks inside a text are
+//                                 written as \t and \n)
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "ui/help_topics.h"
+#ifdef DORVEL_HAVE_MESSAGE_TABLE
+#include "base/messages.h"
+#endif
+
+namespace {
+
+[[maybe_unused]] std::string escaped(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\\') out += "\\\\";
+    else if (c == '\t') out += "\\t";
+    else if (c == '\n') out += "\\n";
+    else if (c != '\r') out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string_view what = argc > 1 ? argv[1] : "";
+  if (what == "topics") {
+    for (const auto& t : dorvel::ui::helpTopics())
+      std::cout << t.number << '\t' << t.file << '\t' << t.anchor << '\n';
+    return 0;
+  }
+  if (what == "messages") {
+#ifdef DORVEL_HAVE_MESSAGE_TABLE
+    for (const auto& m : dorvel::messageTable())
+      std::cout << m.number << '\t' << escaped(m.polish) << '\t' << escaped(m.english) << '\n';
+    return 0;
+#else
+    return 3;  // no message table in this build
+#endif
+  }
+  std::cerr << "usage: dorvel-manual-data topics|messages\n";
+  return 2;
+}
