@@ -28,12 +28,7 @@
 #include "ui/qt_interaction.h"
 #include "ui/results_page.h"
 #include "ui/texts/language.h"
-#if __has_include("base/messages.h")
 #include "base/messages.h"
-#define DORVEL_TEST_MESSAGE_TABLE 1
-#else
-#include "calc/solver_status.h"
-#endif
 
 using namespace dorvel;
 using namespace dorvel::ui;
@@ -56,17 +51,7 @@ QString pageOf(HelpWindow& w, const QUrl& url) {
 
 std::set<int> messageNumbers() {
   std::set<int> numbers;
-#ifdef DORVEL_TEST_MESSAGE_TABLE
-  for (const auto& m : messageTable()) numbers.insert(m.number);
-#else
-  // Without the numbered table: the device calculations' status codes that
-  // carry a message (1302 and 1303 end silently).
-  for (SolverStatus s : {SolverStatus::DpAboveLimit, SolverStatus::DpBelowLimit,
-                         SolverStatus::NoSolution, SolverStatus::BetaWindowTooNarrow,
-                         SolverStatus::DownstreamTooShort, SolverStatus::UpstreamTooShort,
-                         SolverStatus::BothLengthsTooShort})
-    numbers.insert(statusCode(s));
-#endif
+  for (const MessageRow& m : messageTable()) numbers.insert(m.number);
   return numbers;
 }
 
@@ -140,9 +125,9 @@ TEST(UiManual, SearchFindsWordsOfEachLanguage) {
   for (const auto& c : cases) {
     HelpWindow w(c.language, nullptr);
     ASSERT_TRUE(w.isValid());
+    // The window has the index of its private copy made when it opens.
     QHelpSearchEngine* search = w.engine()->searchEngine();
     QSignalSpy indexed(search, &QHelpSearchEngine::indexingFinished);
-    search->reindexDocumentation();
     ASSERT_TRUE(indexed.wait(30000));
     for (const char* word : {c.word, c.foreign}) {
       QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
@@ -235,5 +220,47 @@ TEST(UiManual, HelpFromAModalWindowCanBeUsedWhileItIsOpen) {
   EXPECT_EQ(help.window()->parentWidget(), nullptr);
   EXPECT_FALSE(help.window()->testAttribute(Qt::WA_QuitOnClose));
   delete help.window();
+  help.setOwner(nullptr);
+}
+
+TEST(UiManual, MessageBoxesOfferTheirTopic) {
+  app();
+  setLanguage(Language::English);
+  EXPECT_EQ(messageNumberOf("", "Differential pressure should be less than    12.50 kPa"), 1298);
+  EXPECT_EQ(messageNumberOf("B\u0142\u0105d przy czytaniu numeru bilansowego", "Input error"), 1604);
+  EXPECT_EQ(messageNumberOf("", "Something the table does not hold"), 0);
+
+  HelpSystem& help = HelpSystem::instance();
+  help.installKeyHandler();
+  QWidget owner;
+  owner.show();
+  help.setOwner(&owner);
+  QtInteraction interaction(&owner);
+  bool boxOpenAfterHelp = false;
+  QUrl shown;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    auto* button = box->findChild<QPushButton*>("MessageHelp");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+    boxOpenAfterHelp = box->isVisible();
+    ASSERT_NE(help.window(), nullptr);
+    shown = help.window()->browser()->source();
+    // F1 in the box opens the same topic.
+    help.window()->browser()->setSource(topicUrl(kHelpContents, Language::English));
+    QTest::keyClick(box, Qt::Key_F1);
+    EXPECT_EQ(help.window()->browser()->source().fragment(), "message-1305");
+    box->button(QMessageBox::Ok)->click();
+  });
+  interaction.showMessage(false, "Za kr\u00f3tki prosty odcinek za zw\u0119\u017ck\u0105",
+                          "Downstream straight length too short.");
+  EXPECT_TRUE(boxOpenAfterHelp);
+  EXPECT_EQ(shown.fragment(), "message-1305");
+  EXPECT_EQ(shown.host(), helpNamespace(Language::English));
+  ASSERT_NE(help.window(), nullptr);
+  EXPECT_TRUE(help.window()->isVisible());
+  delete help.window();
+  help.removeKeyHandler();
   help.setOwner(nullptr);
 }

@@ -13,8 +13,8 @@ no anchor, when a link between pages is broken, or when a note names a field
 or a message that does not exist.
 
 usage: build_manual.py --src DIR --out HELPDIR --html HTMLDIR --cli DORVEL-CLI
-                       --data-tool DORVEL-MANUAL-DATA
-                       --messages-without-table STATUS.tsv --qhelpgenerator PATH
+                       --examples DIR --data-tool DORVEL-MANUAL-DATA
+                       --qhelpgenerator PATH
 """
 import argparse
 import html
@@ -149,8 +149,9 @@ def messages_page(lang, messages, notes_path, intro):
     out = [intro]
     keywords = []
     for number, polish, english in messages:
-        text = polish if lang == "pl" else english
-        other = english if lang == "pl" else polish
+        # The values the program puts in (%1 to %9) show as an ellipsis.
+        text = re.sub(r"%[1-9]", "\u2026", polish if lang == "pl" else english)
+        other = re.sub(r"%[1-9]", "\u2026", english if lang == "pl" else polish)
         out.append(f'<h3 id="message-{number}">{number}</h3>')
         out.append(f'<p class="message">{html.escape(text).replace(chr(10), "<br>")}</p>')
         out.append(f'<p class="other">({html.escape(other).replace(chr(10), " ")})</p>')
@@ -312,8 +313,7 @@ def build_language(lang, args, fields, messages, topics):
 
 def main():
     ap = argparse.ArgumentParser()
-    for opt in ("src", "out", "html", "cli", "examples", "data-tool", "messages-without-table",
-                "qhelpgenerator"):
+    for opt in ("src", "out", "html", "cli", "examples", "data-tool", "qhelpgenerator"):
         ap.add_argument("--" + opt, required=True)
     args = ap.parse_args()
 
@@ -328,12 +328,8 @@ def main():
     rc, topics_text = run(args.data_tool, "topics")
     if rc != 0:
         sys.exit(f"manual: {args.data_tool} topics failed")
-    # Without the program's message table (rc 3) the status codes and their
-    # texts written down beside the manual stand in for it.
     rc, messages_text = run(args.data_tool, "messages")
-    if rc == 3:
-        messages_text = read(args.messages_without_table)
-    elif rc != 0:
+    if rc != 0:
         sys.exit(f"manual: {args.data_tool} messages failed")
     topics = []
     for line in topics_text.splitlines():

@@ -1,6 +1,6 @@
 // Lists what the manual's build checks and generates from the program
-// itself: every help topic number with its page and anchor, and (when the
-// message table is built in) every message by number with its two texts.
+// itself: every help topic number with its page and anchor, and every
+// message by number with its two texts.
 //
 //   dorvel-manual-data topics     number<TAB>page<TAB>anchor, one a line
 //   dorvel-manual-data messages   number<TAB>polish<TAB>english, one a line
@@ -11,13 +11,11 @@
 #include <string_view>
 
 #include "ui/help_topics.h"
-#ifdef DORVEL_HAVE_MESSAGE_TABLE
 #include "base/messages.h"
-#endif
 
 namespace {
 
-[[maybe_unused]] std::string escaped(std::string_view text) {
+std::string escaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     if (c == '\\') out += "\\\\";
@@ -38,13 +36,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (what == "messages") {
-#ifdef DORVEL_HAVE_MESSAGE_TABLE
     for (const auto& m : dorvel::messageTable())
       std::cout << m.number << '\t' << escaped(m.polish) << '\t' << escaped(m.english) << '\n';
     return 0;
-#else
-    return 3;  // no message table in this build
-#endif
   }
   std::cerr << "usage: dorvel-manual-data topics|messages\n";
   return 2;
