@@ -231,8 +231,8 @@ def qhp(lang, pages, keywords):
     files = "".join(f"<file>{p.name}</file>" for p in pages) + "<file>style.css</file>"
     return (f'<?xml version="1.0" encoding="UTF-8"?>\n<QtHelpProject version="1.0">'
             f"<namespace>{ns}</namespace><virtualFolder>doc</virtualFolder>"
-            f'<filterSection><toc><section title="Dorvel" ref="index.html">{"".join(toc)}'
-            f"</section></toc><keywords>{kws}</keywords><files>{files}</files>"
+            f'<filterSection><toc>{"".join(toc)}'
+            f"</toc><keywords>{kws}</keywords><files>{files}</files>"
             f"</filterSection></QtHelpProject>\n")
 
 
