@@ -34,7 +34,9 @@ WORDS = {
     "pl": {"contents": "Spis treści", "prev": "Poprzedni", "next": "Następny",
            "unit": "Jednostka", "type": "Typ", "meaning": "Znaczenie", "codes": "Kody",
            "slots": "Pozycje", "message": "Komunikat", "none": "brak",
-           "field": "pole", "msgkw": "komunikat"},
+           "field": "pole", "msgkw": "komunikat",
+           "type-integer": "liczba całkowita", "type-number": "liczba", "type-array": "tablica",
+           "type-string": "tekst", "type-boolean": "wartość logiczna"},
 }
 
 errors = []
@@ -124,7 +126,7 @@ def fields_page(lang, fields, notes_path, intro):
         out.append(f'<h3 id="field-{name}">{html.escape(name)}</h3>')
         rows = [(w["meaning"], html.escape(meaning)),
                 (w["unit"], html.escape(f["unit"]) if f["unit"] else "&ndash;"),
-                (w["type"], html.escape(f["type"]))]
+                (w["type"], html.escape(w.get("type-" + f["type"], f["type"])))]
         if f.get("slots"):
             rows.append((w["slots"], str(f["slots"])))
         if f.get("codes"):
