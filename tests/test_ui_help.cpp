@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QEventLoop>
 #include <QHelpEngine>
@@ -178,6 +179,32 @@ TEST(UiManual, HistoryKeepsToOneLanguage) {
   EXPECT_EQ(help.window()->language(), Language::English);
   delete help.window();
   help.setOwner(nullptr);
+}
+
+TEST(UiManual, LanguageMenuTurnsAnOpenHelpWindowOver) {
+  app();
+  setLanguage(Language::English);
+  {
+    TDanegl window;
+    window.show();
+    showHelpTopic(kHelpBasicInput);
+    HelpSystem& help = HelpSystem::instance();
+    ASSERT_NE(help.window(), nullptr);
+    ASSERT_EQ(help.window()->language(), Language::English);
+    auto* polish = window.findChild<QAction*>("MnLangPl");
+    ASSERT_NE(polish, nullptr);
+    polish->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_NE(help.window(), nullptr);
+    EXPECT_EQ(help.window()->language(), Language::Polish);
+    EXPECT_EQ(help.window()->currentTopic(), kHelpBasicInput);
+    EXPECT_TRUE(help.window()->isVisible());
+    EXPECT_EQ(help.window()->windowTitle(), QString::fromUtf8("Pomoc programu Dorvel"));
+    window.findChild<QAction*>("MnLangEn")->trigger();
+    QCoreApplication::processEvents();
+  }
+  // The help window went with the main window.
+  EXPECT_EQ(HelpSystem::instance().window(), nullptr);
 }
 
 TEST(UiManual, HelpFromAModalWindowCanBeUsedWhileItIsOpen) {

@@ -276,8 +276,14 @@ HelpWindow::HelpWindow(Language language, QWidget* parent)
   auto* close = new QPushButton(text("Close"), this);
   close->setObjectName("HelpClose");
   connect(home, &QPushButton::clicked, this, [this] { showTopic(kHelpContents); });
-  connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-  connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  // Back and Forward never lead into a page of the other language: after a
+  // switch the window is made again in the new language first.
+  connect(back, &QPushButton::clicked, this, [this] {
+    if (!followingLanguage()) browser_->backward();
+  });
+  connect(forward, &QPushButton::clicked, this, [this] {
+    if (!followingLanguage()) browser_->forward();
+  });
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
   back->setEnabled(false);
@@ -314,6 +320,18 @@ HelpWindow::~HelpWindow() {
   qDeleteAll(children);
   delete engine_;
   if (!workFolder_.isEmpty()) QDir(workFolder_).removeRecursively();
+}
+
+bool HelpWindow::followingLanguage() {
+  if (language_ == currentLanguage() || HelpSystem::instance().window() != this) return false;
+  QTimer::singleShot(0, [] { HelpSystem::instance().followLanguage(); });
+  return true;
+}
+
+bool HelpWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate || event->type() == QEvent::LanguageChange)
+    followingLanguage();
+  return QDialog::event(event);
 }
 
 bool HelpWindow::showUrl(const QUrl& url) {

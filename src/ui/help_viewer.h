@@ -107,7 +107,13 @@ class HelpWindow : public QDialog {
   // The collection could be opened.
   bool isValid() const { return valid_; }
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
+  // The program's help window of a language no longer spoken: asks the help
+  // system to make it again (later) and returns true.
+  bool followingLanguage();
   Language language_;
   QHelpEngine* engine_ = nullptr;
   HelpBrowser* browser_ = nullptr;
