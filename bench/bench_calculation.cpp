@@ -14,8 +14,8 @@ namespace {
 // Discards everything; the benchmarked cases raise no message anyway.
 class Silent : public Interaction {
  public:
-  void showMessage(bool, const std::string&, const std::string&) override {}
-  bool askQuestion(bool, const std::string&, const std::string&) override { return false; }
+  void showMessage(const Message&) override {}
+  bool askQuestion(const Message&) override { return false; }
 };
 
 CalculationCase waterFlowCase() {

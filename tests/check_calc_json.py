@@ -59,7 +59,7 @@ case_schema = schema["$defs"]["case"]
 json_type = {"integer": "integer", "number": ["number", "null"], "string": "string",
              "boolean": "boolean", "array": "array"}
 FIXED = {"file", "ok", "nonConforming", "conforming", "standard", "warning", "warnings",
-         "messages", "questions", "results", "units"}
+         "messages", "messageCodes", "questions", "results", "units"}
 described = set(case_schema["properties"]) - FIXED
 if described != set(by_name):
     fail("schema and fields differ: %r" % (described ^ set(by_name)))
@@ -76,6 +76,8 @@ def validate(obj, where):
     errors = sorted(validator.iter_errors(obj), key=lambda e: list(e.path))
     if errors:
         fail("%s: %s at %s" % (where, errors[0].message[:300], list(errors[0].path)))
+    if len(obj.get("messageCodes", [])) != len(obj.get("messages", [])):
+        fail("%s: messageCodes and messages differ in length" % where)
 
 
 # ---- calc --json of every example ---------------------------------------------

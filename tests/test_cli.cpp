@@ -183,6 +183,22 @@ TEST(Cli, RefusedCaseExitsWithOneAndShowsTheMessage) {
   EXPECT_NE(m["messages"].find("Pipe diameter too large"), std::string::npos);
 }
 
+TEST(Cli, JsonNumbersEveryMessage) {
+  // A refused case: the text and its row number side by side.
+  CliRun j = run(with(with({"calc", "--json"}, kOil), {"--set", "pipeDiameter20=5000"}));
+  std::map<std::string, std::string> m;
+  ASSERT_TRUE(JsonMini::topLevel(lines(j.out)[0], m));
+  EXPECT_EQ(m["messages"], "[\"Pipe diameter too large\"]");
+  EXPECT_EQ(m["messageCodes"], "[1410]");
+  // A file that breaks off: the read error is its number, 1600 + 6.
+  TempDir dir;
+  writeBytes(dir.file("broken.dvl"), " L  3   3  2  1\r\ntitle\r\n0 0\r\n100 2 50\r\n");
+  CliRun broken = run({"calc", "--json", dir.file("broken.dvl")});
+  ASSERT_TRUE(JsonMini::topLevel(lines(broken.out)[0], m)) << broken.out;
+  EXPECT_EQ(m["messages"], "[\"Input error\"]");
+  EXPECT_EQ(m["messageCodes"], "[1606]");
+}
+
 TEST(Cli, QuestionsAreAnsweredNoUnlessDeviationsAreAccepted) {
   // Flange tappings in a 45 mm pipe: no standard covers it, the program asks.
   auto args = with(kOil, {"--set", "pipeDiameter20=45", "--set", "deviceDiameter20=22"});

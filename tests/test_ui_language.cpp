@@ -30,6 +30,7 @@
 #include "files/case_file.h"
 #include "support/ui_window.h"
 #include "props/liquids.h"
+#include "props/natural_gas.h"
 #include "ui/about_window.h"
 #include "ui/dialogs.h"
 #include "ui/help_viewer.h"
@@ -429,4 +430,23 @@ TEST(UiLanguage, DesktopConveniencesFollowTheLanguage) {
     EXPECT_TRUE(w.windowTitle().startsWith(pl ? QString::fromUtf8("Dorvel  Przepływomierze zwężkowe  ")
                                               : "Dorvel  Flow Measurement Edition  "));
   }
+}
+
+TEST(UiLanguage, MessagesFollowTheInterfaceLanguage) {
+  app();
+  RecordingInteraction rec;
+  LanguageInteraction ui(&rec);
+  applyLanguage(nullptr, Language::Polish);
+  ui.showMessage({Msg::ReynoldsTooLarge, {"1.2e+09"}});
+  EXPECT_FALSE(ui.askQuestion(Msg::DeleteAllData));  // the recorder's default answer
+  // The validity text that refuses the data stays the prepared English one.
+  ui.showMessage(gasValidityNotice(kCokeH2Range));
+  applyLanguage(nullptr, Language::English);
+  ui.showMessage(Msg::NoSolution);
+  ASSERT_EQ(rec.log().size(), 4u);
+  EXPECT_EQ(rec.log()[0].text, "Za du\u017Ca liczba Reynoldsa Re = 1.2e+09");
+  EXPECT_EQ(rec.log()[1].text, "Czy wykasowa\u0107 dane?");
+  EXPECT_EQ(rec.log()[2].text, "Mole percent of H2 should be between 45% and 65%.");
+  EXPECT_EQ(rec.log()[3].text, "No solution available");
+  EXPECT_EQ(rec.log()[3].number, 1300);
 }

@@ -154,6 +154,11 @@ constexpr MessageRow kRows[] = {
      "If a drain hole is drilled through the orifice plate - D should be > 100 mm."},
     {1432, "Otwór spustowy można stosować gdy beta=d/D <0.625.",
      "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625."},
+    // %1: the Reynolds number, 10 characters and no decimals.
+    {1433, "Za mała liczba Reynoldsa Re=%1", "Reynolds number Re=%1 too small"},
+    {1434, "Za duża liczba Reynoldsa Re=%1", "Reynolds number Re=%1 too large"},
+    {1435, "Ciśnienie różnicowe większe od 0.25*P1!", "Differential pressure greater than 0.25*P1."},
+    {1436, "Za zwężką następuje odparowanie! Pomiar ulega zakłóceniu!", "Vaporization occurs."},
     // %1: the text typed.
     {1440, "Błąd w zapisie liczby %1", "Number error %1"},
 

@@ -106,6 +106,10 @@ const MessageRow* findMessage(int number);
   X(DrainHoleTooLarge, 1430)                                    \
   X(DrainHolePipeTooSmall, 1431)                                \
   X(DrainHoleBetaTooLarge, 1432)                                \
+  X(ReynoldsBelowDevice, 1433)                                  \
+  X(ReynoldsAboveDevice, 1434)                                  \
+  X(DpRatioWarning, 1435)                                       \
+  X(VaporizationWarning, 1436)                                  \
   X(NumberError, 1440)                                          \
   /* property checks */                                         \
   X(NoAbsolutePressure, 1500)                                   \

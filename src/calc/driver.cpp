@@ -29,19 +29,19 @@ class Run {
 
  private:
   // An error: shown now, counted at the next checkpoint.
-  void error(const std::string& pl, const std::string& en) {
-    ui_.showMessage(false, pl, en);
+  void error(const Message& m) {
+    ui_.showMessage(m);
     failed_ = true;
   }
   // A warning that lets the calculation go on.
-  void warn(bool& flag, const std::string& pl, const std::string& en) {
-    ui_.showMessage(false, pl, en);
+  void warn(bool& flag, const Message& m) {
+    ui_.showMessage(m);
     flag = true;
     nonConforming_ = true;
   }
   // A question; Yes accepts the deviation and sets the flag.
-  bool accept(bool& flag, const std::string& pl, const std::string& en) {
-    if (!ui_.askQuestion(false, pl, en)) return false;
+  bool accept(bool& flag, Msg id) {
+    if (!ui_.askQuestion(id)) return false;
     flag = true;
     nonConforming_ = true;
     return true;
@@ -93,13 +93,13 @@ bool Run::vaporizes() {
 // correction of a hand-typed density.
 bool Run::otherGasChecks() {
   if (!(c_.pressureBar >= 0.006L)) {
-    ui_.showMessage(false, "Za niskie ci\u015Bnienie", "Absolute pressure too low");
+    ui_.showMessage(Msg::AbsolutePressureTooLow);
     return false;
   }
   const bool needK1 = (c_.densityKind == 2 || c_.flowUnit == 5);
   if (!(c_.enteredDensity * c_.viscosityEntered * c_.isentropicExponent != 0) ||
       (needK1 && !(c_.compressibilityK1 != 0))) {
-    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    ui_.showMessage(Msg::MissingProperties);
     return false;
   }
   if (c_.densityEnteredByHand) {
@@ -108,10 +108,7 @@ bool Run::otherGasChecks() {
     c_.satPressure = s.pressureAt;
     c_.satVapourDensity = s.vapourDensity;
     if (!(c_.pressureAt - phi / 100 * c_.satPressure > 0) || !(phi >= 0) || !(phi <= 100)) {
-      ui_.showMessage(false,
-                      "Za du\u017Ca wilgotno\u015B\u0107 wzgl\u0119dna gazu\r\nProsz\u0119 "
-                      "sprawdzi\u0107, czy wilgotno\u015B\u0107 dotyczy warunk\u00F3w pomiaru.",
-                      "Gas humidity too high");
+      ui_.showMessage(Msg::OtherGasHumidityTooHigh);
       return false;
     }
     // Dry part of the working density over the reference density:
@@ -147,20 +144,16 @@ void Run::rangeChecks() {
   const Real D = c_.pipeDiameter20;
   const Real d = c_.deviceDiameter20;
   const bool task23 = (c_.task == 2 || c_.task == 3);
-  if (!(D <= 3000)) error("Za du\u017Ca \u015Brednica ruroci\u0105gu!", "Pipe diameter too large");
-  if (!(D >= 6)) error("Za ma\u0142a \u015Brednica ruroci\u0105gu!", "Pipe diameter too small");
-  if (task23 && !(d >= 0.6L))
-    error("Za ma\u0142a \u015Brednica otworu zw\u0119\u017Cki", "Orifice diameter (throat) too small");
-  if (c_.task == 1 && !(c_.nominalPercent >= 10))
-    error("Za ma\u0142y strumie\u0144 nominalny", "Nominal fluid flowrate too small");
-  if ((c_.task == 1 || c_.task == 2) && !(c_.flowrateInput > 0))
-    error("Brak strumienia", "Enter the fluid flowrate");
+  if (!(D <= 3000)) error(Msg::PipeDiameterTooLarge);
+  if (!(D >= 6)) error(Msg::PipeDiameterTooSmall);
+  if (task23 && !(d >= 0.6L)) error(Msg::ThroatDiameterTooSmall);
+  if (c_.task == 1 && !(c_.nominalPercent >= 10)) error(Msg::NominalFlowrateTooSmall);
+  if ((c_.task == 1 || c_.task == 2) && !(c_.flowrateInput > 0)) error(Msg::NoFlowrate);
   const auto steel = [](int m) { return m >= 1 && m <= 3; };
   const Real lowest = (steel(c_.pipeMaterial) && steel(c_.deviceMaterial)) ? -270 : -70;
-  if (!(c_.temperature >= lowest)) error("Za niska temperatura", "Temperature too low");
-  if (!(c_.temperature <= 650)) error("Za wysoka temperatura", "Temperature too high");
-  if (c_.task == 3 && !(c_.dpInput > 0))
-    error("Brak ci\u015Bnienia r\u00F3\u017Cnicowego", "Enter the differential pressure.");
+  if (!(c_.temperature >= lowest)) error(Msg::TemperatureTooLow);
+  if (!(c_.temperature <= 650)) error(Msg::TemperatureTooHigh);
+  if (c_.task == 3 && !(c_.dpInput > 0)) error(Msg::NoDifferentialPressure);
   // With no upper-range flowrate the excess is not within 1 % of it: an
   // error as well.  A negative upper-range flowrate is refused above and
   // does not pull the nominal flowrate down to it.
@@ -172,16 +165,12 @@ void Run::rangeChecks() {
       c_.nominalFlowrate = c_.flowrateInput;
       c_.nominalPercent = 100;
     } else {
-      error("Strumie\u0144 nominalny nie mo\u017Ce by\u0107 wi\u0119kszy od maksymalnego",
-            "Nominal flowrate should be less than or equal to upper range flowrate");
+      error(Msg::NominalAboveUpperRange);
     }
   }
   if (isCompressible(c_.fluidKind) && c_.task == 1 && dpRatio() > 0.25L)
-    error("Stosunek ci\u015Bnienia r\u00F3\u017Cnicowego do ci\u015Bnienia bezwzgl\u0119dnego\r\n"
-          "nie mo\u017Ce by\u0107 wi\u0119kszy od liczby 0.25",
-          "The pressure ratio p2/p1 shall be greater than or equal to 0.75");
-  if ((c_.task == 1 || c_.task == 3) && dpRatio() > 0.5L)
-    error("Za du\u017Ce ci\u015Bnienie r\u00F3\u017Cnicowe", "Differential pressure too high");
+    error(Msg::PressureRatioTooLarge);
+  if ((c_.task == 1 || c_.task == 3) && dpRatio() > 0.5L) error(Msg::DifferentialPressureTooHigh);
 }
 
 bool Run::resultsFinite() const {
@@ -198,15 +187,11 @@ void Run::drainHoleChecks() {
   if (!(dh > 0)) return;
   const Real d20 = c_.deviceDiameter20;
   if (dh > 0.1L * d20)
-    warn(c_.warnDrainHoleSize, "\u015Arednica otworu spustowego powinna by\u0107 <= 0.1*d.",
-         "The diameter of the drain hole should not exceed 0.1*d.");
+    warn(c_.warnDrainHoleSize, Msg::DrainHoleTooLarge);
   if (isOrificePlate(c_.deviceType) && c_.pipeDiameter20 <= 100)
-    warn(c_.warnDrainHolePipe,
-         "Otw\u00F3r spustowy mo\u017Cna stosowa\u0107 dla \u015Brednic ruroci\u0105gu > 100 mm.",
-         "If a drain hole is drilled through the orifice plate - D should be > 100 mm.");
+    warn(c_.warnDrainHolePipe, Msg::DrainHolePipeTooSmall);
   if (c_.deviceType == DevIsa1932Nozzle && c_.beta >= 0.625L)
-    warn(c_.warnDrainHoleBeta, "Otw\u00F3r spustowy mo\u017Cna stosowa\u0107 gdy beta=d/D <0.625.",
-         "If a drain hole is drilled through the nozzle - beta=d/D should be < 0.625.");
+    warn(c_.warnDrainHoleBeta, Msg::DrainHoleBetaTooLarge);
   if (d20 > 0) c_.cUncertainty += 100 * c_.drainHoleFactor * (dh / d20) * (dh / d20);
 }
 
@@ -220,17 +205,13 @@ bool Run::solve() {
           formatFixedReadable(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
       switch (w.status) {
         case SolverStatus::DpAboveLimit:
-          ui_.showMessage(false, "Ci\u015Bnienie r\u00F3\u017Cnicowe ma by\u0107 mniejsze od " + limit,
-                          "Differential pressure should be less than " + limit);
+          ui_.showMessage({Msg::DpAboveLimit, {limit}});
           break;
         case SolverStatus::DpBelowLimit:
-          ui_.showMessage(false, "Ci\u015Bnienie r\u00F3\u017Cnicowe ma by\u0107 wi\u0119ksze od " + limit,
-                          "Differential pressure should be greater than " + limit);
+          ui_.showMessage({Msg::DpBelowLimit, {limit}});
           break;
         case SolverStatus::BetaWindowTooNarrow:
-          ui_.showMessage(false,
-                          "Nie odpowiednie liczby Reynoldsa dla strumieni maksymalnego i nominalnego",
-                          "Reynolds nambers for upper range and nominal flow not proper.");
+          ui_.showMessage(Msg::BetaWindowTooNarrow);
           break;
         case SolverStatus::ReynoldsLowDeclined:
         case SolverStatus::ReynoldsHighDeclined:
@@ -241,7 +222,7 @@ bool Run::solve() {
           lengthsTooShort(w.status);
           break;
         default:
-          ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+          ui_.showMessage(Msg::NoSolution);
           break;
       }
       return false;
@@ -250,7 +231,7 @@ bool Run::solve() {
     const SolveResult r = solveBeta(c_, c_.dpMmH2O, c_.reynolds);
     status = r.status;
     if (status == SolverStatus::NoSolution) {
-      ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+      ui_.showMessage(Msg::NoSolution);
       return false;
     }
     c_.deviceDiameter = c_.beta * c_.pipeDiameter;
@@ -269,7 +250,7 @@ bool Run::solve() {
     status = solveDifferentialPressure(c_, c_.massFlowKgH, c_.beta).status;
     // Re_D above 1e9: no coefficient there; the Reynolds window below says so.
     if (status == SolverStatus::NoSolution && !(c_.reynolds > 1e9L)) {
-      ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+      ui_.showMessage(Msg::NoSolution);
       return false;
     }
     if (status == SolverStatus::NoSolution) status = SolverStatus::Ok;
@@ -278,7 +259,7 @@ bool Run::solve() {
                            c_.viscosityTech, c_.pipeDiameter, c_.density)
                  .status;
     if (status == SolverStatus::NoSolution) {
-      ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+      ui_.showMessage(Msg::NoSolution);
       return false;
     }
   }
@@ -289,16 +270,13 @@ bool Run::solve() {
 bool Run::lengthsTooShort(SolverStatus status) {
   switch (status) {
     case SolverStatus::DownstreamTooShort:
-      ui_.showMessage(false, "Za kr\u00F3tki prosty odcinek za zw\u0119\u017Ck\u0105",
-                      "Downstream straight length too short.");
+      ui_.showMessage(Msg::DownstreamTooShort);
       return true;
     case SolverStatus::UpstreamTooShort:
-      ui_.showMessage(false, "Za kr\u00F3tki prosty odcinek przed zw\u0119\u017Ck\u0105",
-                      "Upstream straight length too short.");
+      ui_.showMessage(Msg::UpstreamTooShort);
       return true;
     case SolverStatus::BothLengthsTooShort:
-      ui_.showMessage(false, "Za kr\u00F3tkie proste odcinki przed i za zw\u0119\u017Ck\u0105",
-                      "Upstream and downstream straigth lengths too short.");
+      ui_.showMessage(Msg::BothLengthsTooShort);
       return true;
     default:
       return false;
@@ -320,7 +298,7 @@ bool Run::execute() {
     c_.nominalFlowrate = c_.flowrateInput;
   }
   if (c_.task < 1 || c_.task > 3) {
-    ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+    ui_.showMessage(Msg::NoSolution);
     return false;
   }
 
@@ -331,7 +309,7 @@ bool Run::execute() {
   rangeChecks();
   if (!checkpoint()) return false;
   if (humidityFactorUnusable_) {
-    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    ui_.showMessage(Msg::MissingProperties);
     return false;
   }
 
@@ -339,69 +317,44 @@ bool Run::execute() {
   if (!c_.asmeFittingListShown && isSmallBoreOrifice(c_.deviceType, c_.pipeDiameter20) &&
       c_.fittingOrifice > 1 && c_.fittingAsme == 1) {
     c_.asmeFittingListShown = true;
-    ui_.showMessage(false,
-                    "Niekt\u00F3re zmiany wprowadzone w danych spowodowa\u0142y zmian\u0119 zestawu "
-                    "element\u00F3w przed kryz\u0105.\n\rProsz\u0119 sprawdzi\u0107, czy element "
-                    "jest prawid\u0142owo wybrany.",
-                    "That change of input data causes a change of the set of upstream "
-                    "fittings.\n\rCheck whether the declared fitting is correct.");
+    ui_.showMessage(Msg::FittingListChanged);
     return false;
   }
 
   // 7. Vaporization behind the device.
   if ((c_.task == 1 || c_.task == 3) &&
       (c_.fluidKind == FluidWater || c_.fluidKind == FluidLiquidAmmonia) && vaporizes()) {
-    if (!accept(c_.warnVaporization,
-                "Za zw\u0119\u017Ck\u0105 mo\u017Ce nast\u0105pi\u0107 odparowanie zak\u0142\u00F3caj\u0105ce "
-                "pomiar. Czy kontynuowa\u0107 obliczenia ?",
-                "Vaporization occurs. Continue?"))
+    if (!accept(c_.warnVaporization, Msg::VaporizationContinue))
       return false;
   }
 
   // 8. Pipe diameter against the device's range.
   const LimitRange range = pipeDiameterRange(c_.deviceType);
   if (c_.pipeDiameter20 < range.min) {
-    if (!accept(c_.warnPipeTooSmall,
-                "Za ma\u0142a \u015Brednica ruroci\u0105gu. Czy kontynuowa\u0107 obliczenia? Wyniki nie "
-                "b\u0119d\u0105 zgodne z norm\u0105!",
-                "Pipe diameter too small. Continue?"))
+    if (!accept(c_.warnPipeTooSmall, Msg::PipeTooSmallContinue))
       failed_ = true;
   } else if (c_.pipeDiameter20 > range.max) {
-    if (!accept(c_.warnPipeTooLarge,
-                "Za du\u017Ca \u015Brednica ruroci\u0105gu. Czy kontynuowa\u0107 obliczenia? Wyniki nie "
-                "b\u0119d\u0105 zgodne z norm\u0105!",
-                "Pipe diameter too large. Continue?"))
+    if (!accept(c_.warnPipeTooLarge, Msg::PipeTooLargeContinue))
       failed_ = true;
   }
 
   // 9. Minimum throat diameter.
   if ((c_.task == 2 || c_.task == 3) &&
       c_.deviceDiameter20 < minimumThroatDiameter(c_.deviceType, c_.pipeDiameter20)) {
-    if (!accept(c_.warnDeviceTooSmall,
-                "Za ma\u0142a \u015Brednica otworu zw\u0119\u017Cki. Czy kontynuowa\u0107 obliczenia? "
-                "Wyniki nie b\u0119d\u0105 zgodne z norm\u0105!",
-                "Device diameter too small. Continue?"))
+    if (!accept(c_.warnDeviceTooSmall, Msg::ThroatTooSmallContinue))
       failed_ = true;
   }
 
   // 10. Flange tappings between 40 and 50 mm: no standard covers them.
   if (c_.deviceType == DevOrificeFlange && c_.pipeDiameter20 > 40 && c_.pipeDiameter20 < 50) {
-    if (!accept(c_.warnAsmeRange,
-                "Zakres \u015Brednic ruroci\u0105gu 40mm<D<50mm nie jest uwzgl\u0119dniony w "
-                "\u017Cadnej normie. Program proponuje obliczenia zgodnie z norm\u0105 ASME "
-                "MFC-14M-2003. Czy kontynuowa\u0107 prac\u0119 ?",
-                "Pipe diameter range 40mm<D<50mm is not coverd by any standard. Continue "
-                "calculations according to ASME MFC-14M-2003 standard ?"))
+    if (!accept(c_.warnAsmeRange, Msg::FlangeGapContinue))
       failed_ = true;
   }
   if (!checkpoint()) return false;
 
   // 11. Gas, flowrate task, dp above a quarter of p1.
   if (isCompressible(c_.fluidKind) && c_.task == 3 && dpRatio() > 0.25L) {
-    if (!accept(c_.warnDpRatio,
-                "Ci\u015Bnienie r\u00F3\u017Cnicowe jest wi\u0119ksze od 0.25*P1. Czy kontynuowa\u0107 "
-                "obliczenia? Wyniki nie b\u0119d\u0105 zgodne z norm\u0105!",
-                "Differential pressur greater than 0.25*P1. Continue?"))
+    if (!accept(c_.warnDpRatio, Msg::DpRatioContinue))
       return false;
   }
 
@@ -412,11 +365,9 @@ bool Run::execute() {
     const LimitRange br = betaRange(c_.deviceType, c_.pipeDiameter20);
     const std::string b = formatGeneral(c_.beta, 8);
     if (!(c_.beta >= br.min)) {
-      error("Za ma\u0142e przew\u0119\u017Cenie \"beta\" = d/D =" + b,
-            "Diameter ratio beta=d/D=" + b + " too small.");
+      error({Msg::BetaTooSmall, {b}});
     } else if (!(c_.beta <= br.max)) {
-      error("Za du\u017Ce przew\u0119zenie \"beta\" = d/D =" + b,
-            "Diameter ratio beta=d/D=" + b + " too large.");
+      error({Msg::BetaTooLarge, {b}});
     }
     if (!failed_ && c_.deviceType == DevQuarterCircle)
       c_.quarterCircleRadiusRatio = quarterCircleRadiusRatio(c_.beta);
@@ -455,7 +406,7 @@ bool Run::execute() {
   // Every solver divides by the density and the viscosity.
   if (!(c_.density > 0) || !finite(c_.density) || !(c_.viscosityPaS > 0) ||
       !finite(c_.viscosityPaS)) {
-    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    ui_.showMessage(Msg::MissingProperties);
     return false;
   }
 
@@ -476,7 +427,7 @@ bool Run::execute() {
     default: c_.flowUnitFactor = 0; break;
   }
   if (!finite(c_.flowUnitFactor) || !(c_.flowUnitFactor > 0)) {
-    ui_.showMessage(false, "Nie kompletne dane", "Enter missing properties.");
+    ui_.showMessage(Msg::MissingProperties);
     return false;
   }
   c_.massFlowKgH = c_.flowrateInput / c_.flowUnitFactor;
@@ -487,8 +438,7 @@ bool Run::execute() {
     c_.reynolds = 4 * (c_.massFlowKgH / 3600) / (kPi * c_.viscosityPaS * c_.pipeDiameter * 0.001L);
     if (!(c_.reynolds <= c_.reynoldsMax)) {
       const std::string re = formatGeneral(c_.reynolds, 4);
-      ui_.showMessage(false, "Za du\u017Ca liczba Reynoldsa Re = " + re,
-                      "Reynolds number Re = " + re + " too large");
+      ui_.showMessage({Msg::ReynoldsTooLarge, {re}});
       return false;
     }
   }
@@ -509,27 +459,22 @@ bool Run::execute() {
   if (c_.task == 2 || c_.task == 3) {
     const std::string re = formatFixedReadable(c_.reynolds, 10, 0);
     if (c_.reynoldsMin > c_.reynolds)
-      warn(c_.warnReynoldsLow, "Za ma\u0142a liczba Reynoldsa Re=" + re,
-           "Reynolds number Re=" + re + " too small");
+      warn(c_.warnReynoldsLow, {Msg::ReynoldsBelowDevice, {re}});
     else if (c_.reynolds > c_.reynoldsMax)
-      warn(c_.warnReynoldsHigh, "Za du\u017Ca liczba Reynoldsa Re=" + re,
-           "Reynolds number Re=" + re + " too large");
+      warn(c_.warnReynoldsHigh, {Msg::ReynoldsAboveDevice, {re}});
   }
 
   // 20. Differential-pressure task: warnings on the computed dp.
   if (c_.task == 2) {
     if (isCompressible(c_.fluidKind) && dpRatio() > 0.25L)
-      warn(c_.warnDpRatio, "Ci\u015Bnienie r\u00F3\u017Cnicowe wi\u0119ksze od 0.25*P1!",
-           "Differential pressure greater than 0.25*P1.");
+      warn(c_.warnDpRatio, Msg::DpRatioWarning);
     if ((c_.fluidKind == FluidWater || c_.fluidKind == FluidLiquidAmmonia) && vaporizes())
-      warn(c_.warnVaporization,
-           "Za zw\u0119\u017Ck\u0105 nast\u0119puje odparowanie! Pomiar ulega zak\u0142\u00F3ceniu!",
-           "Vaporization occurs.");
+      warn(c_.warnVaporization, Msg::VaporizationWarning);
   }
 
   // Nothing that is not a number leaves the driver as a result.
   if (!resultsFinite()) {
-    ui_.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+    ui_.showMessage(Msg::NoSolution);
     return false;
   }
   computeLimitValues(c_);

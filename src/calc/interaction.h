@@ -5,14 +5,16 @@
 // window system (message boxes), the command line (printed, questions
 // answered by a policy) and the tests (scripted answers, recorded messages).
 //
-// Each call carries a language selector (true selects Polish) and both texts;
-// the engine always passes false, so the English text is the one shown.  A
-// single prepared text is passed as the Polish text with the selector true.
+// Each call names a numbered row of the message table (base/messages.h) and
+// the values to fill in.  The English text is shown unless the window, whose
+// language is Polish, marks the message Polish on its way to the box.
 #pragma once
 
 #include <deque>
 #include <string>
 #include <vector>
+
+#include "base/messages.h"
 
 namespace dorvel {
 
@@ -20,15 +22,9 @@ class Interaction {
  public:
   virtual ~Interaction() = default;
   // Information box titled "Dorvel" with an OK button.
-  virtual void showMessage(bool polish, const std::string& polishText,
-                           const std::string& englishText) = 0;
+  virtual void showMessage(const Message& message) = 0;
   // Question box titled "Dorvel" with Yes and No; true for Yes.
-  virtual bool askQuestion(bool polish, const std::string& polishText,
-                           const std::string& englishText) = 0;
-
-  static const std::string& chosen(bool polish, const std::string& pl, const std::string& en) {
-    return polish ? pl : en;
-  }
+  virtual bool askQuestion(const Message& message) = 0;
 };
 
 // Records every message and question; answers questions from a script, then
@@ -41,6 +37,7 @@ class RecordingInteraction : public Interaction {
     std::string text;    // the text that would be shown
     std::string polish;  // the Polish text of the pair
     std::string english; // the English text of the pair
+    int number = 0;      // the row of the message table
   };
 
   explicit RecordingInteraction(bool defaultAnswer = false) : defaultAnswer_(defaultAnswer) {}
@@ -48,16 +45,14 @@ class RecordingInteraction : public Interaction {
   void script(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
   void setDefaultAnswer(bool a) { defaultAnswer_ = a; }
 
-  void showMessage(bool polish, const std::string& pl, const std::string& en) override {
-    log_.push_back({false, false, chosen(polish, pl, en), pl, en});
-  }
-  bool askQuestion(bool polish, const std::string& pl, const std::string& en) override {
+  void showMessage(const Message& m) override { log_.push_back(entry(m, false, false)); }
+  bool askQuestion(const Message& m) override {
     bool a = defaultAnswer_;
     if (!answers_.empty()) {
       a = answers_.front();
       answers_.pop_front();
     }
-    log_.push_back({true, a, chosen(polish, pl, en), pl, en});
+    log_.push_back(entry(m, true, a));
     return a;
   }
 
@@ -82,6 +77,9 @@ class RecordingInteraction : public Interaction {
   void clear() { log_.clear(); }
 
  private:
+  static Entry entry(const Message& m, bool question, bool answer) {
+    return {question, answer, m.shownText(), m.text(true), m.text(false), m.number()};
+  }
   std::vector<Entry> log_;
   std::deque<bool> answers_;
   bool defaultAnswer_;

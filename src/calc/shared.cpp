@@ -16,7 +16,7 @@ bool readNumber(CalculationCase& c, Real& field, const std::string& text, Intera
     for (char& ch : dotted)
       if (ch == ',') ch = '.';
     if (!parseReal(dotted, value)) {
-      ui.showMessage(false, "B\u0142\u0105d w zapisie liczby " + t, "Number error " + t);
+      ui.showMessage({Msg::NumberError, {t}});
       return false;
     }
   }

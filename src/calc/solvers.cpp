@@ -451,12 +451,7 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
 
   if (low) {
     const std::string v = formatGeneral(reNom, 8);
-    if (ui.askQuestion(false,
-                       "Za mała liczba Reynoldsa dla strumienia nominalnego Re(nom)=" + v +
-                           ". Część zakresu pomiarowego znajdzie się poza zakresem dopuszczalnym. "
-                           "Czy kontynuować obliczenia ?",
-                       "Reynolds number of nominal flow too small: Re=" + v +
-                           ". Do you want to continue calculations?")) {
+    if (ui.askQuestion({Msg::ReynoldsNominalTooSmall, {v}})) {
       c.rangePartlyOutside = true;
       c.warnReynoldsLow = true;
     } else {
@@ -467,12 +462,7 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
   }
   if (high) {
     const std::string v = formatGeneral(re, 8);
-    if (ui.askQuestion(false,
-                       "Za duża liczba Reynoldsa dla strumienia maksymalnego Re(max)=" + v +
-                           ". Część zakresu pomiarowego znajdzie się poza zakresem dopuszczalnym. "
-                           "Czy kontynuować obliczenia ?",
-                       "Reynolds number of maximum flow too large: Re(max)=" + v +
-                           ". Do you want to continue calculations?")) {
+    if (ui.askQuestion({Msg::ReynoldsMaximumTooLarge, {v}})) {
       c.rangePartlyOutside = true;
       c.warnReynoldsHigh = true;
     } else {

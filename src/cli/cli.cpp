@@ -25,14 +25,14 @@ class CliInteraction : public Interaction {
   CliInteraction(std::ostream* err, bool acceptDeviations)
       : err_(err), accept_(acceptDeviations) {}
 
-  void showMessage(bool polish, const std::string& pl, const std::string& en) override {
-    const std::string& text = chosen(polish, pl, en);
-    shown.push_back({false, false, text});
+  void showMessage(const Message& m) override {
+    const std::string text = m.shownText();
+    shown.push_back({false, false, text, m.number()});
     if (err_) *err_ << "dorvel: " << indented(text) << '\n';
   }
-  bool askQuestion(bool polish, const std::string& pl, const std::string& en) override {
-    const std::string& text = chosen(polish, pl, en);
-    shown.push_back({true, accept_, text});
+  bool askQuestion(const Message& m) override {
+    const std::string text = m.shownText();
+    shown.push_back({true, accept_, text, m.number()});
     if (err_) *err_ << "dorvel: " << indented(text) << " -> " << (accept_ ? "Yes" : "No") << '\n';
     return accept_;
   }
@@ -86,13 +86,12 @@ bool readFreshCase(const std::string& path, CalculationCase& c, std::string& err
   c.task = TaskFlowrate;  // as the program starts; versions before F carry no task
   RecordingInteraction rec;
   bool ok = readCaseFile(path, c, rec);
-  for (const auto& e : rec.log()) shown.push_back({e.question, e.answer, e.text});
+  for (const auto& e : rec.log()) shown.push_back({e.question, e.answer, e.text, e.number});
   if (ok) return true;
   error = "not a case file (no version marker)";
   for (const auto& e : rec.log())
-    for (int n : {1, 2, 4, 5, 6, 7})
-      if (e.polish == caseFileReadError(n, path).polish)
-        error = e.english + " (read error " + std::to_string(n) + ": " + readErrorMeaning(n) + ")";
+    if (const int n = caseFileReadErrorOf(e.number))
+      error = e.english + " (read error " + std::to_string(n) + ": " + readErrorMeaning(n) + ")";
   return false;
 }
 
@@ -216,7 +215,7 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
     bool nonConforming = false;
     bool ok = false;
     if (!caseCodesValid(c, problem)) {
-      ui.showMessage(true, "Code out of range: " + problem, "");
+      ui.showMessage({Msg::CodeOutOfRange, {problem}});
     } else if (preparePropertiesAsPage(c, ui)) {
       ok = runCalculation(c, ui, nonConforming);
       if (ok) storeTaskResult(c);
@@ -351,7 +350,7 @@ int computeCaseFile(const std::string& file, const std::vector<std::string>& set
   std::string problem;
   bool nonConforming = false;
   if (!caseCodesValid(c, problem)) {
-    ui.showMessage(true, "Code out of range: " + problem, "");
+    ui.showMessage({Msg::CodeOutOfRange, {problem}});
     return kExitRefused;
   }
   if (!preparePropertiesAsPage(c, ui) || !runCalculation(c, ui, nonConforming)) return kExitRefused;

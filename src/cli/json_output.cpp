@@ -156,6 +156,11 @@ void appendShown(std::string& out, const std::vector<ShownText>& shown) {
     if (i) out += ',';
     appendJsonString(out, shown[i].text);
   }
+  out += "],\"messageCodes\":[";
+  for (size_t i = 0; i < shown.size(); ++i) {
+    if (i) out += ',';
+    out += std::to_string(shown[i].number);
+  }
   out += "],\"questions\":[";
   bool first = true;
   for (const auto& s : shown) {

@@ -13,6 +13,7 @@ struct ShownText {
   bool question = false;
   bool answer = false;
   std::string text;
+  int number = 0;  // the row of the message table
 };
 
 // JSON string literal of `s` (UTF-8 passed through, controls escaped).

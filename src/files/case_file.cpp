@@ -147,8 +147,7 @@ class TextLines {
 };
 
 bool reportReadError(Interaction& ui, int error) {
-  ReadErrorText t = caseFileReadError(error);
-  ui.showMessage(false, t.polish, t.english);
+  ui.showMessage(caseFileReadErrorMessage(error));
   return false;
 }
 
@@ -216,24 +215,19 @@ std::string oneLine(const std::string& s) {
 
 }  // namespace
 
+Message caseFileReadErrorMessage(int error, const std::string& path) {
+  return {static_cast<Msg>(kReadErrorMessageBase + error), {path}};
+}
+
+int caseFileReadErrorOf(int messageNumber) {
+  const int error = messageNumber - kReadErrorMessageBase;
+  return isCaseFileReadError(error) ? error : 0;
+}
+
 ReadErrorText caseFileReadError(int error, const std::string& path) {
-  const std::string en = "Input error";
-  switch (error) {
-    case 1:
-      return {"Pr\u00F3ba otwarcia pliku " + path + " nie powiod\u0142a si\u0119", en};
-    case 2:
-      return {"B\u0142\u0105d przy czytaniu pierwszego wiersza danych", en};
-    case 4:
-      return {"B\u0142\u0105d przy czytaniu numeru bilansowego", en};
-    case 5:
-      return {"B\u0142\u0105d przy czytaniu pierwszego wiersza z liczbami rzeczywistymi.", en};
-    case 6:
-      return {"B\u0142\u0105d przy czytaniu kolejnych wierszy z liczbami rzeczywistymi.", en};
-    case 7:
-      return {"B\u0142\u0105d przy czytaniu sk\u0142adu gazu", en};
-    default:
-      return {};
-  }
+  if (!isCaseFileReadError(error)) return {};
+  const Message m = caseFileReadErrorMessage(error, path);
+  return {m.text(true), m.text(false)};
 }
 
 bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) {
@@ -493,8 +487,7 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
 bool readCaseFile(const std::string& path, CalculationCase& c, Interaction& ui) {
   c.dataFilePath = path;
   auto cannotOpen = [&]() {
-    ReadErrorText t = caseFileReadError(1, path);
-    ui.showMessage(false, t.polish, t.english);
+    ui.showMessage(caseFileReadErrorMessage(1, path));
     return false;
   };
   // Opened without blocking and checked to be a regular file before a byte
@@ -600,7 +593,7 @@ bool writeCaseFile(const std::string& path, CalculationCase& c, Interaction& ui,
   std::string why;
   if (!replaceFileContent(path, text, why)) {
     if (reason) *reason = why;
-    ui.showMessage(false, "B\u0142\u0105d zapisu. Dane nie zosta\u0142y zapisane.", "Output error");
+    ui.showMessage(Msg::CaseNotWritten);
     return false;
   }
   if (reason) reason->clear();

@@ -56,8 +56,19 @@ std::string caseFileText(CalculationCase& c);
 bool writeCaseFile(const std::string& path, CalculationCase& c, Interaction& ui,
                    std::string* reason = nullptr);
 
-// Text of the read errors (1, 2, 4, 5, 6, 7); the Polish text of error 1
-// names the file.  Unknown numbers give empty texts.
+// The read errors 1, 2, 4, 5, 6 and 7 of the reader are the messages
+// 1600 + error of the message table (Msg::CannotOpenFile ...
+// Msg::GasCompositionError); the Polish text of error 1 names the file.
+inline constexpr int kReadErrorMessageBase = 1600;
+constexpr bool isCaseFileReadError(int error) {
+  return error == 1 || error == 2 || (error >= 4 && error <= 7);
+}
+// The message of read error `error` (one of the numbers above).
+Message caseFileReadErrorMessage(int error, const std::string& path = {});
+// The read error of a message number, 0 when the message is no read error.
+int caseFileReadErrorOf(int messageNumber);
+
+// Text of the read errors; unknown numbers give empty texts.
 struct ReadErrorText {
   std::string polish;
   std::string english;

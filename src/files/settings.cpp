@@ -41,8 +41,7 @@ bool rememberDataFile(const std::string& dataFile, Interaction& ui) {
     if (ch == '\r' || ch == '\n') ch = ' ';
   std::string reason;
   if (!replaceFileContent(record, line + "\r\n", reason)) {
-    ui.showMessage(false, "B\u0142\u0105d zapisu pliku " + record + "\r\n" + reason,
-                   "Cannot write the last-file record " + record + "\r\n" + reason);
+    ui.showMessage({Msg::LastFileNotWritten, {record, reason}});
     return false;
   }
   return true;
@@ -56,8 +55,7 @@ std::string recallDataFile(Interaction& ui) {
   // The record holds one path; never wait on something that is no file.
   std::string text, reason;
   if (!readRegularFile(record, 1u << 16, text, reason)) {
-    ui.showMessage(false, "B\u0142\u0105d odczytu pliku " + record,
-                   "Cannot read the last-file record " + record);
+    ui.showMessage({Msg::LastFileNotRead, {record}});
     return {};
   }
   std::string line = text.substr(0, text.find('\n'));

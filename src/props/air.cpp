@@ -92,8 +92,7 @@ GasMixtureStatus gasMixtureProperties(CalculationCase& c, const Composition& mol
   // gas root (or the liquid root) gives densities and a kappa without
   // meaning (pure CO2 at 20 degC, 65 bar: 574 kg/m3, kappa 11).
   if (ref.liquidLike || work.liquidLike || full.liquidLike) {
-    if (!ui.askQuestion(false, gasValidityMessage(true, kGasMayBeLiquid),
-                        gasValidityMessage(false, kGasMayBeLiquid)))
+    if (!ui.askQuestion(Msg::GasMayBeLiquid))
       return GasMixtureStatus::Declined;
   }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace dorvel {
 
@@ -76,34 +77,26 @@ std::size_t gridInterval(const std::array<int, N>& grid, Real x, std::size_t lo,
   return i;
 }
 
-struct Texts {
-  std::string polish, english;
-};
-
-const Texts& textsOf(int status) {
-  static const Texts none{"", ""};
-  static const Texts temperature{"Za niska temperatura amoniaku",
-                                 "Ammonia temperature should be between -10°C and 50°C"};
-  static const Texts gaseous{"Faza gazowa amoniaku", "Gaseous phase!"};
-  static const Texts evaporation{"Na zwężce następuje odparowanie amoniaku", "Evaporation!"};
+// The message of a status.  The status numbers 1260 to 1262 are gas validity
+// codes in the message table, so the ammonia rows are 1560 to 1562.
+std::optional<Msg> messageOf(int status) {
   switch (status) {
-    case AmmoniaTemperatureOutOfTable: return temperature;
-    case AmmoniaGaseousPhase: return gaseous;
-    case AmmoniaEvaporation: return evaporation;
-    default: return none;
+    case AmmoniaTemperatureOutOfTable: return Msg::AmmoniaTemperature;
+    case AmmoniaGaseousPhase: return Msg::AmmoniaGaseous;
+    case AmmoniaEvaporation: return Msg::AmmoniaEvaporation;
+    default: return std::nullopt;
   }
 }
 
 void show(Interaction& ui, int status) {
-  const Texts& t = textsOf(status);
-  ui.showMessage(false, t.polish, t.english);
+  if (const std::optional<Msg> m = messageOf(status)) ui.showMessage(*m);
 }
 
 }  // namespace
 
-const std::string& ammoniaStatusText(bool polish, int status) {
-  const Texts& t = textsOf(status);
-  return polish ? t.polish : t.english;
+std::string ammoniaStatusText(bool polish, int status) {
+  const std::optional<Msg> m = messageOf(status);
+  return m ? Message(*m).text(polish) : std::string();
 }
 
 Real ammoniaSaturatedDensity(int row) {

@@ -36,7 +36,7 @@ AmmoniaProperties liquidAmmoniaProperties(Real t, Real pAt, Real dpMmH2O, Intera
 
 // The Polish or English message of an ammonia status; "" for 0 or an
 // unknown code.
-const std::string& ammoniaStatusText(bool polish, int status);
+std::string ammoniaStatusText(bool polish, int status);
 
 // The tables, for tests and for display.
 inline constexpr int kAmmoniaRows = 61;  // -10 .. 50 degC by 1 K

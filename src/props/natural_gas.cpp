@@ -154,96 +154,18 @@ NaturalGasResult failed(int code) {
 
 // ---- messages -----------------------------------------------------------------
 
-namespace {
-
-struct ValidityText {
-  int code;
-  const char* english;
-  const char* polish;
-};
-
-constexpr ValidityText kValidityTexts[] = {
-    {1250, "Gas temperature should be between -23°C and 77°C.",
-     "temperatura gazu zawarta jest w granicach od -23 do 77 C."},
-    {1251, "Absolute pressure should be less then or equal 12 MPa.",
-     "ciśnienie bezwzględne gazu nie przekracza 12 MPa."},
-    {1252, "Calorific value Hs should be between 20 and 48 MJ/m3.",
-     "ciepło spalania gazu zawarte jest w granicach 20-48 MJ/m3."},
-    {1253, "Relative density d should be between 0.55 and 0.90.",
-     "gęstość względna d gazu zawarta jest w granicach 0.55-0.90."},
-    {1254, "Mole percent of CO2 should be between 0 and 30%.",
-     "udział CO2 w gazie nie przekracza 30%."},
-    {1255, "Mole percent of H2 should be between 0 and 10%.",
-     "udział H2 w gazie nie przekracza 10%."},
-    {1256, "Mole percent of CH4 should be between 50% and 100%.",
-     "udział CH4 w gazie jest większy lub równy 50%."},
-    {1257, "Mole percent of N2 should be between 0 and 50%.",
-     "udział N2 w gazie nie przekracza 50%."},
-    {1258, "Mole percent of C2H6 should be between 0 and 20%.",
-     "udział C2H6 w gazie nie przekracza 20%."},
-    {1259, "Mole percent of C3H8 should be between 0 and 5%.",
-     "udział C3H8 w gazie nie przekracza 5%."},
-    {1260, "Mole percent of n-C4H10 + i-C4H10 should be between 0 and 1.5%.",
-     "udział n-C4H10 + i-C4H10 w gazie nie przekracza 1.5%"},
-    {1261, "Mole percent of n-C5H12 + i-C5H12 should be between 0 and 0.5%.",
-     "udział n-C5H12 + i-C5H12 w gazie nie przekracza 0.5%"},
-    {1262, "Mole percent of C6H14 should be between 0 and 0.1%.",
-     "udział C6H14 w gazie nie przekracza 0.1%"},
-    {1263, "Mole percent of C7H16 should be between 0 and 0.05%.",
-     "udział C7H16 w gazie nie przekracza 0.05%"},
-    {1264, "Mole percent of C8H18 should be between 0 and 0.05%.",
-     "udział C8H18+ w gazie nie przekracza 0.05%"},
-    {1265, "Mole percent of CO should be between 0 and 3%.", "udział CO w gazie nie przekracza 3%"},
-    {1266, "Mole percent of He should be between 0 and 0.5%.",
-     "udział He w gazie nie przekracza 0.5%"},
-    {1270,
-     "Absolute pressure should be between 100 kPa and 3000 kPa and temperature should be between "
-     "0°C and 40°C.",
-     "Przekroczono zakres ciśnień bezwzględnych 100-3000 kPa lub temperatur 0-40°C,"},
-    {1271, "Mole percent of H2 should be between 45% and 65%.",
-     "Przekroczono zakres udziału H2 (45-65 %),"},
-    {1272,
-     "Mole percent of following components should be less then or equal:\n\rCO  20%,\n\rN2  "
-     "20%,\n\rCO2 10%,\n\rO2  2%.",
-     "Przekroczono zakres udziału jednego ze składników: CO, N2, CO2 lub O2,"},
-    {1273,
-     "Mole percent of following components should be between:\n\rCH4 10% and 35%,\n\rCnHm 0 and "
-     "4%.",
-     "Przekroczono zakres udziału CH4 (10-35 %) lub CnHm (0-4%),"},
-};
-
-// Failures of the computation itself, and the liquid-state question: whole
-// sentences, no base text.
-constexpr ValidityText kFailureTexts[] = {
-    {kGasSgergFailed, "Natural gas properties cannot be calculated for these data.",
-     "Nie można obliczyć właściwości gazu ziemnego dla podanych danych."},
-    {kGasMayBeLiquid,
-     "The gas may be liquid or condensing at these conditions; its computed properties are not "
-     "valid. Continue?",
-     "W tych warunkach gaz może być cieczą lub ulegać skropleniu; obliczone właściwości nie są "
-     "poprawne. Czy kontynuować?"},
-    {kCokeGasFailed,
-     "Coke-oven gas properties cannot be calculated for these data.",
-     "Nie można obliczyć właściwości gazu koksowniczego dla podanych danych."},
-};
-
-constexpr const char* kSgergBase = "Metodę SGERG-88 można stosować gdy \r\n";
-constexpr const char* kBeattieBridgemanBase =
-    "\r\nw którym metoda Beattie-Bridgemana daje niepewność\r\nwyznaczenia współczynnika "
-    "ściśliwości mniejszą lub równą 0.3%.";
-
-}  // namespace
-
+// The texts are the rows of the message table that carry the validity codes.
 std::string gasValidityMessage(bool polish, int code) {
-  for (const auto& f : kFailureTexts)
-    if (f.code == code) return polish ? f.polish : f.english;
-  const bool coke = code >= kCokeStateRange && code <= kCokeCh4CnHmRange;
-  for (const auto& v : kValidityTexts) {
-    if (v.code != code) continue;
-    if (!polish) return v.english;
-    return coke ? std::string(v.polish) + kBeattieBridgemanBase : std::string(kSgergBase) + v.polish;
-  }
-  return polish ? std::string(kSgergBase) : std::string();
+  const MessageRow* row =
+      code >= kGasTemperatureRange && code <= kCokeGasFailed ? findMessage(code) : nullptr;
+  if (row != nullptr) return polish ? row->polish : row->english;
+  return polish ? std::string("Metodę SGERG-88 można stosować gdy \r\n") : std::string();
+}
+
+Message gasValidityNotice(int code) {
+  Message m(static_cast<Msg>(code));
+  m.englishOnly = true;
+  return m;
 }
 
 // ---- physical-property input -----------------------------------------------------
@@ -365,12 +287,8 @@ NaturalGasResult naturalGasFromComposition(const Composition& molePercent, Real 
   r.relativeDensity = r.refDensity / kSgergAirDensityN;
 
   // Hs and d outside the SGERG-88 range only warn.
-  if (outside(r.calorificValue, 20.0L, 48.0L))
-    ui.showMessage(false, gasValidityMessage(true, kGasCalorificRange),
-                   gasValidityMessage(false, kGasCalorificRange));
-  if (outside(r.relativeDensity, 0.55L, 0.90L))
-    ui.showMessage(false, gasValidityMessage(true, kGasRelDensityRange),
-                   gasValidityMessage(false, kGasRelDensityRange));
+  if (outside(r.calorificValue, 20.0L, 48.0L)) ui.showMessage(Msg::GasCalorificRange);
+  if (outside(r.relativeDensity, 0.55L, 0.90L)) ui.showMessage(Msg::GasRelDensityRange);
 
   const SgergResult z1 = sgergCompressibility(x, hCH, pKPa, t + kKelvin);
   if (!z1.ok) return failed(kGasSgergFailed);

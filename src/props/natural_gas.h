@@ -66,6 +66,11 @@ enum GasValidityCode : int {
 //! Polish.  Codes 1267, 1268 and 1274 have whole sentences in both languages.
 std::string gasValidityMessage(bool polish, int code);
 
+//! The message of a validity code (one of the codes above, whose numbers are
+//! rows of the message table) as the property dispatcher shows it where the
+//! code refuses the data: a prepared English text, in either language.
+Message gasValidityNotice(int code);
+
 // ---- natural-gas component order (naturalGasComposition) ---------------------
 
 //! One component of the natural-gas order.

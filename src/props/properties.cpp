@@ -24,55 +24,48 @@ bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalG
 bool isOtherGasKind(int k) { return k == FluidOtherGas || (k >= 10 && k <= 12); }
 
 void noSolution(Interaction& ui) {
-  ui.showMessage(false, "Brak rozwi\u0105zania", "No solution available");
+  ui.showMessage(Msg::NoSolution);
 }
 
 // The two messages of a missing or too low absolute pressure.
 void pressureTooLow(const CalculationCase& c, Interaction& ui) {
   if (c.pressureBar == 0)
-    ui.showMessage(false, "Nie podano ci\u015Bnienia!", "Enter absolute pressure");
+    ui.showMessage(Msg::NoAbsolutePressure);
   else
-    ui.showMessage(false, "Za niskie ci\u015Bnienie", "Absolute pressure too low");
+    ui.showMessage(Msg::AbsolutePressureTooLow);
 }
 
 bool checkWaterSteam(CalculationCase& c, int kind, Interaction& ui) {
   const bool water = (kind == FluidWater);
   bool failed = false;
-  auto err = [&](const char* pl, const char* en) {
-    ui.showMessage(false, pl, en);
+  auto err = [&](Msg id) {
+    ui.showMessage(id);
     failed = true;
   };
   // Written so that a temperature that is not a number fails the first test.
-  if (water && !(c.temperature <= 350)) err("Za wysoka temperatura wody", "Water temperature too high");
-  if (!(c.temperature >= 0))
-    err("Za niska temperatura wody lub pary", "Water or steam temperature too low");
-  if (c.temperature > 800) err("Za wysoka temperatura", "Temperature too high");
+  if (water && !(c.temperature <= 350)) err(Msg::WaterTemperatureTooHigh);
+  if (!(c.temperature >= 0)) err(Msg::WaterSteamTemperatureTooLow);
+  if (c.temperature > 800) err(Msg::TemperatureTooHigh);
   if (!(c.pressureBar >= 0.006L)) {
     pressureTooLow(c, ui);
     failed = true;
   }
-  if (c.pressureBar > 1000) err("Za wysokie ci\u015Bnienie", "absolute pressure too high");
+  if (c.pressureBar > 1000) err(Msg::WaterSteamPressureTooHigh);
   if (failed) return false;
 
   if (c.temperature > 350) {
     const Real L = boundaryPressure(c.temperature) * 1e-5L;
     if (!water && c.pressureBar > L) {
-      ui.showMessage(false,
-                     "Przekroczenie granic drugiego podobszaru parametr\u00F3w pary wodnej.\r\n"
-                     "Prosz\u0119 wybra\u0107 \"INNY GAZ\" i wpisa\u0107 w\u0142a\u015Bciwo\u015Bci.",
-                     "Steam pressure or temperature out of second subregion range.\r\n"
-                     "Choose \"Other Gas\" and enter properties.");
+      ui.showMessage(Msg::SteamOutsideSubregion2);
       return false;
     }
   } else {
     const Real ps = saturationPressure(c.temperature) * 1e-5L;
     if (!water && ps <= c.pressureBar) {
-      err("Za niska temperatura lub za wysokie ci\u015Bnienie dla pary wodnej",
-          "Steam temperature too low or steam pressure too high");
+      err(Msg::SteamTooCold);
     }
     if (water && ps > c.pressureBar) {
-      ui.showMessage(false, "Za wysoka temperatura lub za niskie ci\u015Bnienie dla wody",
-                     "Water temperature too high or water pressure too low");
+      ui.showMessage(Msg::WaterTooHot);
       return false;
     }
   }
@@ -98,13 +91,11 @@ bool checkGas(CalculationCase& c, int kind, Interaction& ui) {
   if (kind == FluidCokeGas && !near100(cokeGasCompositionSum(c.mixtureComposition, c.cokeGasCnHm)))
     sumsOk = false;
   if (!sumsOk) {
-    ui.showMessage(false, "Nie kompletny sk\u0142ad gazu",
-                   "Total sum of gas mixture fractions is not equal 100%.");
+    ui.showMessage(Msg::GasCompositionIncomplete);
     failed = true;
   } else if (!convertCompositionToMole(c, kind) && compositionChecked) {
     // A share that is negative or not a number: the sum may still be 100.
-    ui.showMessage(false, "Nie kompletny sk\u0142ad gazu",
-                   "Total sum of gas mixture fractions is not equal 100%.");
+    ui.showMessage(Msg::GasCompositionIncomplete);
     failed = true;
   }
   if (failed) return false;
@@ -115,29 +106,20 @@ bool checkGas(CalculationCase& c, int kind, Interaction& ui) {
     c.satVapourDensity = s.vapourDensity;
     const Real phi = c.relativeHumidity;
     if (!(c.pressureAt - phi / 100 * c.satPressure > 0) || !(phi >= 0) || !(phi <= 100)) {
-      ui.showMessage(false,
-                     "Za du\u017Ca wilgotno\u015B\u0107 gazu!\r\nProsz\u0119 sprawdzi\u0107, czy podana "
-                     "wilgotno\u015B\u0107 \r\nzosta\u0142a przeliczona na warunki pomiaru.",
-                     "Relative humidity too high");
+      ui.showMessage(Msg::GasHumidityTooHigh);
       failed = true;
     }
   }
   if (isOtherGasKind(kind)) {
     c.steamMoleFraction = c.mixtureComposition[kSlotH2O] / 100;
     if (c.steamMoleFraction > 0.3L)
-      ui.showMessage(false,
-                     "Ostrze\u017Cenie: bardzo du\u017Ca zawarto\u015B\u0107 pary wodnej w gazie\r\n"
-                     "zmniejsza dok\u0142adno\u015B\u0107 obliczenia g\u0119sto\u015Bci",
-                     "Warning: high humidity causes too high uncertainty of calculated density.");
+      ui.showMessage(Msg::GasVeryHumid);
   }
   // The pressure limit is tested after a humidity error too, with its own
   // message; it ends the checks at once.
   const Real limit = (kind == FluidAir || isNaturalGasKind(kind)) ? 120 : 70;
   if (!(c.pressureBar <= limit)) {
-    ui.showMessage(false,
-                   "Za wysokie ci\u015Bnienie gazu.\r\nProsz\u0119 wybra\u0107 \"Inny gaz\" i wpisa\u0107 "
-                   "w\u0142a\u015Bciwo\u015Bci.",
-                   "Absolute pressure too high. Choose \"Other Gas\" and enter properties.");
+    ui.showMessage(Msg::GasPressureTooHigh);
     return false;
   }
   return !failed;
@@ -158,13 +140,11 @@ bool computeCokeGas(CalculationCase& c, Interaction& ui) {
   if (!r.ok || !finiteAll({r.refDensity, r.density, r.compressibilityK1, r.isentropicExponent,
                            r.viscosity, r.compressibilityZ, r.steamMoleFraction}) ||
       !(r.density > 0)) {
-    const std::string text = gasValidityMessage(false, kCokeGasFailed);
-    ui.showMessage(true, text, text);
+    ui.showMessage(gasValidityNotice(kCokeGasFailed));
     return false;
   }
   if (r.code > 0) {
-    const std::string text = gasValidityMessage(false, r.code);
-    ui.showMessage(true, text, text);
+    ui.showMessage(gasValidityNotice(r.code));
   }
   c.refDensity = r.refDensity;
   c.density = r.density;
@@ -200,11 +180,7 @@ bool checkPropertyInputs(CalculationCase& c, int kind, Interaction& ui) {
   if (kind == FluidLiquidAmmonia) {
     if (c.pressureAt >= 2 && c.pressureAt <= 35 && c.temperature >= -10 && c.temperature <= 50)
       return true;
-    ui.showMessage(false,
-                   "Amoniak ciek\u0142y mo\u017Ce by\u0107 liczony w granicach ci\u015Bnienia od 2 do 35 "
-                   "ata i w granicach temp. od -10 do 50 C.",
-                   "Liquid ammonia parameters should be between:\r\npressure 2 and 35 kG/cm2,\r\n"
-                   "temperature -10\u00B0C and 50\u00B0C");
+    ui.showMessage(Msg::LiquidAmmoniaRange);
     return false;
   }
   if (kind == FluidAir || kind == FluidOtherGas || kind == FluidCokeGas ||
@@ -330,8 +306,7 @@ bool computeFluidProperties(CalculationCase& c, int kind, Interaction& ui) {
                                      c.pressureKPa);
       }
       if (r.code != kGasValid) {
-        const std::string text = gasValidityMessage(false, r.code);
-        ui.showMessage(true, text, text);
+        ui.showMessage(gasValidityNotice(r.code));
         return false;
       }
       if (!finiteAll({r.refDensity, r.density, r.compressibilityK1, r.isentropicExponent,

@@ -170,11 +170,7 @@ void TDanegl::refreshNumberEdits() {
 }
 
 void TDanegl::enterPressed() {
-  ui_->showMessage(false,
-                   "Zamiast klawisza ENTER u\u017Cyj klawisz TAB, lub Shift+TAB w celu "
-                   "przemieszczania si\u0119 w d\u00F3\u0142 i w g\u00F3r\u0119 do kolejnych "
-                   "p\u00F3l edycji.",
-                   "Use TAB or Shift+TAB");
+  ui_->showMessage(Msg::UseTab);
 }
 
 void TDanegl::comboCode(QComboBox* box, int& field) {

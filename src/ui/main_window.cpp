@@ -559,10 +559,7 @@ bool TDanegl::PageControl1Changing(int index) {
   // transmitter error.
   if (currentPage_ == PageUncertainty && index != PageUncertainty &&
       case_.dpTransmitterError > 0 && case_.dpTransmitterReference == 0) {
-    ui_->showMessage(false,
-                     "Poda\u0107 ci\u015Bnienie r\u00F3\u017Cnicowe, do kt\u00F3rego odniesiony "
-                     "jest \u0142\u0105czny b\u0142\u0105d przetwornika.",
-                     "Enter the reference value of transducer error.");
+    ui_->showMessage(Msg::NoTransmitterReference);
     return false;
   }
   return true;
@@ -695,7 +692,7 @@ bool TDanegl::offerToSaveChanges() {
 
 void TDanegl::fileNew() {
   settleNumberEdits();
-  if (!ui_->askQuestion(false, "Czy wykasowa\u0107 dane?", "Delete all data?")) return;
+  if (!ui_->askQuestion(Msg::DeleteAllData)) return;
   resetCase(case_);
   case_.dataFilePath.clear();
   showCase();
@@ -728,7 +725,7 @@ bool TDanegl::openDataFile(const QString& path) {
     resetCase(case_);
     case_.dataFilePath.clear();
     showCase();
-    ui_->showMessage(false, "Podany plik nie zawiera poprawnych danych", "Input error");
+    ui_->showMessage(Msg::NoValidData);
   }
   case_.caseModified = false;
   updateCaption(ok);

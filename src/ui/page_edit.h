@@ -21,8 +21,8 @@ namespace dorvel::ui {
 // Swallows the messages of a parse made while the user is still typing.
 class SilentInteraction : public Interaction {
  public:
-  void showMessage(bool, const std::string&, const std::string&) override {}
-  bool askQuestion(bool, const std::string&, const std::string&) override { return false; }
+  void showMessage(const Message&) override {}
+  bool askQuestion(const Message&) override { return false; }
 };
 
 class PageEdit : public QLineEdit {

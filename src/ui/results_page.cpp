@@ -354,8 +354,7 @@ bool ResultsPage::exportPdf(output::PageKind kind) {
   // printouts button chose).
   if (!output::renderPagePdf(case_, kind, reportEnglish_, path.toStdString())) {
     const std::string shown = path.toStdString();
-    ui_->showMessage(false, "Nie mo\u017Cna zapisa\u0107 pliku PDF " + shown,
-                     "Cannot write the PDF file " + shown);
+    ui_->showMessage({Msg::PdfNotWritten, {shown}});
     return false;
   }
   return true;

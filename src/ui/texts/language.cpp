@@ -287,21 +287,23 @@ void installWindowTranslator() {
   QCoreApplication::instance()->installEventFilter(filter);
 }
 
-void LanguageInteraction::showMessage(bool polish, const std::string& polishText,
-                                      const std::string& englishText) {
+namespace {
+// The message marked Polish when the interface speaks Polish.
+Message inInterfaceLanguage(const Message& message) {
+  Message m = message;
+  if (polishInterface()) m.polish = true;
+  return m;
+}
+}  // namespace
+
+void LanguageInteraction::showMessage(const Message& message) {
   if (inner_ == nullptr) return;
-  if (polishInterface())
-    inner_->showMessage(true, polishText.empty() ? englishText : polishText, englishText);
-  else
-    inner_->showMessage(polish, polishText, englishText);
+  inner_->showMessage(inInterfaceLanguage(message));
 }
 
-bool LanguageInteraction::askQuestion(bool polish, const std::string& polishText,
-                                      const std::string& englishText) {
+bool LanguageInteraction::askQuestion(const Message& message) {
   if (inner_ == nullptr) return false;
-  if (polishInterface())
-    return inner_->askQuestion(true, polishText.empty() ? englishText : polishText, englishText);
-  return inner_->askQuestion(polish, polishText, englishText);
+  return inner_->askQuestion(inInterfaceLanguage(message));
 }
 
 bool parseCommandLine(const QStringList& arguments, Language& language, QString& file,

@@ -109,17 +109,16 @@ void rememberLanguage(Language language);
 bool parseCommandLine(const QStringList& arguments, Language& language, QString& file,
                       QString& error);
 
-// The message selector follows the interface language: in Polish the Polish
-// text of each pair is shown, in English the caller's choice stands.
+// Messages follow the interface language: in Polish each message is marked
+// Polish on its way to the box (a prepared English text stays English), in
+// English the English text is shown.
 class LanguageInteraction : public Interaction {
  public:
   explicit LanguageInteraction(Interaction* inner) : inner_(inner) {}
   void setInner(Interaction* inner) { inner_ = inner; }
   Interaction* inner() const { return inner_; }
-  void showMessage(bool polish, const std::string& polishText,
-                   const std::string& englishText) override;
-  bool askQuestion(bool polish, const std::string& polishText,
-                   const std::string& englishText) override;
+  void showMessage(const Message& message) override;
+  bool askQuestion(const Message& message) override;
 
  private:
   Interaction* inner_;
