@@ -18,6 +18,7 @@
 #include <QHelpSearchResultWidget>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
@@ -25,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -55,6 +57,28 @@ QPointer<HelpWindow>& helpWindowPointer() {
 QTemporaryDir& workRoot() {
   static QTemporaryDir dir(QDir::tempPath() + "/dorvel-help-XXXXXX");
   return dir;
+}
+
+// Qt's own texts of the help widgets (the search button, the count of hits)
+// in the language of the window: Qt's Polish translation of its help module
+// (qt6-translations-l10n) while a Polish help window is made.  Without the
+// file they stay English.
+void followHelpTranslation(Language language) {
+  static QPointer<QTranslator> translator;
+  if (QCoreApplication::instance() == nullptr) return;
+  if (language == Language::Polish) {
+    if (!translator.isNull()) return;
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (t->load(QStringLiteral("qt_help_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(t);
+      translator = t;
+    } else {
+      delete t;
+    }
+  } else if (!translator.isNull()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator.data();
+  }
 }
 
 QString docPath(const QString& file, Language language) {
@@ -197,6 +221,7 @@ HelpWindow::HelpWindow(Language language, QWidget* parent)
     return textIn(QString::fromUtf8(english), language);
   };
   setWindowTitle(text("Dorvel Help"));
+  followHelpTranslation(language);
 
   // A private copy of the collection and its documentation file.
   const QString collection = helpCollection(language);
