@@ -123,6 +123,20 @@ def fields_page(lang, fields, notes_path, intro):
             first, _, note = note.partition("\n")
             meaning = first[2:].strip()
             note = note.strip()
+        # "~N name" lines give the codes' names in the page's language.
+        code_names = {}
+        kept = []
+        for line in note.splitlines():
+            m = re.fullmatch(r"~(\d+) (.+)", line)
+            if m:
+                code_names[int(m.group(1))] = m.group(2)
+            else:
+                kept.append(line)
+        note = "\n".join(kept).strip()
+        codes = {c["code"] for c in f.get("codes", [])}
+        for n in code_names:
+            if n not in codes:
+                fail(f"{notes_path}: [{name}] has no code {n}")
         out.append(f'<h3 id="field-{name}">{html.escape(name)}</h3>')
         rows = [(w["meaning"], html.escape(meaning)),
                 (w["unit"], html.escape(f["unit"]) if f["unit"] else "&ndash;"),
@@ -131,7 +145,8 @@ def fields_page(lang, fields, notes_path, intro):
             rows.append((w["slots"], str(f["slots"])))
         if f.get("codes"):
             rows.append((w["codes"], "<br>".join(
-                f'{c["code"]} &ndash; {html.escape(c["name"])}' for c in f["codes"])))
+                f'{c["code"]} &ndash; {html.escape(code_names.get(c["code"], c["name"]))}'
+                for c in f["codes"])))
         out.append('<table class="field">' + "".join(
             f"<tr><th>{k}</th><td>{v}</td></tr>" for k, v in rows) + "</table>")
         if note:
