@@ -1,7 +1,7 @@
 # Installation (GNUInstallDirs) and the Debian package (cpack -G DEB).
-# Everything goes below CMAKE_INSTALL_PREFIX: programs, help topics, desktop
+# Everything goes below CMAKE_INSTALL_PREFIX: programs, desktop
 # entry, shared-mime-info type, icons, AppStream metainfo, manual pages,
-# bash completion and the documents.
+# bash completion and the documents (the manual: docs/manual/CMakeLists.txt).
 set(DORVEL_APP_ID org.dorvel.Dorvel)
 set(data ${PROJECT_SOURCE_DIR}/data)
 
@@ -30,8 +30,6 @@ endif()
 
 if(TARGET dorvel)
   install(TARGETS dorvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/ui/help/
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/dorvel/help)
   install(FILES ${data}/${DORVEL_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${data}/${DORVEL_APP_ID}.metainfo.xml
@@ -74,7 +72,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The help engine reads its collections through Qt's SQLite driver, a plugin
+# that dpkg-shlibdeps cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6sql6-sqlite")
 include(CPack)

@@ -21,7 +21,10 @@ root="$stage$prefix"
 outside="$(cd "$stage" && find . -mindepth 1 \( -type f -o -type l \) | sed 's|^\.||' | grep -v "^$prefix/")"
 [ -z "$outside" ] || fail "installed outside the prefix: $outside"
 
-for f in bin/dorvel bin/dorvel-cli share/dorvel/help/index.html \
+for f in bin/dorvel bin/dorvel-cli share/dorvel/help/dorvel-en.qhc share/dorvel/help/dorvel-en.qch \
+         share/dorvel/help/dorvel-pl.qhc share/dorvel/help/dorvel-pl.qch share/dorvel/help/popups-en.txt \
+         share/dorvel/help/popups-pl.txt share/doc/dorvel/manual/en/index.html \
+         share/doc/dorvel/manual/pl/messages.html share/doc/dorvel/manual/index.html \
          share/applications/org.dorvel.Dorvel.desktop share/metainfo/org.dorvel.Dorvel.metainfo.xml \
          share/mime/packages/org.dorvel.Dorvel.xml \
          share/icons/hicolor/scalable/apps/org.dorvel.Dorvel.svg \

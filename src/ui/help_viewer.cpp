@@ -1,5 +1,6 @@
 #include "ui/help_viewer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -7,24 +8,38 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
 #include <QHelpEvent>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
 #include <QKeyEvent>
-#include <QPointer>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
-#include <QUrl>
+#include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include <memory>
+
 #include "ui/page_edit.h"
-#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 
 namespace {
 
 const char* const kTopicProperty = "dorvelHelpTopic";
+const char* const kMessageProperty = "dorvelHelpMessage";
 
 QString& folderOverride() {
   static QString folder;
@@ -36,60 +51,41 @@ QPointer<HelpWindow>& helpWindowPointer() {
   return window;
 }
 
+// The private copies of the collections: the search index is written beside
+// the collection file, which may lie in a read-only prefix, and two windows
+// (or two programs) must not index into one folder at once.
+QTemporaryDir& workRoot() {
+  static QTemporaryDir dir(QDir::tempPath() + "/dorvel-help-XXXXXX");
+  return dir;
+}
+
+// Qt's own texts of the help widgets (the search button, the count of hits)
+// in the language of the window: Qt's Polish translation of its help module
+// (qt6-translations-l10n) while a Polish help window is made.  Without the
+// file they stay English.
+void followHelpTranslation(Language language) {
+  static QPointer<QTranslator> translator;
+  if (QCoreApplication::instance() == nullptr) return;
+  if (language == Language::Polish) {
+    if (!translator.isNull()) return;
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (t->load(QStringLiteral("qt_help_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      QCoreApplication::installTranslator(t);
+      translator = t;
+    } else {
+      delete t;
+    }
+  } else if (!translator.isNull()) {
+    QCoreApplication::removeTranslator(translator);
+    delete translator.data();
+  }
+}
+
+QString docPath(const QString& file, Language language) {
+  return QStringLiteral("qthelp://%1/doc/%2").arg(helpNamespace(language), file);
+}
+
 }  // namespace
-
-const std::vector<HelpTopic>& helpTopics() {
-  static const std::vector<HelpTopic> topics = {
-      {1, "index.html", ""},  // the main window's Contents command
-      {5, "index.html", ""},
-      {20, "task.html", ""},
-      {30, "basic_input.html", "description"},
-      {35, "basic_input.html", "fluid-name"},
-      {60, "basic_input.html", "lists"},
-      {70, "basic_input.html", "temperature"},
-      {80, "basic_input.html", "pressure"},
-      {90, "basic_input.html", "pipe-diameter"},
-      {100, "basic_input.html", "drain-hole"},
-      {150, "basic_input.html", "device-diameter"},
-      {160, "basic_input.html", "upper-range-flowrate"},
-      {170, "basic_input.html", "nominal-flowrate"},
-      {175, "basic_input.html", "upper-range-dp"},
-      {180, "basic_input.html", "differential-pressure"},
-      {190, "basic_input.html", "flowrate"},
-      {191, "basic_input.html", "roughness"},
-      {410, "basic_input.html", ""},
-      {102, "uncertainty_sources.html", "transmitter-error"},
-      {104, "uncertainty_sources.html", "transmitter-reference"},
-      {106, "uncertainty_sources.html", "density-overall"},
-      {108, "uncertainty_sources.html", "density-pressure"},
-      {110, "uncertainty_sources.html", "density-temperature"},
-      {112, "uncertainty_sources.html", "density-k1"},
-      {114, "uncertainty_sources.html", "density-reference"},
-      {116, "uncertainty_sources.html", "extra-c"},
-      {118, "uncertainty_sources.html", "straight-lengths"},
-      {120, "uncertainty_sources.html", "straight-lengths"},
-      {420, "uncertainty_sources.html", ""},
-      {192, "fluid_properties.html", "other-gas-questions"},
-      {200, "fluid_properties.html", "other-gas"},
-      {220, "fluid_properties.html", "natural-gas"},
-      {230, "fluid_properties.html", "coke-gas"},
-      {240, "fluid_properties.html", "air"},
-      {450, "fluid_properties.html", "air"},
-      {460, "fluid_properties.html", "coke-gas"},
-      {470, "fluid_properties.html", "other-gas"},
-      {480, "fluid_properties.html", "natural-gas"},
-      {210, "humidity.html", ""},
-      {270, "graphs.html", ""},
-      {280, "table.html", ""},
-  };
-  return topics;
-}
-
-const HelpTopic* findHelpTopic(int number) {
-  for (const HelpTopic& t : helpTopics())
-    if (t.number == number) return &t;
-  return nullptr;
-}
 
 QString helpFolder() {
   if (!folderOverride().isEmpty()) return folderOverride();
@@ -101,29 +97,51 @@ QString helpFolder() {
   if (QCoreApplication::instance() != nullptr)
     candidates << QCoreApplication::applicationDirPath() + "/" DORVEL_HELP_INSTALL_RELATIVE;
 #endif
-#ifdef DORVEL_HELP_SOURCE_DIR
-  candidates << QStringLiteral(DORVEL_HELP_SOURCE_DIR);
+#ifdef DORVEL_HELP_BUILD_DIR
+  candidates << QStringLiteral(DORVEL_HELP_BUILD_DIR);
 #endif
   for (const QString& c : candidates)
-    if (QFileInfo::exists(c + "/index.html")) return QDir::cleanPath(c);
+    if (QFileInfo::exists(c + "/dorvel-en.qhc")) return QDir::cleanPath(c);
   return {};
 }
 
 void setHelpFolder(const QString& folder) { folderOverride() = folder; }
 
-// The topics and pop-ups of the interface language: the Polish ones live in
-// "pl" inside the help folder.
-static QString languageFolder() {
+QString helpCollection(Language language) {
   const QString folder = helpFolder();
-  if (!folder.isEmpty() && polishInterface() && QFileInfo::exists(folder + "/pl/index.html"))
-    return folder + "/pl";
-  return folder;
+  if (folder.isEmpty()) return {};
+  const QString file = folder + "/dorvel-" + languageCode(language) + ".qhc";
+  return QFileInfo::exists(file) ? file : QString();
+}
+
+QString helpNamespace(Language language) {
+  return "org.dorvel.manual." + languageCode(language);
+}
+
+QUrl topicUrl(int number, Language language) {
+  const HelpTopic* topic = findHelpTopic(number);
+  if (topic == nullptr) return {};
+  QUrl url(docPath(QString::fromLatin1(topic->file), language));
+  if (*topic->anchor != '\0') url.setFragment(QString::fromLatin1(topic->anchor));
+  return url;
+}
+
+QUrl messageUrl(int number, Language language) {
+  QUrl url(docPath(QString::fromLatin1(kMessagesPage), language));
+  url.setFragment(QStringLiteral("message-%1").arg(number));
+  return url;
+}
+
+QUrl fieldUrl(const QString& name, Language language) {
+  QUrl url(docPath(QString::fromLatin1(kFieldsPage), language));
+  url.setFragment("field-" + name);
+  return url;
 }
 
 QString popupText(int number) {
-  const QString folder = languageFolder();
+  const QString folder = helpFolder();
   if (folder.isEmpty()) return {};
-  QFile file(folder + "/popups.txt");
+  QFile file(folder + "/popups-" + languageCode(currentLanguage()) + ".txt");
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
   QTextStream in(&file);
   const QString wanted = QStringLiteral("[%1]").arg(number);
@@ -163,42 +181,198 @@ int helpTopicFor(const QWidget* widget) {
   return 0;
 }
 
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
+void setHelpMessage(QWidget* widget, int number) {
+  if (widget != nullptr) widget->setProperty(kMessageProperty, number);
+}
+
+int helpMessageFor(const QWidget* widget) {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    const QVariant v = w->property(kMessageProperty);
+    if (v.isValid() && v.toInt() > 0) return v.toInt();
+  }
+  return 0;
+}
+
+HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent)
+    : QTextBrowser(parent), engine_(engine) {
+  setOpenLinks(true);
+  setOpenExternalLinks(true);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+  if (name.scheme() == QLatin1String("qthelp")) {
+    const QByteArray data = engine_->fileData(name);
+    if (type == QTextDocument::HtmlResource || type == QTextDocument::StyleSheetResource)
+      return QString::fromUtf8(data);
+    return data;
+  }
+  return QTextBrowser::loadResource(type, name);
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : HelpWindow(currentLanguage(), parent) {}
+
+HelpWindow::HelpWindow(Language language, QWidget* parent)
+    : QDialog(parent, Qt::Window), language_(language) {
   setObjectName("HelpWindow");
-  setWindowTitle("Dorvel Help");
   setModal(false);
-  browser_ = new QTextBrowser(this);
-  browser_->setOpenLinks(true);
-  browser_->setOpenExternalLinks(false);
-  auto* contents = new QPushButton("Contents", this);
-  auto* back = new QPushButton("Back", this);
-  auto* close = new QPushButton("Close", this);
-  connect(contents, &QPushButton::clicked, this, [this] { showTopic(kHelpContents); });
-  connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  // Closing the main window ends the program even while the help is open.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  const auto text = [language](const char* english) {
+    return textIn(QString::fromUtf8(english), language);
+  };
+  setWindowTitle(text("Dorvel Help"));
+  followHelpTranslation(language);
+
+  // A private copy of the collection and its documentation file.
+  const QString collection = helpCollection(language);
+  QString work;
+  if (!collection.isEmpty() && workRoot().isValid()) {
+    static int serial = 0;
+    work = workRoot().path() + QStringLiteral("/%1-%2").arg(languageCode(language)).arg(++serial);
+    QDir().mkpath(work);
+    const QString base = QFileInfo(collection).completeBaseName();
+    const QString folder = QFileInfo(collection).absolutePath();
+    if (QFile::copy(collection, work + "/" + base + ".qhc") &&
+        QFile::copy(folder + "/" + base + ".qch", work + "/" + base + ".qch"))
+      workFolder_ = work;
+  }
+  engine_ = new QHelpEngine(workFolder_.isEmpty() ? QString() : workFolder_ + "/dorvel-" +
+                                                                    languageCode(language) + ".qhc",
+                            this);
+  valid_ = !workFolder_.isEmpty() && engine_->setupData();
+
+  browser_ = new HelpBrowser(engine_, this);
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName("HelpTabs");
+  // Contents.
+  QHelpContentWidget* contents = engine_->contentWidget();
+  tabs->addTab(contents, text("Contents"));
+  connect(contents, &QHelpContentWidget::linkActivated, this,
+          [this](const QUrl& url) { showUrl(url); });
+  // Index: the keywords, narrowed as the user types.
+  auto* indexPage = new QWidget(this);
+  auto* indexLayout = new QVBoxLayout(indexPage);
+  indexLayout->setContentsMargins(2, 2, 2, 2);
+  auto* lookFor = new QLabel(text("Look for:"), indexPage);
+  auto* filter = new QLineEdit(indexPage);
+  filter->setObjectName("HelpIndexFilter");
+  lookFor->setBuddy(filter);
+  QHelpIndexWidget* index = engine_->indexWidget();
+  indexLayout->addWidget(lookFor);
+  indexLayout->addWidget(filter);
+  indexLayout->addWidget(index);
+  connect(filter, &QLineEdit::textChanged, index,
+          [index](const QString& t) { index->filterIndices(t); });
+  connect(filter, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+  connect(index, &QHelpIndexWidget::documentActivated, this,
+          [this](const QHelpLink& link, const QString&) { showUrl(link.url); });
+  connect(index, &QHelpIndexWidget::documentsActivated, this,
+          [this](const QList<QHelpLink>& links, const QString&) {
+            if (!links.isEmpty()) showUrl(links.first().url);
+          });
+  tabs->addTab(indexPage, text("Index"));
+  // Search: the full text of the pages.
+  auto* searchPage = new QWidget(this);
+  auto* searchLayout = new QVBoxLayout(searchPage);
+  searchLayout->setContentsMargins(2, 2, 2, 2);
+  QHelpSearchEngine* search = engine_->searchEngine();
+  QHelpSearchQueryWidget* query = search->queryWidget();
+  QHelpSearchResultWidget* results = search->resultWidget();
+  searchLayout->addWidget(query);
+  searchLayout->addWidget(results, 1);
+  connect(query, &QHelpSearchQueryWidget::search, search,
+          [search, query] { search->search(query->searchInput()); });
+  connect(results, &QHelpSearchResultWidget::requestShowLink, this,
+          [this](const QUrl& url) { showUrl(url); });
+  tabs->addTab(searchPage, text("Search"));
+
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(tabs);
+  splitter->addWidget(browser_);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({240, 560});
+
+  auto* home = new QPushButton(text("Contents"), this);
+  home->setObjectName("HelpHome");
+  auto* back = new QPushButton(text("Back"), this);
+  back->setObjectName("HelpBack");
+  auto* forward = new QPushButton(text("Forward"), this);
+  forward->setObjectName("HelpForward");
+  auto* close = new QPushButton(text("Close"), this);
+  close->setObjectName("HelpClose");
+  connect(home, &QPushButton::clicked, this, [this] { showTopic(kHelpContents); });
+  // Back and Forward never lead into a page of the other language: after a
+  // switch the window is made again in the new language first.
+  connect(back, &QPushButton::clicked, this, [this] {
+    if (!followingLanguage()) browser_->backward();
+  });
+  connect(forward, &QPushButton::clicked, this, [this] {
+    if (!followingLanguage()) browser_->forward();
+  });
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
   back->setEnabled(false);
+  forward->setEnabled(false);
   connect(close, &QPushButton::clicked, this, &QDialog::close);
+  // The contents follow the page shown.
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this, contents](const QUrl& url) {
+    QUrl page = url;
+    page.setFragment({});
+    const QModelIndex at = contents->indexOf(page);
+    if (at.isValid()) contents->setCurrentIndex(at);
+  });
+  if (search != nullptr) search->scheduleIndexDocumentation();
+
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(contents);
+  buttons->addWidget(home);
   buttons->addWidget(back);
+  buttons->addWidget(forward);
   buttons->addStretch();
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(browser_);
+  layout->addWidget(splitter, 1);
   layout->addLayout(buttons);
-  resize(640, 560);
+  resize(860, 600);
+}
+
+HelpWindow::~HelpWindow() {
+  // The engine's widgets and their models go before the engine.
+  if (engine_ != nullptr) {
+    engine_->searchEngine()->cancelIndexing();
+    engine_->searchEngine()->cancelSearching();
+  }
+  const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  qDeleteAll(children);
+  delete engine_;
+  if (!workFolder_.isEmpty()) QDir(workFolder_).removeRecursively();
+}
+
+bool HelpWindow::followingLanguage() {
+  if (language_ == currentLanguage() || HelpSystem::instance().window() != this) return false;
+  QTimer::singleShot(0, [] { HelpSystem::instance().followLanguage(); });
+  return true;
+}
+
+bool HelpWindow::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate || event->type() == QEvent::LanguageChange)
+    followingLanguage();
+  return QDialog::event(event);
+}
+
+bool HelpWindow::showUrl(const QUrl& url) {
+  if (!valid_ || !url.isValid() || url.host() != helpNamespace(language_)) return false;
+  QUrl page = url;
+  page.setFragment({});
+  const QByteArray data = engine_->fileData(page);
+  if (data.isEmpty()) return false;
+  if (url.hasFragment() && !data.contains("id=\"" + url.fragment().toUtf8() + "\"")) return false;
+  browser_->setSource(url);
+  topic_ = 0;
+  return true;
 }
 
 bool HelpWindow::showTopic(int number) {
-  const HelpTopic* topic = findHelpTopic(number);
-  const QString folder = languageFolder();
-  if (topic == nullptr || folder.isEmpty()) return false;
-  const QString path = folder + "/" + topic->file;
-  if (!QFileInfo::exists(path)) return false;
-  browser_->setSearchPaths({folder});
-  QUrl url = QUrl::fromLocalFile(path);
-  if (*topic->anchor != '\0') url.setFragment(topic->anchor);
-  browser_->setSource(url);
+  if (!showUrl(topicUrl(number, language_))) return false;
   topic_ = number;
   return true;
 }
@@ -208,13 +382,59 @@ HelpSystem& HelpSystem::instance() {
   return system;
 }
 
+namespace {
+
+// Hands the help window back to no owner when the modal window it was lent
+// to closes, so it stays open and usable beside the main window.
+class ModalHostWatcher : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+      HelpWindow* w = helpWindowPointer().data();
+      if (w != nullptr && w->parentWidget() == watched) {
+        const QRect place = w->geometry();
+        const bool visible = w->isVisible();
+        w->setParent(nullptr, Qt::Window);
+        w->setGeometry(place);
+        if (visible) w->show();
+      }
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+HelpWindow* HelpSystem::windowForRequest() {
+  if (helpCollection(currentLanguage()).isEmpty()) return nullptr;
+  followLanguage();
+  QPointer<HelpWindow>& w = helpWindowPointer();
+  if (w.isNull()) w = new HelpWindow(currentLanguage(), nullptr);
+  // A modal window (the table, the graphs, a message box) blocks every
+  // window but its own: the help asked from it is lent to it while it is
+  // open.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && modal != w && w->parentWidget() != modal) {
+    const QRect place = w->geometry();
+    const bool visible = w->isVisible();
+    w->setParent(modal, Qt::Window);
+    if (visible) w->setGeometry(place);
+    modal->installEventFilter(new ModalHostWatcher(modal));
+  }
+  return w;
+}
+
 bool HelpSystem::handleHelp(HelpCommand command, int number, QPoint point) {
   switch (command) {
     case HelpCommand::ShowContext: {
-      if (findHelpTopic(number) == nullptr || helpFolder().isEmpty()) return false;
-      QPointer<HelpWindow>& w = helpWindowPointer();
-      if (w.isNull()) w = new HelpWindow(owner_);
-      if (w->showTopic(number)) {
+      if (findHelpTopic(number) == nullptr) return false;
+      HelpWindow* w = windowForRequest();
+      if (w != nullptr && w->showTopic(number)) {
         w->show();
         w->raise();
         w->activateWindow();
@@ -238,6 +458,49 @@ bool HelpSystem::handleHelp(HelpCommand command, int number, QPoint point) {
   return true;
 }
 
+bool HelpSystem::showMessageHelp(int number) {
+  HelpWindow* w = windowForRequest();
+  if (w == nullptr || !w->showUrl(messageUrl(number, w->language()))) return false;
+  w->show();
+  w->raise();
+  w->activateWindow();
+  return true;
+}
+
+void HelpSystem::setOwner(QWidget* owner) {
+  if (owner_ == owner) return;
+  owner_ = owner;
+  if (owner == nullptr) return;
+  // The help window is no child of the main window (it must not stay on top
+  // of it); it goes with it.
+  QObject::connect(owner, &QObject::destroyed, [] {
+    if (HelpWindow* w = helpWindowPointer().data(); w != nullptr && w->parentWidget() == nullptr)
+      delete w;
+  });
+  for (const char* name : {"MnLangEn", "MnLangPl"})
+    if (auto* a = owner->findChild<QAction*>(QString::fromLatin1(name)))
+      QObject::connect(a, &QAction::toggled, owner, [](bool on) {
+        if (on) QTimer::singleShot(0, [] { HelpSystem::instance().followLanguage(); });
+      });
+}
+
+void HelpSystem::followLanguage() {
+  QPointer<HelpWindow>& w = helpWindowPointer();
+  if (w.isNull() || w->language() == currentLanguage()) return;
+  const QRect place = w->geometry();
+  const bool visible = w->isVisible();
+  QWidget* parent = w->parentWidget();
+  const int topic = w->currentTopic();
+  QUrl page = w->browser()->source();
+  delete w.data();
+  w = new HelpWindow(currentLanguage(), parent);
+  w->setGeometry(place);
+  // The same page in the new language (both manuals have the same pages).
+  page.setHost(helpNamespace(currentLanguage()));
+  if (!(topic > 0 && w->showTopic(topic)) && !w->showUrl(page)) w->showTopic(kHelpContents);
+  if (visible) w->show();
+}
+
 HelpWindow* HelpSystem::window() const { return helpWindowPointer().data(); }
 
 void showHelpTopic(int number) {
@@ -246,8 +509,9 @@ void showHelpTopic(int number) {
 
 namespace {
 
-// F1 opens the topic of the focused control; "What's this?" on a control
-// with a topic number shows its pop-up text where it was asked.
+// F1 opens the topic of the focused control (in a message box: the message's
+// topic); "What's this?" on a control with a topic number shows its pop-up
+// text where it was asked.
 class HelpKeyFilter : public QObject {
  public:
   using QObject::QObject;
@@ -257,7 +521,13 @@ class HelpKeyFilter : public QObject {
     if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
       if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
-        int topic = helpTopicFor(QApplication::focusWidget());
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr) focus = QApplication::activeModalWidget();
+        if (const int message = helpMessageFor(focus); message > 0) {
+          HelpSystem::instance().showMessageHelp(message);
+          return true;
+        }
+        int topic = helpTopicFor(focus);
         if (topic == 0) topic = kHelpContents;
         showHelpTopic(topic);
         return true;

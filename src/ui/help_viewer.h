@@ -1,19 +1,27 @@
-// Help: HTML topics in the "help" folder beside the program, opened by topic
-// number in a help window, and short numbered pop-up texts.
+// Help: the manual as one Qt Help collection per language ("dorvel-en.qhc",
+// "dorvel-pl.qhc" in the help folder beside the program), opened by topic
+// number in a help window with contents, index and search, and short
+// numbered pop-up texts ("popups-en.txt", "popups-pl.txt").
 //
 // Every control that has help carries a topic number (setHelpTopic); F1 on a
 // focused control opens the topic of the nearest widget that has one, and a
-// "What's this?" request on it shows the pop-up text of that number.  All
-// help requests of the application go to one handler, handleHelp().
+// "What's this?" request on it shows the pop-up text of that number.  A
+// message box carries its message number: F1 or its Help button opens the
+// message's topic.  All help requests of the application go to one handler,
+// handleHelp().
 #pragma once
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
+#include <QTextBrowser>
+#include <QUrl>
 
-#include <vector>
+#include "ui/help_topics.h"
+#include "ui/texts/language.h"
 
-class QTextBrowser;
+class QHelpEngine;
 class QWidget;
 
 namespace dorvel::ui {
@@ -31,27 +39,25 @@ inline constexpr int kHelpHumidity = 210;
 inline constexpr int kHelpGraphs = 270;
 inline constexpr int kHelpTable = 280;
 
-// One topic: its number, the HTML file in the help folder and the anchor in
-// it ("" for the top of the file).
-struct HelpTopic {
-  int number;
-  const char* file;
-  const char* anchor;
-};
-
-// Every topic number the program uses, with its place.
-const std::vector<HelpTopic>& helpTopics();
-// The topic of a number; nullptr when the number has none.
-const HelpTopic* findHelpTopic(int number);
-
-// The help folder: "help" beside the program, else the folder of the sources
-// (a program run from the build tree).  Empty when neither exists.
+// The help folder: "help" beside the program, the installed
+// share/dorvel/help relative to the program, else the build tree's.  Empty
+// when none holds the collections.
 QString helpFolder();
 // Overrides the help folder (tests; "" restores the search).
 void setHelpFolder(const QString& folder);
+// The collection file of a language in the help folder ("" without one).
+QString helpCollection(Language language);
+// The namespace of a language's manual: "org.dorvel.manual.en" / ".pl".
+QString helpNamespace(Language language);
 
-// The pop-up texts of the file "popups.txt" in the help folder: entries
-// "[number]" followed by their lines.  "" when the number has none.
+// Addresses in the manual: a topic number (empty when the number has none),
+// a message by its number, a case field by its name.
+QUrl topicUrl(int number, Language language);
+QUrl messageUrl(int number, Language language);
+QUrl fieldUrl(const QString& name, Language language);
+
+// The pop-up texts of the interface language: entries "[number]" followed by
+// their lines.  "" when the number has none.
 QString popupText(int number);
 
 // Attaches a topic number to a control (F1 and pop-ups) and reads it back
@@ -62,22 +68,58 @@ int helpTopicOf(const QWidget* widget);
 // The topic of the widget or of its nearest parent that has one (a list
 // without its own topic: 60, the task panel: 20); 0 if none.
 int helpTopicFor(const QWidget* widget);
+// Attaches a message number to a message box (F1 opens the message's topic).
+void setHelpMessage(QWidget* widget, int number);
+// The message number of the widget or of its nearest parent; 0 if none.
+int helpMessageFor(const QWidget* widget);
 
-// The help window: the topic pages in a text browser with Contents, Back and
-// Close.  One window for the program, shown without blocking.
+// Shows the pages of a collection: qthelp:// addresses are read from it.
+class HelpBrowser : public QTextBrowser {
+  Q_OBJECT
+ public:
+  HelpBrowser(QHelpEngine* engine, QWidget* parent);
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ private:
+  QHelpEngine* engine_;
+};
+
+// The help window of one language: contents, index and search beside the
+// page, with Back, Forward, Contents and Close.  Its history holds pages of
+// its language only; a language switch makes a new window.  A window of its
+// own (no owner), so it does not stay on top of the main window.
 class HelpWindow : public QDialog {
   Q_OBJECT
  public:
+  // In the current interface language.
   explicit HelpWindow(QWidget* parent = nullptr);
-  // Shows the topic; false (and nothing changes) when the number or its file
+  HelpWindow(Language language, QWidget* parent);
+  ~HelpWindow() override;
+  Language language() const { return language_; }
+  // Shows the topic; false (and nothing changes) when the number or its page
   // is unknown.
   bool showTopic(int number);
+  // Shows any page of the collection; false when it has no such page.
+  bool showUrl(const QUrl& url);
   int currentTopic() const { return topic_; }
-  QTextBrowser* browser() const { return browser_; }
+  HelpBrowser* browser() const { return browser_; }
+  QHelpEngine* engine() const { return engine_; }
+  // The collection could be opened.
+  bool isValid() const { return valid_; }
+
+ protected:
+  bool event(QEvent* event) override;
 
  private:
-  QTextBrowser* browser_;
+  // The program's help window of a language no longer spoken: asks the help
+  // system to make it again (later) and returns true.
+  bool followingLanguage();
+  Language language_;
+  QHelpEngine* engine_ = nullptr;
+  HelpBrowser* browser_ = nullptr;
+  QString workFolder_;  // the private copy of the collection
   int topic_ = 0;
+  bool valid_ = false;
 };
 
 // The application's help handler.
@@ -96,14 +138,20 @@ class HelpSystem {
   // still run (only for commands it does not know).  A missing help folder
   // or topic shows nothing.
   bool handleHelp(HelpCommand command, int number, QPoint point = {});
+  // Opens the topic of a message number; false when the manual has none.
+  bool showMessageHelp(int number);
 
-  // The main window owns the pop-ups and the help window.
-  void setOwner(QWidget* owner) { owner_ = owner; }
+  // The main window owns the pop-ups; the help window closes with it.  The
+  // help window follows the owner's language menu.
+  void setOwner(QWidget* owner);
   QPoint popupPosition() const { return popupPosition_; }
   // The last pop-up: its number, text and place (tests, and the viewer).
   int lastPopupNumber() const { return lastPopup_; }
   QPoint lastPopupPosition() const { return lastPopupPosition_; }
   HelpWindow* window() const;
+  // After a language switch: an open help window is made again in the new
+  // language at the same page and place, with a history of that language.
+  void followLanguage();
 
   // F1 on a focused control and "What's this?" on a control with a topic:
   // an application-wide event filter.  Installed once; harmless twice.
@@ -112,7 +160,10 @@ class HelpSystem {
 
  private:
   HelpSystem() = default;
-  QWidget* owner_ = nullptr;
+  // The window for the current language, made when needed, usable beside
+  // the modal window that is open (if any).
+  HelpWindow* windowForRequest();
+  QPointer<QWidget> owner_;
   QPoint popupPosition_;
   int lastPopup_ = 0;
   QPoint lastPopupPosition_;

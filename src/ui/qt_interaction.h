@@ -9,7 +9,8 @@ namespace dorvel::ui {
 
 // Information box titled "Dorvel" with an OK button; Yes/No question box
 // titled "Dorvel".  The message's text in the language it is marked with is
-// shown.
+// shown.  Both offer the message's topic of the manual (a Help button and
+// F1).
 class QtInteraction : public Interaction {
  public:
   explicit QtInteraction(QWidget* parent = nullptr) : parent_(parent) {}
