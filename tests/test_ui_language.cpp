@@ -344,7 +344,7 @@ TEST(UiLanguage, MessagesReportAndHelpFollowTheLanguage) {
                       "przemieszczania się w dół i w górę do kolejnych pól edycji."));
   EXPECT_TRUE(polishPrint->isVisible());
   EXPECT_FALSE(results->reportEnglish());
-  EXPECT_EQ(results->button("BBWydrukiAn")->text(), QString::fromUtf8("Wydruki angielskie..."));
+  EXPECT_EQ(results->button("BBWydrukiAn")->text(), QString::fromUtf8("Wydruki &angielskie..."));
   results->button("BBWydrukiAn")->click();
   EXPECT_TRUE(results->reportEnglish());
   results->printMenu()->hide();

@@ -364,13 +364,13 @@ bool Run::execute() {
     if (!accept(c_.warnPipeTooSmall,
                 "Za ma\u0142a \u015Brednica ruroci\u0105gu. Czy kontynuowa\u0107 obliczenia? Wyniki nie "
                 "b\u0119d\u0105 zgodne z norm\u0105!",
-                "Pipe diameter too small. Continue?"))
+                "Pipe diameter too small. Continue? The results will not conform to the standard."))
       failed_ = true;
   } else if (c_.pipeDiameter20 > range.max) {
     if (!accept(c_.warnPipeTooLarge,
                 "Za du\u017Ca \u015Brednica ruroci\u0105gu. Czy kontynuowa\u0107 obliczenia? Wyniki nie "
                 "b\u0119d\u0105 zgodne z norm\u0105!",
-                "Pipe diameter too large. Continue?"))
+                "Pipe diameter too large. Continue? The results will not conform to the standard."))
       failed_ = true;
   }
 
@@ -380,7 +380,8 @@ bool Run::execute() {
     if (!accept(c_.warnDeviceTooSmall,
                 "Za ma\u0142a \u015Brednica otworu zw\u0119\u017Cki. Czy kontynuowa\u0107 obliczenia? "
                 "Wyniki nie b\u0119d\u0105 zgodne z norm\u0105!",
-                "Device diameter too small. Continue?"))
+                "Device diameter too small. Continue? "
+                "The results will not conform to the standard."))
       failed_ = true;
   }
 
@@ -401,7 +402,8 @@ bool Run::execute() {
     if (!accept(c_.warnDpRatio,
                 "Ci\u015Bnienie r\u00F3\u017Cnicowe jest wi\u0119ksze od 0.25*P1. Czy kontynuowa\u0107 "
                 "obliczenia? Wyniki nie b\u0119d\u0105 zgodne z norm\u0105!",
-                "Differential pressur greater than 0.25*P1. Continue?"))
+                "Differential pressur greater than 0.25*P1. Continue? "
+                "The results will not conform to the standard."))
       return false;
   }
 

@@ -340,11 +340,11 @@ QWidget* TDanegl::buildBasicPage() {
   grid->addWidget(laSpustNote_, row++, 3);
 
   auto* buttons = new QHBoxLayout;
-  auto* help = new QPushButton("Help");
+  auto* help = new QPushButton("Hel&p");
   help->setObjectName("BBPomoc");
   help->setToolTip("How to enter data?");
   connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(410); });
-  auto* exit = new QPushButton("Exit...");
+  auto* exit = new QPushButton("E&xit...");
   exit->setObjectName("BuKoniec");
   exit->setToolTip("Exit Dorvel");
   connect(exit, &QPushButton::clicked, this, [this] { close(); });
@@ -441,7 +441,7 @@ QWidget* TDanegl::buildUncertaintyPage() {
   }
 
   auto* h = new QHBoxLayout;
-  auto* help = new QPushButton("Help");
+  auto* help = new QPushButton("Hel&p");
   help->setObjectName("BuKomentNiepe");
   connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(420); });
   h->addStretch(1);

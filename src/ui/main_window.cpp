@@ -202,6 +202,34 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   liquidsTable_ = new TWLcie(this);
 
   connect(pageControl_, &QTabWidget::currentChanged, this, &TDanegl::PageControl1Change);
+  // Pages from anywhere in the window (an edit, a list, the task panel):
+  // Ctrl+Tab / Ctrl+PgDn forward, Ctrl+Shift+Tab / Ctrl+PgUp back, F9 to
+  // the results (which calculates).  Every change goes through the check.
+  auto pageKey = [this](QKeySequence key, const char* name, std::function<int()> target) {
+    auto* k = new QShortcut(key, this);
+    k->setObjectName(QString::fromLatin1(name));
+    connect(k, &QShortcut::activated, this, [this, target] {
+      settleNumberEdits();
+      setCurrentPage(static_cast<Page>(target()));
+    });
+  };
+  auto step = [this](int by) {
+    return [this, by] {
+      const int n = pageControl_->count();
+      return (pageControl_->currentIndex() + by + n) % n;
+    };
+  };
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), "KeyNextPage", step(1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageDown), "KeyNextPage2", step(1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), "KeyPreviousPage", step(-1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), "KeyPreviousPage2", step(-1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageUp), "KeyPreviousPage3", step(-1));
+  pageKey(QKeySequence(Qt::Key_F9), "KeyResults", [] { return int(PageResults); });
+  // Ctrl+S on a case without a file: Save As (the Save item is disabled
+  // until the case has a file).
+  auto* saveAs = new QShortcut(QKeySequence::Save, this);
+  saveAs->setObjectName(QStringLiteral("KeySaveUntitled"));
+  connect(saveAs, &QShortcut::activated, this, [this] { fileSaveAs(); });
   // 1. Help on the focused control.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this,
@@ -243,6 +271,13 @@ void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
     if (readCaseFile(path, case_, *ui_)) {
       updateCaption(true);
       setSaveEnabled(true);
+      // A case opened from the command line is a recent file like any other.
+      if (!fileArgument.isEmpty()) addRecentFile(fileArgument);
+    } else {
+      // The fields read so far stay, but the file is not this case's: no
+      // caption with its path, and Save never writes over it.
+      case_.dataFilePath.clear();
+      updateCaption(false);
     }
   }
   // 8. Show the case.
@@ -312,7 +347,7 @@ void TDanegl::fitToScreen(bool wanted) {
 }
 
 void TDanegl::restoreWindowGeometry() {
-  const QByteArray saved = desktopSettings().value(QStringLiteral("window/geometry")).toByteArray();
+  const QByteArray saved = desktopSettings()->value(QStringLiteral("window/geometry")).toByteArray();
   if (!saved.isEmpty() && restoreGeometry(saved)) fitToScreen(false);
 }
 
@@ -544,6 +579,9 @@ void TDanegl::assignBuddies() {
                            "qt_menubar_ext_button", "qt_toolbar_ext_button"})
     if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
       w->setAccessibleName(controlText(name, TextProperty::AccessibleName));
+  // The drain-hole row holds two edits: each is named after its own quantity.
+  if (edOtwor_ != nullptr) edOtwor_->setAccessibleName(tx("Drain Hole Diameter"));
+  if (edChropow_ != nullptr) edChropow_->setAccessibleName(tx("Pipe roughness"));
   // Icon-only tool buttons: their hints are their names.
   for (QAction* a : findChild<QToolBar*>(QStringLiteral("ToolBar1"))->actions())
     if (QWidget* b = findChild<QToolBar*>(QStringLiteral("ToolBar1"))->widgetForAction(a))
@@ -623,6 +661,8 @@ void TDanegl::watchModifications() {
 void TDanegl::setSaveEnabled(bool on) {
   actSave_->setEnabled(on);
   toolSave_->setEnabled(on);
+  if (auto* saveAs = findChild<QShortcut*>(QStringLiteral("KeySaveUntitled")))
+    saveAs->setEnabled(!on);
 }
 
 void TDanegl::buildFileDialogs() {
@@ -634,6 +674,23 @@ void TDanegl::buildFileDialogs() {
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
   saveDialog_->setFileMode(QFileDialog::AnyFile);
+  // Large enough for the name, size, type and date columns in full; the
+  // size and the column widths the user leaves are used the next time.
+  for (QFileDialog* d : {openDialog_, saveDialog_}) {
+    d->setViewMode(QFileDialog::Detail);
+    d->resize(860, 520);
+    const QString key = QStringLiteral("dialogs/") + d->objectName();
+    const auto settings = desktopSettings();
+    d->restoreState(settings->value(key + QStringLiteral("/state")).toByteArray());
+    const QByteArray geometry = settings->value(key + QStringLiteral("/geometry")).toByteArray();
+    if (!geometry.isEmpty()) d->restoreGeometry(geometry);
+    connect(d, &QDialog::finished, this, [d] {
+      const QString k = QStringLiteral("dialogs/") + d->objectName();
+      const auto s = desktopSettings();
+      s->setValue(k + QStringLiteral("/state"), d->saveState());
+      s->setValue(k + QStringLiteral("/geometry"), d->saveGeometry());
+    });
+  }
   setFileDialogTexts();
 }
 
@@ -643,8 +700,10 @@ void TDanegl::setFileDialogTexts() {
   for (QFileDialog* d : {openDialog_, saveDialog_}) {
     const QByteArray name = d->objectName().toLatin1();
     d->setWindowTitle(controlText(name.constData(), TextProperty::DialogTitle));
-    d->setNameFilters({dialogFilter(controlText(name.constData(), TextProperty::DialogFilter)),
-                       desktopText("CaseFilter")});
+    // The case filter first and chosen; every file beside it.
+    d->setNameFilters({desktopText("CaseFilter"),
+                       dialogFilter(controlText(name.constData(), TextProperty::DialogFilter))});
+    d->selectNameFilter(desktopText("CaseFilter"));
   }
 }
 
@@ -761,21 +820,20 @@ void TDanegl::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  QSettings settings = desktopSettings();
-  settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+  desktopSettings()->setValue(QStringLiteral("window/geometry"), saveGeometry());
   event->accept();
 }
 
 // ---- desktop settings: recent files, window geometry ------------------------------
 
-QSettings TDanegl::desktopSettings() {
-  // The desktop program's own file beside, never inside, the last-file record.
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
-                   QStringLiteral("dorvel-gui"));
+std::unique_ptr<QSettings> TDanegl::desktopSettings() {
+  // The desktop program's own file beside, never inside, the last-file
+  // record; checked before it is opened.
+  return openDesktopSettings();
 }
 
 QStringList TDanegl::recentFiles() const {
-  return desktopSettings().value(QStringLiteral("recent/files")).toStringList();
+  return desktopSettings()->value(QStringLiteral("recent/files")).toStringList();
 }
 
 void TDanegl::addRecentFile(const QString& path) {
@@ -784,8 +842,7 @@ void TDanegl::addRecentFile(const QString& path) {
   files.removeAll(full);
   files.prepend(full);
   while (files.size() > kMaxRecentFiles) files.removeLast();
-  QSettings settings = desktopSettings();
-  settings.setValue(QStringLiteral("recent/files"), files);
+  desktopSettings()->setValue(QStringLiteral("recent/files"), files);
   refreshRecentMenu();
 }
 

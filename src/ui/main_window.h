@@ -232,7 +232,7 @@ class TDanegl : public QMainWindow {
   QString askOpenFile(const QString& initial);
   QString askSaveFile(const QString& initial);
   int askSaveChanges();
-  static QSettings desktopSettings();
+  static std::unique_ptr<QSettings> desktopSettings();
   void refreshRecentMenu();
   void setSaveEnabled(bool on);
 

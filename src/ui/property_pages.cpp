@@ -291,7 +291,7 @@ QWidget* TDanegl::buildAirPanel() {
                    bound("EdPnormal4", &CalculationCase::refPressure, 6,
                          [this] { refConditionsChanged(); }),
                    "LaPowWilgo", "LaTnormal4", "LaPnormal4");
-  auto* h = gasButtonRow({"LiczWlPow", "Calculate air properties", "BuPrzeliczWilgo4", "BuPyt4",
+  auto* h = gasButtonRow({"LiczWlPow", "&Calculate air properties", "BuPrzeliczWilgo4", "BuPyt4",
                           "BuKoment4"},
                          450, [this] {
                            setAirComposition(case_);
@@ -377,7 +377,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
                          [this] { refConditionsChanged(); }),
                    "Lfi", "Latnormal5", "Lapnormal5");
   right->addLayout(cond);
-  auto* h = gasButtonRow({"Bu5liczWl", "Calculate properties", "Bu5PrzeliczWilgo", "Bu5Pyt",
+  auto* h = gasButtonRow({"Bu5liczWl", "&Calculate properties", "Bu5PrzeliczWilgo", "Bu5Pyt",
                           "Bu5Koment"},
                          470, [this] {
                            if (computeFluidProperties(case_, FluidOtherGas, *ui_)) {
@@ -463,6 +463,10 @@ QWidget* TDanegl::buildOtherGasPanel() {
   rg2->addWidget(la5kg_, 0, 2);
   rg2->addWidget(caption("Llep", "Dynamic viscosity"), 1, 0);
   rg2->addWidget(la5lep_, 1, 1);
+  // The viscosity is stored in the unit of the list beside the typed value.
+  auto* lepUnit = caption("La5lepJed", cbjLep5_->currentText());
+  rg2->addWidget(lepUnit, 1, 2);
+  connect(cbjLep5_, &QComboBox::currentTextChanged, lepUnit, &QLabel::setText);
   rg2->addWidget(caption("Lkapa", "Isentropic exponent"), 2, 0);
   rg2->addWidget(la5kapa_, 2, 1);
   auto* k1 = caption("Lk1", "Compression factor K1");
@@ -533,7 +537,7 @@ QWidget* TDanegl::buildCokeGasPanel() {
                          [this] { refConditionsChanged(); }),
                    "LaKoksWilgo", "Latnormal7", "Lapnormal7");
   right->addLayout(cond);
-  auto* h = gasButtonRow({"BuLiczGazKoks", "Calculate properties", "Button1", "BuPyt7", "BitBtn1"},
+  auto* h = gasButtonRow({"BuLiczGazKoks", "&Calculate properties", "Button1", "BuPyt7", "BitBtn1"},
                          460, [this] {
                            if (computeFluidProperties(case_, FluidCokeGas, *ui_)) {
                              showProperties();
@@ -642,8 +646,8 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   pg->addWidget(bound("EdHs", &CalculationCase::calorificValue, 10), 3, 1);
   pg->addWidget(caption(nullptr, "MJ/m3"), 3, 2);
   right->addWidget(phys);
-  auto* calc = button("BuLiczWlGazZiem", "Calculate properties");
-  auto* help = button("BitBtn2", "Help");
+  auto* calc = button("BuLiczWlGazZiem", "&Calculate properties");
+  auto* help = button("BitBtn2", "Hel&p");
   connect(calc, &QPushButton::clicked, this, [this] {
     if (computeFluidProperties(case_, FluidNaturalGas, *ui_)) {
       showProperties();
@@ -904,7 +908,7 @@ QHBoxLayout* TDanegl::gasButtonRow(const GasButtonNames& names, int helpTopic,
   auto* calc = button(names.calculate, QString::fromUtf8(names.calculateText));
   auto* wilgo = button(names.humidity, "Humidity correction...");
   auto* pyt = button(names.question, "?", "What is humidity correction ?");
-  auto* help = button(names.help, "Help");
+  auto* help = button(names.help, "Hel&p");
   connect(calc, &QPushButton::clicked, this, std::move(compute));
   connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
   connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });
