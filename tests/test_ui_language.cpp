@@ -423,8 +423,10 @@ TEST(UiLanguage, DesktopConveniencesFollowTheLanguage) {
     EXPECT_EQ(pressureUnit->accessibleName(),
               pl ? QString::fromUtf8("Jednostka ciśnienia") : "Pressure unit");
     EXPECT_EQ(open->windowTitle(), pl ? QString::fromUtf8("Odczyt danych z pliku") : "Open");
-    EXPECT_EQ(open->nameFilters().value(1),
+    // The case filter comes first and is the one chosen.
+    EXPECT_EQ(open->nameFilters().value(0),
               pl ? QString::fromUtf8("Pliki danych Dorvel (*.dvl)") : "Dorvel cases (*.dvl)");
+    EXPECT_EQ(open->selectedNameFilter(), open->nameFilters().value(0));
     EXPECT_EQ(tx("Version "), pl ? QString::fromUtf8("Wersja ") : "Version ");
     EXPECT_TRUE(w.windowTitle().startsWith(pl ? QString::fromUtf8("Dorvel  Przepływomierze zwężkowe  ")
                                               : "Dorvel  Flow Measurement Edition  "));

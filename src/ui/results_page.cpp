@@ -163,13 +163,14 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
           [this] { showGraphsWindow(case_, window()); });
   connect(exit_, &QPushButton::clicked, this, &ResultsPage::exitRequested);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(printPolish_);
-  buttons->addWidget(print_);
-  buttons->addWidget(table_);
-  buttons->addWidget(graphs_);
-  buttons->addStretch();
+  // The output commands stand in a column beside the groups, at their top:
+  // reachable without scrolling on a low (laptop, scaled) screen.
+  auto* buttons = new QVBoxLayout;
+  buttons->setContentsMargins(0, 0, 0, 0);
+  for (QPushButton* b : {printPolish_, print_, table_, graphs_}) buttons->addWidget(b);
+  buttons->addSpacing(16);
   buttons->addWidget(exit_);
+  buttons->addStretch();
   // The groups keep the width of a form: captions stay near their values
   // on a wide window.
   auto* content = new QWidget(this);
@@ -178,9 +179,9 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(panel_);
-  column->addLayout(buttons);
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QHBoxLayout(this);
   layout->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addLayout(buttons);
   layout->addStretch();
 
   panel_->hide();
