@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QTranslator>
 
 #include <sys/stat.h>
@@ -266,6 +267,34 @@ TEST_F(UiDailyTest, ResultsTableAndGraphPointsCopyAsTabSeparatedText) {
   const QStringList first = points[1].split('\t');
   ASSERT_EQ(first.size(), 6);
   EXPECT_NEAR(first[2].toDouble(), double(c().flowUncertainty), 1e-4);
+}
+
+TEST(UiDailyTheme, WhatsThisToolButtonShowsOnADarkTheme) {
+  testing::testApplication();
+  const QPalette before = QApplication::palette();
+  QPalette dark = before;
+  for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    dark.setColor(role, QColor(0x20, 0x20, 0x20));
+  for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    dark.setColor(role, QColor(0xee, 0xee, 0xee));
+  QApplication::setPalette(dark);
+  {
+    ui::TDanegl window;
+    auto* tools = window.findChild<QToolBar*>("ToolBar1");
+    auto* action = window.findChild<QAction*>("SbWhatsThis");
+    ASSERT_TRUE(tools && action);
+    const QImage image = action->icon().pixmap(24, 24).toImage();
+    // Ink that stands out from the dark background: light, opaque pixels.
+    int light = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.alpha() > 128 && c.lightness() > 160) ++light;
+      }
+    EXPECT_GT(light, 20);
+    window.caseRef().caseModified = false;
+  }
+  QApplication::setPalette(before);
 }
 
 TEST(UiDailySettings, AFifoInPlaceOfTheSettingsFileNeverBlocks) {

@@ -29,6 +29,14 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QDir>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QPainter>
+#include <QPolygonF>
 #include <QSettings>
 #include <QTabBar>
 #include <QWhatsThis>
@@ -142,6 +150,61 @@ class GatedTabWidget : public QTabWidget {
  private:
   GatedTabBar* bar_;
 };
+
+// An arrow with a question mark, in the palette's button-text colour.
+QIcon whatsThisIcon(const QPalette& palette) {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = palette.color(QPalette::ButtonText);
+    const qreal u = size / 16.0;
+    // The pointer: a small arrow at the top left.
+    QPolygonF arrow;
+    arrow << QPointF(1 * u, 1 * u) << QPointF(1 * u, 9 * u) << QPointF(3.2 * u, 7 * u)
+          << QPointF(5 * u, 10.5 * u) << QPointF(6.4 * u, 9.8 * u) << QPointF(4.6 * u, 6.4 * u)
+          << QPointF(7.4 * u, 6.2 * u);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPolygon(arrow);
+    // The question mark at the right.
+    QFont f;
+    f.setBold(true);
+    f.setPixelSize(int(12 * u));
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(QRectF(6 * u, 3 * u, 10 * u, 13 * u), Qt::AlignCenter, QStringLiteral("?"));
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+// Keeps the messages of a file command to add the file and the reason to
+// them before they are shown.
+class HeldMessages : public Interaction {
+ public:
+  void showMessage(bool, const std::string& pl, const std::string& en) override {
+    held.emplace_back(pl, en);
+  }
+  bool askQuestion(bool, const std::string&, const std::string&) override { return false; }
+  std::vector<std::pair<std::string, std::string>> held;
+};
+
+// Why a case file could not be read: the system's reason for a file that
+// cannot be opened, else what is wrong with it (English; tx() turns it).
+std::string readProblem(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::strerror(errno);
+  struct stat st {};
+  const bool examined = ::fstat(fd, &st) == 0;
+  ::close(fd);
+  if (!examined) return std::strerror(errno);
+  if (S_ISDIR(st.st_mode)) return std::strerror(EISDIR);
+  if (!S_ISREG(st.st_mode)) return "not a regular file";
+  return "not a Dorvel case file, or a case file that breaks off";
+}
 
 const char* const kStandardTexts[3] = {"ISO 5167:2022", "ISO/TR 15377:2018", "ASME-MFC-14M-2003"};
 const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
@@ -347,8 +410,17 @@ void TDanegl::fitToScreen(bool wanted) {
 }
 
 void TDanegl::restoreWindowGeometry() {
-  const QByteArray saved = desktopSettings()->value(QStringLiteral("window/geometry")).toByteArray();
-  if (!saved.isEmpty() && restoreGeometry(saved)) fitToScreen(false);
+  // The place of the frame and the size of the client area, as they were
+  // left.  (A restored frame geometry drifts by the frame's border on every
+  // restart while the window manager has not yet framed the window.)
+  const auto settings = desktopSettings();
+  const QPoint place = settings->value(QStringLiteral("window/position")).toPoint();
+  const QSize size = settings->value(QStringLiteral("window/size")).toSize();
+  if (!size.isValid() || size.isEmpty()) return;
+  resize(size);
+  move(place);
+  fitToScreen(false);
+  if (settings->value(QStringLiteral("window/maximized")).toBool()) setWindowState(Qt::WindowMaximized);
 }
 
 bool TDanegl::event(QEvent* e) {
@@ -465,6 +537,9 @@ void TDanegl::buildMenuAndToolBar() {
   tool("ToolButton5", QStyle::SP_DialogHelpButton, [this] { showHelpTopic(5); });
   QAction* whatsThisTool = tool("SbWhatsThis", QStyle::SP_TitleBarContextHelpButton,
                             [] { QWhatsThis::enterWhatsThisMode(); });
+  // The style's title-bar "?" is drawn black whatever the theme: on a dark
+  // one it vanishes.  Drawn here in the text colour of the tool bar.
+  whatsThisTool->setIcon(whatsThisIcon(tools->palette()));
   whatsThisTool->setToolTip(desktopText("SbWhatsThis"));
   refreshRecentMenu();
 }
@@ -742,8 +817,7 @@ bool TDanegl::offerToSaveChanges() {
   const QString path = askSaveFile(QString::fromStdString(case_.dataFilePath));
   if (path.isEmpty()) return false;
   case_.dataFilePath = path.toStdString();
-  // writeCaseFile reports a failure itself ("Output error").
-  if (!writeCaseFile(case_.dataFilePath, case_, *ui_)) return false;
+  if (!writeCase()) return false;
   case_.caseModified = false;
   rememberDataFile(case_.dataFilePath, *ui_);
   addRecentFile(path);
@@ -787,7 +861,13 @@ bool TDanegl::openDataFile(const QString& path) {
     resetCase(case_);
     case_.dataFilePath.clear();
     showCase();
-    ui_->showMessage(false, "Podany plik nie zawiera poprawnych danych", "Input error");
+    // The first line as always, then the file and the reason.
+    const std::string file = QDir::toNativeSeparators(path).toStdString();
+    const QString why = QString::fromLocal8Bit(readProblem(path.toStdString()).c_str());
+    ui_->showMessage(false,
+                     "Podany plik nie zawiera poprawnych danych\n" + file + "\n" +
+                         textIn(why, Language::Polish).toStdString(),
+                     "Input error\n" + file + "\n" + textIn(why, Language::English).toStdString());
   }
   case_.caseModified = false;
   updateCaption(ok);
@@ -797,13 +877,25 @@ bool TDanegl::openDataFile(const QString& path) {
 bool TDanegl::fileSave() {
   settleNumberEdits();
   if (case_.dataFilePath.empty()) return fileSaveAs();
-  // writeCaseFile reports a failure itself ("Output error").
-  if (!writeCaseFile(case_.dataFilePath, case_, *ui_)) return false;
+  if (!writeCase()) return false;
   case_.caseModified = false;
   updateCaption(true);
   rememberDataFile(case_.dataFilePath, *ui_);
   addRecentFile(QString::fromStdString(case_.dataFilePath));
   return true;
+}
+
+bool TDanegl::writeCase() {
+  // "Output error" keeps its first line and gets the file and the system's
+  // reason below it.
+  HeldMessages held;
+  std::string reason;
+  if (writeCaseFile(case_.dataFilePath, case_, held, &reason)) return true;
+  const std::string file = QDir::toNativeSeparators(QString::fromStdString(case_.dataFilePath)).toStdString();
+  for (const auto& [pl, en] : held.held)
+    ui_->showMessage(false, pl + "\n" + file + (reason.empty() ? "" : "\n" + reason),
+                     en + "\n" + file + (reason.empty() ? "" : "\n" + reason));
+  return false;
 }
 
 bool TDanegl::fileSaveAs() {
@@ -820,7 +912,12 @@ void TDanegl::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  desktopSettings()->setValue(QStringLiteral("window/geometry"), saveGeometry());
+  const auto settings = desktopSettings();
+  const bool maximized = isMaximized();
+  const QRect normal = maximized ? normalGeometry() : geometry();
+  settings->setValue(QStringLiteral("window/position"), maximized ? normal.topLeft() : pos());
+  settings->setValue(QStringLiteral("window/size"), normal.size());
+  settings->setValue(QStringLiteral("window/maximized"), maximized);
   event->accept();
 }
 

@@ -537,6 +537,10 @@ const std::vector<Phrase>& phraseTable() {
       {" -- Błąd \"skali liniowej\"", " -- The bias \"linear scale\" error"},
       {"Niepewność względna", "Relative uncertainty"},
       {"Koniec", "Koniec"},
+      // reasons added to "Input error"
+      {"to nie jest zwykły plik", "not a regular file"},
+      {"to nie jest plik danych programu Dorvel albo plik jest niekompletny",
+       "not a Dorvel case file, or a case file that breaks off"},
       // copies as tab-separated text
       {"Strumień", "Flowrate"},
       {"Błąd \"skali liniowej\"", "Bias \"linear scale\" error"},
