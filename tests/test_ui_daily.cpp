@@ -327,6 +327,44 @@ TEST(UiDailySettings, AFifoInPlaceOfTheSettingsFileNeverBlocks) {
   EXPECT_TRUE(ui::desktopSettingsUsable());
 }
 
+TEST_F(UiDailyTest, PropertyColumnsStayWhenTheUnitsFillIn) {
+  ASSERT_TRUE(window->openDataFile(QStringLiteral(DORVEL_SOURCE_DIR "/examples/naturalgas-orifice-corner.dvl")));
+  window->show();
+  window->setCurrentPage(ui::TDanegl::PageProperties);
+  auto* unit = find<QLabel>("La9jed");
+  auto* calculate = find<QPushButton>("BuLiczWlGazZiem");
+  ASSERT_TRUE(unit->text() == "kg/m3");  // no results yet
+  QApplication::processEvents();
+  auto place = [&](const char* name) {
+    QWidget* w = find<QWidget>(name);
+    return w->mapTo(window.get(), QPoint(0, 0));
+  };
+  const QPoint valueBefore = place("La91v"), unitBefore = place("La9jed");
+  calculate->click();
+  QApplication::processEvents();
+  ASSERT_TRUE(unit->text().contains("kPa")) << unit->text().toStdString();
+  EXPECT_EQ(place("La91v"), valueBefore);
+  EXPECT_EQ(place("La9jed"), unitBefore);
+  EXPECT_GE(unit->width(), unit->sizeHint().width());
+}
+
+TEST_F(UiDailyTest, EditsAreNamedAfterTheirQuantityAndDialogsShowTheirColumns) {
+  // The drain-hole row holds the eccentric orifice's pipe roughness too.
+  choose("CBTyp", 11);  // eccentric orifice plate
+  EXPECT_EQ(find<QLineEdit>("EdchropdlaMimo")->accessibleName(), "Pipe roughness");
+  EXPECT_EQ(find<QLineEdit>("Edotworuspust")->accessibleName(), "Drain Hole Diameter");
+  window->setLanguage(Language::Polish);
+  EXPECT_EQ(find<QLineEdit>("EdchropdlaMimo")->accessibleName(),
+            ui::textIn("Pipe roughness", Language::Polish));
+  EXPECT_NE(find<QLineEdit>("EdchropdlaMimo")->accessibleName(), "Pipe roughness");
+  // The file dialogs: the detail view, wide enough for its columns.
+  for (const char* name : {"OpenDialog1", "SaveDialog1"}) {
+    auto* dialog = find<QFileDialog>(name);
+    EXPECT_EQ(dialog->viewMode(), QFileDialog::Detail) << name;
+    EXPECT_GE(dialog->width(), 800) << name;
+  }
+}
+
 TEST_F(UiDailyTest, ACaseFromTheCommandLineIsARecentFile) {
   ui::TDanegl next;
   next.setInteraction(&ui);

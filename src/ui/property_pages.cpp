@@ -43,6 +43,14 @@ QLabel* caption(const char* name, const QString& text) {
   return l;
 }
 
+// A unit caption that later gets the reference conditions ("kg/m3 (0 °C,
+// 101.325 kPa)") is as wide as that from the start, so that the columns
+// beside it do not move when the results fill in.
+QLabel* conditionsUnit(QLabel* l) {
+  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kg/m3 (-00.0 °C, 000.000 kPa)")));
+  return l;
+}
+
 QLabel* value(const char* name) {
   auto* l = new QLabel;
   l->setObjectName(QString::fromLatin1(name));
@@ -306,7 +314,7 @@ QWidget* TDanegl::buildAirPanel() {
   laPowLep_ = value("LaPow8");
   laPowKapa_ = value("LaPow10");
   laPowK1_ = value("LaPow11");
-  laWarNormal4_ = caption("LaWarNormal4", QString());
+  laWarNormal4_ = conditionsUnit(caption("LaWarNormal4", QString()));
   g->addWidget(gasResults("GroupBox4Pow", {laPowRomNor_, laPowGama_, laPowLep_, laPowKapa_,
                                            laPowK1_, laWarNormal4_},
                           "kg/Nm3", {"LaPow1", "Lapow2", "Lapow3", "Lapow4", "LaPow5", "LaPow9"}),
@@ -454,7 +462,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
   cbges_->setObjectName(QStringLiteral("Cbges"));
   cbges_->addItems({"Density at working", "Density at reference"});
   la5ges_ = value("La5ges");
-  la5kg_ = caption("La5kg", "kg/m3");
+  la5kg_ = conditionsUnit(caption("La5kg", "kg/m3"));
   la5lep_ = value("La5lep");
   la5kapa_ = value("La5kapa");
   la5K1_ = value("La5K1");
@@ -550,7 +558,7 @@ QWidget* TDanegl::buildCokeGasPanel() {
   laLepko7_ = value("LaLepko7");
   laKapa7_ = value("LaKapa7");
   la7K1_ = value("La7K1");
-  laWarNormal7_ = caption("LaWarNormal7", QString());
+  laWarNormal7_ = conditionsUnit(caption("LaWarNormal7", QString()));
   right->addWidget(gasResults("GroupBox7", {laRomnor7_, laGama7_, laLepko7_, laKapa7_, la7K1_,
                                             laWarNormal7_},
                               "kg/Nm3",
@@ -661,7 +669,7 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   h->addStretch(1);
   right->addLayout(h);
   la9RomNor_ = value("La91v");
-  la9RomNorUnit_ = caption("La9jed", "kg/m3");
+  la9RomNorUnit_ = conditionsUnit(caption("La9jed", "kg/m3"));
   la9Gama_ = value("La92v");
   la9Lep_ = value("La93v");
   la9Kapa_ = value("La94v");
