@@ -29,6 +29,8 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QDir>
 #include <cerrno>
 #include <cstring>
@@ -759,6 +761,7 @@ void TDanegl::buildFileDialogs() {
     d->restoreState(settings->value(key + QStringLiteral("/state")).toByteArray());
     const QByteArray geometry = settings->value(key + QStringLiteral("/geometry")).toByteArray();
     if (!geometry.isEmpty()) d->restoreGeometry(geometry);
+
     connect(d, &QDialog::finished, this, [d] {
       const QString k = QStringLiteral("dialogs/") + d->objectName();
       const auto s = desktopSettings();
@@ -783,6 +786,15 @@ void TDanegl::setFileDialogTexts() {
 }
 
 static QString runFileDialog(QFileDialog* dialog, const QString& initial) {
+  // Qt's own dialog (no native one on this desktop): size, type and date as
+  // wide as their texts, the name takes the rest.
+  if (auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  }
   if (!initial.isEmpty()) {
     const QFileInfo info(initial);
     dialog->setDirectory(info.absolutePath());
