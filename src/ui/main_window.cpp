@@ -551,6 +551,10 @@ void TDanegl::buildTaskPanel() {
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameShape(QFrame::StyledPanel);
   auto* grid = new QGridLayout(panel);
+  // Tight rows: on a low (laptop, scaled) screen every pixel of height goes
+  // to the pages.
+  grid->setContentsMargins(8, 3, 8, 3);
+  grid->setVerticalSpacing(2);
   laArrow_ = new QLabel(QStringLiteral("\u25B6"));
   laArrow_->setObjectName(QStringLiteral("LaArrow"));
   auto* group = new QButtonGroup(panel);
