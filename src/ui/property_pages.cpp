@@ -47,7 +47,7 @@ QLabel* caption(const char* name, const QString& text) {
 // 101.325 kPa)") is as wide as that from the start, so that the columns
 // beside it do not move when the results fill in.
 QLabel* conditionsUnit(QLabel* l) {
-  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kg/m3 (-00.0 °C, 000.000 kPa)")));
+  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kg/m3 (20 °C, 101.325 kPa)")));
   return l;
 }
 
@@ -314,7 +314,7 @@ QWidget* TDanegl::buildAirPanel() {
   laPowLep_ = value("LaPow8");
   laPowKapa_ = value("LaPow10");
   laPowK1_ = value("LaPow11");
-  laWarNormal4_ = conditionsUnit(caption("LaWarNormal4", QString()));
+  laWarNormal4_ = caption("LaWarNormal4", QString());
   g->addWidget(gasResults("GroupBox4Pow", {laPowRomNor_, laPowGama_, laPowLep_, laPowKapa_,
                                            laPowK1_, laWarNormal4_},
                           "kg/Nm3", {"LaPow1", "Lapow2", "Lapow3", "Lapow4", "LaPow5", "LaPow9"}),
@@ -558,7 +558,7 @@ QWidget* TDanegl::buildCokeGasPanel() {
   laLepko7_ = value("LaLepko7");
   laKapa7_ = value("LaKapa7");
   la7K1_ = value("La7K1");
-  laWarNormal7_ = conditionsUnit(caption("LaWarNormal7", QString()));
+  laWarNormal7_ = caption("LaWarNormal7", QString());
   right->addWidget(gasResults("GroupBox7", {laRomnor7_, laGama7_, laLepko7_, laKapa7_, la7K1_,
                                             laWarNormal7_},
                               "kg/Nm3",
