@@ -10,7 +10,7 @@ build="${DORVEL_BUILD_DIR:-$here/build}"
 jobs="$(nproc 2>/dev/null || echo 2)"
 
 packages=(cmake g++ make libgtest-dev libbenchmark-dev
-          qt6-base-dev libqt6printsupport6 fonts-liberation poppler-utils
+          qt6-base-dev libqt6printsupport6 qt6-translations-l10n fonts-liberation poppler-utils
           qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6help6 libqt6sql6-sqlite
           python3 python3-jsonschema desktop-file-utils appstream man-db
           xvfb xdotool)

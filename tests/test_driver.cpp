@@ -299,9 +299,12 @@ TEST(DriverQuestions, PipeAndThroatOutsideTheirRanges) {
     bool CalculationCase::*flag;
   };
   const Row rows[] = {
-      {1100, 500, "Pipe diameter too large. Continue?", &CalculationCase::warnPipeTooLarge},
-      {30, 15, "Pipe diameter too small. Continue?", &CalculationCase::warnPipeTooSmall},
-      {100, 11, "Device diameter too small. Continue?", &CalculationCase::warnDeviceTooSmall},
+      {1100, 500, "Pipe diameter too large. Continue? "
+                  "The results will not conform to the standard.", &CalculationCase::warnPipeTooLarge},
+      {30, 15, "Pipe diameter too small. Continue? "
+               "The results will not conform to the standard.", &CalculationCase::warnPipeTooSmall},
+      {100, 11, "Device diameter too small. Continue? "
+                "The results will not conform to the standard.", &CalculationCase::warnDeviceTooSmall},
   };
   for (const Row& r : rows) {
     CalculationCase c = waterCase(3);
@@ -326,7 +329,8 @@ TEST(DriverQuestions, GasDpAboveAQuarterOfP1) {
   RecordingInteraction no(false);
   EXPECT_FALSE(run(c, no).ok);
   ASSERT_EQ(no.questions().size(), 1u);
-  EXPECT_EQ(no.questions()[0], "Differential pressur greater than 0.25*P1. Continue?");
+  EXPECT_EQ(no.questions()[0], "Differential pressur greater than 0.25*P1. Continue? "
+                               "The results will not conform to the standard.");
   RecordingInteraction yes(true);
   Outcome o = run(c, yes);
   EXPECT_TRUE(o.ok);
@@ -803,7 +807,8 @@ TEST(DriverConformity, AnyAcceptedDeviationMarksTheResultsNotConforming) {
   RecordingInteraction yes(true);
   const Outcome o = run(c, yes);
   ASSERT_TRUE(o.ok) << yes.log().back().text;
-  EXPECT_TRUE(yes.saw("Pipe diameter too large. Continue?"));
+  EXPECT_TRUE(yes.saw("Pipe diameter too large. Continue? "
+                      "The results will not conform to the standard."));
   EXPECT_TRUE(c.warnPipeTooLarge);
   EXPECT_FALSE(c.rangePartlyOutside);
   EXPECT_TRUE(o.nonConforming);

@@ -94,7 +94,12 @@ TEST_F(UiWindowTest, ClosingKeepsTheCaseWhenItIsNotSaved) {
     return QStringLiteral(DORVEL_BINARY_DIR "/no-such-folder/case.dvl");
   };
   EXPECT_FALSE(window->close());
-  EXPECT_TRUE(ui.saw("Output error"));
+  // The first line, the file and the system's reason.
+  const QStringList lines = QString::fromStdString(ui.messages().back()).split('\n');
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[0], "Output error");
+  EXPECT_EQ(lines[1], DORVEL_BINARY_DIR "/no-such-folder/case.dvl");
+  EXPECT_TRUE(lines[2].contains("No such file or directory")) << lines[2].toStdString();
   EXPECT_TRUE(c().caseModified);
   EXPECT_EQ(c().pipeDiameter20, 80.0L);
   // A write that works closes it.

@@ -202,7 +202,8 @@ TEST_F(UiWindowTest, OpenOfAForeignFileGivesDefaults) {
   f.close();
   type("EdD20", "77");
   ASSERT_TRUE(window->openDataFile(bad) == false);
-  EXPECT_EQ(ui.messages().back(), "Input error");
+  EXPECT_EQ(ui.messages().back(), "Input error\n" + bad.toStdString() +
+                                      "\nnot a Dorvel case file, or a case file that breaks off");
   EXPECT_EQ(c().pipeDiameter20, 0.0L);
   EXPECT_EQ(window->windowTitle(), window->baseCaption() + "[*]");
   EXPECT_FALSE(c().caseModified);
@@ -284,7 +285,7 @@ TEST_F(UiWindowTest, OpenShowsWindows1250TitlesAndRefusesAFifo) {
   ::alarm(20);  // a blocking open ends the test program instead of hanging it
   EXPECT_FALSE(window->openDataFile(QString::fromUtf8(fifo)));
   ::alarm(0);
-  EXPECT_EQ(ui.messages().back(), "Input error");
+  EXPECT_EQ(ui.messages().back(), "Input error\n" + fifo.toStdString() + "\nnot a regular file");
   ::unlink(fifo.constData());
 }
 

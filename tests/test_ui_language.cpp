@@ -345,7 +345,7 @@ TEST(UiLanguage, MessagesReportAndHelpFollowTheLanguage) {
                       "przemieszczania się w dół i w górę do kolejnych pól edycji."));
   EXPECT_TRUE(polishPrint->isVisible());
   EXPECT_FALSE(results->reportEnglish());
-  EXPECT_EQ(results->button("BBWydrukiAn")->text(), QString::fromUtf8("Wydruki angielskie..."));
+  EXPECT_EQ(results->button("BBWydrukiAn")->text(), QString::fromUtf8("Wydruki &angielskie..."));
   results->button("BBWydrukiAn")->click();
   EXPECT_TRUE(results->reportEnglish());
   results->printMenu()->hide();
@@ -424,8 +424,10 @@ TEST(UiLanguage, DesktopConveniencesFollowTheLanguage) {
     EXPECT_EQ(pressureUnit->accessibleName(),
               pl ? QString::fromUtf8("Jednostka ciśnienia") : "Pressure unit");
     EXPECT_EQ(open->windowTitle(), pl ? QString::fromUtf8("Odczyt danych z pliku") : "Open");
-    EXPECT_EQ(open->nameFilters().value(1),
+    // The case filter comes first and is the one chosen.
+    EXPECT_EQ(open->nameFilters().value(0),
               pl ? QString::fromUtf8("Pliki danych Dorvel (*.dvl)") : "Dorvel cases (*.dvl)");
+    EXPECT_EQ(open->selectedNameFilter(), open->nameFilters().value(0));
     EXPECT_EQ(tx("Version "), pl ? QString::fromUtf8("Wersja ") : "Version ");
     EXPECT_TRUE(w.windowTitle().startsWith(pl ? QString::fromUtf8("Dorvel  Przepływomierze zwężkowe  ")
                                               : "Dorvel  Flow Measurement Edition  "));

@@ -177,7 +177,8 @@ TEST(UiResults, AnyAcceptedDeviationColoursTheStatusBarMagenta) {
   Page p(c);
   ASSERT_EQ(p.page.enter(), EnterOutcome::ResultsShown);
   ASSERT_EQ(p.rec.log().size(), 1u);
-  EXPECT_EQ(p.rec.log()[0].text, "Pipe diameter too large. Continue?");
+  EXPECT_EQ(p.rec.log()[0].text, "Pipe diameter too large. Continue? "
+                                 "The results will not conform to the standard.");
   EXPECT_EQ(text(p.page, "Labe203"), "Not known ");
   EXPECT_EQ(statusBarColour(&p.bar), QColor(Qt::magenta));
   EXPECT_EQ(p.bar.currentMessage(), "Data out of range.  Pipe diameter D must be < 500 mm !");

@@ -152,11 +152,19 @@ TEST(UiWindows, PreviewZoomsFitsPagesAndPrints) {
   EXPECT_LE(page.width(), view.width());
   EXPECT_LE(page.height(), view.height());
   EXPECT_TRUE(page.width() >= view.width() - 1 || page.height() >= view.height() - 1);
+  // ... centred in it.
+  QApplication::processEvents();
+  const QRect placed = preview.scrollArea()->widget()->geometry();
+  EXPECT_LE(std::abs(placed.left() - (view.width() - placed.right() - 1)), 1);
+  EXPECT_LE(std::abs(placed.top() - (view.height() - placed.bottom() - 1)), 1);
+  // One page: nothing to page through; Page Down / Up still scroll.
+  EXPECT_FALSE(preview.findChild<QPushButton*>("BuPageNext")->isEnabled());
+  EXPECT_FALSE(preview.findChild<QPushButton*>("BuPagePrev")->isEnabled());
   preview.setZoom(1.0);
   QScrollBar* bar = preview.scrollArea()->verticalScrollBar();
-  click("BuPageNext");
+  preview.pageDown();
   EXPECT_EQ(bar->value(), 10 * bar->singleStep());
-  click("BuPagePrev");
+  preview.pageUp();
   EXPECT_EQ(bar->value(), 0);
   click("BuPreviewPrint");
   EXPECT_EQ(printed, 1);

@@ -150,14 +150,17 @@ constexpr MessageRow kRows[] = {
      "Vaporization occurs. Continue?"},
     {1422,
      "Za mała średnica rurociągu. Czy kontynuować obliczenia? Wyniki nie będą zgodne z normą!",
-     "Pipe diameter too small. Continue?"},
+     "Pipe diameter too small. Continue? "
+     "The results will not conform to the standard."},
     {1423,
      "Za duża średnica rurociągu. Czy kontynuować obliczenia? Wyniki nie będą zgodne z normą!",
-     "Pipe diameter too large. Continue?"},
+     "Pipe diameter too large. Continue? "
+     "The results will not conform to the standard."},
     {1424,
      "Za mała średnica otworu zwężki. Czy kontynuować obliczenia? Wyniki nie będą zgodne z "
      "normą!",
-     "Device diameter too small. Continue?"},
+     "Device diameter too small. Continue? "
+     "The results will not conform to the standard."},
     {1425,
      "Zakres średnic rurociągu 40mm<D<50mm nie jest uwzględniony w żadnej normie. Program "
      "proponuje obliczenia zgodnie z normą ASME MFC-14M-2003. Czy kontynuować pracę ?",
@@ -166,7 +169,8 @@ constexpr MessageRow kRows[] = {
     {1426,
      "Ciśnienie różnicowe jest większe od 0.25*P1. Czy kontynuować obliczenia? Wyniki nie będą "
      "zgodne z normą!",
-     "Differential pressur greater than 0.25*P1. Continue?"},
+     "Differential pressur greater than 0.25*P1. Continue? "
+     "The results will not conform to the standard."},
     // %1: beta, 8 significant digits.
     {1427, "Za małe przewężenie \"beta\" = d/D =%1", "Diameter ratio beta=d/D=%1 too small."},
     {1428, "Za duże przewęzenie \"beta\" = d/D =%1", "Diameter ratio beta=d/D=%1 too large."},
@@ -234,6 +238,9 @@ constexpr MessageRow kRows[] = {
     // %1: the record's path; %2: the system's reason.
     {1611, "Błąd zapisu pliku %1\r\n%2", "Cannot write the last-file record %1\r\n%2"},
     {1612, "Błąd odczytu pliku %1", "Cannot read the last-file record %1"},
+    // The window's save: the first line of 1610, then %1 the file and %2 the
+    // system's reason.
+    {1613, "B\u0142\u0105d zapisu. Dane nie zosta\u0142y zapisane.\n%1\n%2", "Output error\n%1\n%2"},
 
     // ---- 1700-1729 command line and window ----
     // %1: the field and its value.
@@ -247,7 +254,8 @@ constexpr MessageRow kRows[] = {
     {1703, "Podać ciśnienie różnicowe, do którego odniesiony jest łączny błąd przetwornika.",
      "Enter the reference value of transducer error."},
     {1704, "Czy wykasować dane?", "Delete all data?"},
-    {1705, "Podany plik nie zawiera poprawnych danych", "Input error"},
+    // %1: the file; %2: the reason it cannot be read.
+    {1705, "Podany plik nie zawiera poprawnych danych\n%1\n%2", "Input error\n%1\n%2"},
 };
 
 #undef SGERG

@@ -146,6 +146,7 @@ const MessageRow* findMessage(int number);
   X(CaseNotWritten, 1610)                                       \
   X(LastFileNotWritten, 1611)                                   \
   X(LastFileNotRead, 1612)                                      \
+  X(CaseNotWrittenTo, 1613)                                     \
   /* command line and window */                                 \
   X(CodeOutOfRange, 1700)                                       \
   X(UseTab, 1701)                                               \

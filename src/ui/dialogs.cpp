@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "calc/format.h"
+
+#include <cstdlib>
 #include "calc/shared.h"
 #include "props/air.h"
 #include "props/liquids.h"
@@ -19,8 +21,13 @@
 namespace dorvel::ui {
 
 namespace {
+// One decimal, as the dialog always showed its inputs; a stored value that
+// one decimal would change (0.1013 MPa) is shown with its own digits, so
+// that reopening the dialog shows what is stored.
 QString oneDecimal(Real x) {
-  return QString::fromStdString(formatFixed(x, 0, 1)).trimmed();
+  const std::string one = formatFixed(x, 0, 1);
+  if (std::strtold(one.c_str(), nullptr) == x) return QString::fromStdString(one).trimmed();
+  return QString::fromStdString(formatGeneral(x, 8)).trimmed();
 }
 }  // namespace
 

@@ -335,20 +335,25 @@ QWidget* TDanegl::buildBasicPage() {
   grid->addWidget(laSpustUnit_, row, 2);
   grid->addWidget(laSpustNote_, row++, 3);
 
-  auto* buttons = new QHBoxLayout;
-  auto* help = new QPushButton("Help");
+  // Help and Exit stand at the right of the short rows (temperature,
+  // pressure, diameters), where the page has room, not below its last row:
+  // reachable without scrolling on a low (laptop, scaled) screen.
+  auto* buttons = new QVBoxLayout;
+  auto* help = new QPushButton("Hel&p");
   help->setObjectName("BBPomoc");
   help->setToolTip("How to enter data?");
   connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(410); });
-  auto* exit = new QPushButton("Exit...");
+  auto* exit = new QPushButton("E&xit...");
   exit->setObjectName("BuKoniec");
   exit->setToolTip("Exit Dorvel");
   connect(exit, &QPushButton::clicked, this, [this] { close(); });
-  buttons->addStretch(1);
   buttons->addWidget(help);
   buttons->addWidget(exit);
-  grid->setRowStretch(row++, 1);
-  grid->addLayout(buttons, row, 0, 1, 4);
+  buttons->addStretch(1);
+  int shortRow = 0, column = 0, rows = 0, columns = 0;
+  grid->getItemPosition(grid->indexOf(edtc), &shortRow, &column, &rows, &columns);
+  grid->addLayout(buttons, shortRow, 3, 3, 1, Qt::AlignRight | Qt::AlignTop);
+  grid->setRowStretch(row, 1);
   grid->setColumnStretch(3, 1);
   grid->setColumnMinimumWidth(1, 170);
   return page;
@@ -437,7 +442,7 @@ QWidget* TDanegl::buildUncertaintyPage() {
   }
 
   auto* h = new QHBoxLayout;
-  auto* help = new QPushButton("Help");
+  auto* help = new QPushButton("Hel&p");
   help->setObjectName("BuKomentNiepe");
   connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(420); });
   h->addStretch(1);

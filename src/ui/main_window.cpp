@@ -29,6 +29,16 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QHeaderView>
+#include <QTreeView>
+#include <QDir>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QPainter>
+#include <QPolygonF>
 #include <QSettings>
 #include <QTabBar>
 #include <QWhatsThis>
@@ -143,6 +153,59 @@ class GatedTabWidget : public QTabWidget {
   GatedTabBar* bar_;
 };
 
+// An arrow with a question mark, in the palette's button-text colour.
+QIcon whatsThisIcon(const QPalette& palette) {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = palette.color(QPalette::ButtonText);
+    const qreal u = size / 16.0;
+    // The pointer: a small arrow at the top left.
+    QPolygonF arrow;
+    arrow << QPointF(1 * u, 1 * u) << QPointF(1 * u, 9 * u) << QPointF(3.2 * u, 7 * u)
+          << QPointF(5 * u, 10.5 * u) << QPointF(6.4 * u, 9.8 * u) << QPointF(4.6 * u, 6.4 * u)
+          << QPointF(7.4 * u, 6.2 * u);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink);
+    p.drawPolygon(arrow);
+    // The question mark at the right.
+    QFont f;
+    f.setBold(true);
+    f.setPixelSize(int(12 * u));
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(QRectF(6 * u, 3 * u, 10 * u, 13 * u), Qt::AlignCenter, QStringLiteral("?"));
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+// Keeps the messages of a file command to add the file and the reason to
+// them before they are shown.
+class HeldMessages : public Interaction {
+ public:
+  void showMessage(const Message& m) override { held.push_back(m); }
+  bool askQuestion(const Message&) override { return false; }
+  std::vector<Message> held;
+};
+
+// Why a case file could not be read: the system's reason for a file that
+// cannot be opened, else what is wrong with it (English; tx() turns it).
+std::string readProblem(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::strerror(errno);
+  struct stat st {};
+  const bool examined = ::fstat(fd, &st) == 0;
+  ::close(fd);
+  if (!examined) return std::strerror(errno);
+  if (S_ISDIR(st.st_mode)) return std::strerror(EISDIR);
+  if (!S_ISREG(st.st_mode)) return "not a regular file";
+  return "not a Dorvel case file, or a case file that breaks off";
+}
+
 const char* const kStandardTexts[3] = {"ISO 5167:2022", "ISO/TR 15377:2018", "ASME-MFC-14M-2003"};
 const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
 }  // namespace
@@ -202,6 +265,34 @@ TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
   liquidsTable_ = new TWLcie(this);
 
   connect(pageControl_, &QTabWidget::currentChanged, this, &TDanegl::PageControl1Change);
+  // Pages from anywhere in the window (an edit, a list, the task panel):
+  // Ctrl+Tab / Ctrl+PgDn forward, Ctrl+Shift+Tab / Ctrl+PgUp back, F9 to
+  // the results (which calculates).  Every change goes through the check.
+  auto pageKey = [this](QKeySequence key, const char* name, std::function<int()> target) {
+    auto* k = new QShortcut(key, this);
+    k->setObjectName(QString::fromLatin1(name));
+    connect(k, &QShortcut::activated, this, [this, target] {
+      settleNumberEdits();
+      setCurrentPage(static_cast<Page>(target()));
+    });
+  };
+  auto step = [this](int by) {
+    return [this, by] {
+      const int n = pageControl_->count();
+      return (pageControl_->currentIndex() + by + n) % n;
+    };
+  };
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_Tab), "KeyNextPage", step(1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageDown), "KeyNextPage2", step(1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), "KeyPreviousPage", step(-1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), "KeyPreviousPage2", step(-1));
+  pageKey(QKeySequence(Qt::CTRL | Qt::Key_PageUp), "KeyPreviousPage3", step(-1));
+  pageKey(QKeySequence(Qt::Key_F9), "KeyResults", [] { return int(PageResults); });
+  // Ctrl+S on a case without a file: Save As (the Save item is disabled
+  // until the case has a file).
+  auto* saveAs = new QShortcut(QKeySequence::Save, this);
+  saveAs->setObjectName(QStringLiteral("KeySaveUntitled"));
+  connect(saveAs, &QShortcut::activated, this, [this] { fileSaveAs(); });
   // 1. Help on the focused control.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this,
@@ -243,6 +334,13 @@ void TDanegl::startUp(const QString& fileArgument, bool useLastFileRecord) {
     if (readCaseFile(path, case_, *ui_)) {
       updateCaption(true);
       setSaveEnabled(true);
+      // A case opened from the command line is a recent file like any other.
+      if (!fileArgument.isEmpty()) addRecentFile(fileArgument);
+    } else {
+      // The fields read so far stay, but the file is not this case's: no
+      // caption with its path, and Save never writes over it.
+      case_.dataFilePath.clear();
+      updateCaption(false);
     }
   }
   // 8. Show the case.
@@ -311,8 +409,17 @@ void TDanegl::fitToScreen(bool wanted) {
 }
 
 void TDanegl::restoreWindowGeometry() {
-  const QByteArray saved = desktopSettings().value(QStringLiteral("window/geometry")).toByteArray();
-  if (!saved.isEmpty() && restoreGeometry(saved)) fitToScreen(false);
+  // The place of the frame and the size of the client area, as they were
+  // left.  (A restored frame geometry drifts by the frame's border on every
+  // restart while the window manager has not yet framed the window.)
+  const auto settings = desktopSettings();
+  const QPoint place = settings->value(QStringLiteral("window/position")).toPoint();
+  const QSize size = settings->value(QStringLiteral("window/size")).toSize();
+  if (!size.isValid() || size.isEmpty()) return;
+  resize(size);
+  move(place);
+  fitToScreen(false);
+  if (settings->value(QStringLiteral("window/maximized")).toBool()) setWindowState(Qt::WindowMaximized);
 }
 
 bool TDanegl::event(QEvent* e) {
@@ -429,6 +536,9 @@ void TDanegl::buildMenuAndToolBar() {
   tool("ToolButton5", QStyle::SP_DialogHelpButton, [this] { showHelpTopic(5); });
   QAction* whatsThisTool = tool("SbWhatsThis", QStyle::SP_TitleBarContextHelpButton,
                             [] { QWhatsThis::enterWhatsThisMode(); });
+  // The style's title-bar "?" is drawn black whatever the theme: on a dark
+  // one it vanishes.  Drawn here in the text colour of the tool bar.
+  whatsThisTool->setIcon(whatsThisIcon(tools->palette()));
   whatsThisTool->setToolTip(desktopText("SbWhatsThis"));
   refreshRecentMenu();
 }
@@ -438,6 +548,10 @@ void TDanegl::buildTaskPanel() {
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameShape(QFrame::StyledPanel);
   auto* grid = new QGridLayout(panel);
+  // Tight rows: on a low (laptop, scaled) screen every pixel of height goes
+  // to the pages.
+  grid->setContentsMargins(8, 3, 8, 3);
+  grid->setVerticalSpacing(2);
   laArrow_ = new QLabel(QStringLiteral("\u25B6"));
   laArrow_->setObjectName(QStringLiteral("LaArrow"));
   auto* group = new QButtonGroup(panel);
@@ -543,6 +657,9 @@ void TDanegl::assignBuddies() {
                            "qt_menubar_ext_button", "qt_toolbar_ext_button"})
     if (auto* w = findChild<QWidget*>(QString::fromLatin1(name)))
       w->setAccessibleName(controlText(name, TextProperty::AccessibleName));
+  // The drain-hole row holds two edits: each is named after its own quantity.
+  if (edOtwor_ != nullptr) edOtwor_->setAccessibleName(tx("Drain Hole Diameter"));
+  if (edChropow_ != nullptr) edChropow_->setAccessibleName(tx("Pipe roughness"));
   // Icon-only tool buttons: their hints are their names.
   for (QAction* a : findChild<QToolBar*>(QStringLiteral("ToolBar1"))->actions())
     if (QWidget* b = findChild<QToolBar*>(QStringLiteral("ToolBar1"))->widgetForAction(a))
@@ -619,6 +736,8 @@ void TDanegl::watchModifications() {
 void TDanegl::setSaveEnabled(bool on) {
   actSave_->setEnabled(on);
   toolSave_->setEnabled(on);
+  if (auto* saveAs = findChild<QShortcut*>(QStringLiteral("KeySaveUntitled")))
+    saveAs->setEnabled(!on);
 }
 
 void TDanegl::buildFileDialogs() {
@@ -630,6 +749,24 @@ void TDanegl::buildFileDialogs() {
   saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
   saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
   saveDialog_->setFileMode(QFileDialog::AnyFile);
+  // Large enough for the name, size, type and date columns in full; the
+  // size and the column widths the user leaves are used the next time.
+  for (QFileDialog* d : {openDialog_, saveDialog_}) {
+    d->setViewMode(QFileDialog::Detail);
+    d->resize(860, 520);
+    const QString key = QStringLiteral("dialogs/") + d->objectName();
+    const auto settings = desktopSettings();
+    d->restoreState(settings->value(key + QStringLiteral("/state")).toByteArray());
+    const QByteArray geometry = settings->value(key + QStringLiteral("/geometry")).toByteArray();
+    if (!geometry.isEmpty()) d->restoreGeometry(geometry);
+
+    connect(d, &QDialog::finished, this, [d] {
+      const QString k = QStringLiteral("dialogs/") + d->objectName();
+      const auto s = desktopSettings();
+      s->setValue(k + QStringLiteral("/state"), d->saveState());
+      s->setValue(k + QStringLiteral("/geometry"), d->saveGeometry());
+    });
+  }
   setFileDialogTexts();
 }
 
@@ -639,12 +776,23 @@ void TDanegl::setFileDialogTexts() {
   for (QFileDialog* d : {openDialog_, saveDialog_}) {
     const QByteArray name = d->objectName().toLatin1();
     d->setWindowTitle(controlText(name.constData(), TextProperty::DialogTitle));
-    d->setNameFilters({dialogFilter(controlText(name.constData(), TextProperty::DialogFilter)),
-                       desktopText("CaseFilter")});
+    // The case filter first and chosen; every file beside it.
+    d->setNameFilters({desktopText("CaseFilter"),
+                       dialogFilter(controlText(name.constData(), TextProperty::DialogFilter))});
+    d->selectNameFilter(desktopText("CaseFilter"));
   }
 }
 
 static QString runFileDialog(QFileDialog* dialog, const QString& initial) {
+  // Qt's own dialog (no native one on this desktop): size, type and date as
+  // wide as their texts, the name takes the rest.
+  if (auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  }
   if (!initial.isEmpty()) {
     const QFileInfo info(initial);
     dialog->setDirectory(info.absolutePath());
@@ -679,8 +827,7 @@ bool TDanegl::offerToSaveChanges() {
   const QString path = askSaveFile(QString::fromStdString(case_.dataFilePath));
   if (path.isEmpty()) return false;
   case_.dataFilePath = path.toStdString();
-  // writeCaseFile reports a failure itself ("Output error").
-  if (!writeCaseFile(case_.dataFilePath, case_, *ui_)) return false;
+  if (!writeCase()) return false;
   case_.caseModified = false;
   rememberDataFile(case_.dataFilePath, *ui_);
   addRecentFile(path);
@@ -724,7 +871,11 @@ bool TDanegl::openDataFile(const QString& path) {
     resetCase(case_);
     case_.dataFilePath.clear();
     showCase();
-    ui_->showMessage(Msg::NoValidData);
+    // The first line as always, then the file and the reason, the reason in
+    // the interface language.
+    const std::string file = QDir::toNativeSeparators(path).toStdString();
+    const QString why = QString::fromLocal8Bit(readProblem(path.toStdString()).c_str());
+    ui_->showMessage({Msg::NoValidData, {file, textIn(why, currentLanguage()).toStdString()}});
   }
   case_.caseModified = false;
   updateCaption(ok);
@@ -734,13 +885,28 @@ bool TDanegl::openDataFile(const QString& path) {
 bool TDanegl::fileSave() {
   settleNumberEdits();
   if (case_.dataFilePath.empty()) return fileSaveAs();
-  // writeCaseFile reports a failure itself ("Output error").
-  if (!writeCaseFile(case_.dataFilePath, case_, *ui_)) return false;
+  if (!writeCase()) return false;
   case_.caseModified = false;
   updateCaption(true);
   rememberDataFile(case_.dataFilePath, *ui_);
   addRecentFile(QString::fromStdString(case_.dataFilePath));
   return true;
+}
+
+bool TDanegl::writeCase() {
+  // "Output error" keeps its first line and gets the file and the system's
+  // reason below it.
+  HeldMessages held;
+  std::string reason;
+  if (writeCaseFile(case_.dataFilePath, case_, held, &reason)) return true;
+  const std::string file = QDir::toNativeSeparators(QString::fromStdString(case_.dataFilePath)).toStdString();
+  for (const Message& m : held.held) {
+    if (m.id == Msg::CaseNotWritten)
+      ui_->showMessage({Msg::CaseNotWrittenTo, {file, reason}});
+    else
+      ui_->showMessage(m);
+  }
+  return false;
 }
 
 bool TDanegl::fileSaveAs() {
@@ -757,21 +923,25 @@ void TDanegl::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  QSettings settings = desktopSettings();
-  settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+  const auto settings = desktopSettings();
+  const bool maximized = isMaximized();
+  const QRect normal = maximized ? normalGeometry() : geometry();
+  settings->setValue(QStringLiteral("window/position"), maximized ? normal.topLeft() : pos());
+  settings->setValue(QStringLiteral("window/size"), normal.size());
+  settings->setValue(QStringLiteral("window/maximized"), maximized);
   event->accept();
 }
 
 // ---- desktop settings: recent files, window geometry ------------------------------
 
-QSettings TDanegl::desktopSettings() {
-  // The desktop program's own file beside, never inside, the last-file record.
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
-                   QStringLiteral("dorvel-gui"));
+std::unique_ptr<QSettings> TDanegl::desktopSettings() {
+  // The desktop program's own file beside, never inside, the last-file
+  // record; checked before it is opened.
+  return openDesktopSettings();
 }
 
 QStringList TDanegl::recentFiles() const {
-  return desktopSettings().value(QStringLiteral("recent/files")).toStringList();
+  return desktopSettings()->value(QStringLiteral("recent/files")).toStringList();
 }
 
 void TDanegl::addRecentFile(const QString& path) {
@@ -780,8 +950,7 @@ void TDanegl::addRecentFile(const QString& path) {
   files.removeAll(full);
   files.prepend(full);
   while (files.size() > kMaxRecentFiles) files.removeLast();
-  QSettings settings = desktopSettings();
-  settings.setValue(QStringLiteral("recent/files"), files);
+  desktopSettings()->setValue(QStringLiteral("recent/files"), files);
   refreshRecentMenu();
 }
 

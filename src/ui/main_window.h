@@ -232,7 +232,10 @@ class TDanegl : public QMainWindow {
   QString askOpenFile(const QString& initial);
   QString askSaveFile(const QString& initial);
   int askSaveChanges();
-  static QSettings desktopSettings();
+  // Writes the case to dataFilePath; a failure is reported with the file
+  // and the system's reason.
+  bool writeCase();
+  static std::unique_ptr<QSettings> desktopSettings();
   void refreshRecentMenu();
   void setSaveEnabled(bool on);
 

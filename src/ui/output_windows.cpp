@@ -8,6 +8,7 @@
 #include <QResizeEvent>
 #include <QShowEvent>
 
+#include "ui/copy_text.h"
 #include "ui/help_viewer.h"
 
 namespace dorvel::ui {
@@ -46,6 +47,15 @@ TTabela::TTabela(CalculationCase& c, bool english, QWidget* parent)
   // is open, and every repaint draws the same table.
   table_ = output::computeRangeTable(case_, english);
   box_->setTable(table_);
+  // The table is a picture: a screen reader gets its rows as text.
+  box_->setAccessibleName(
+      tx("Measurement uncertainty and pressure loss as a function of flowrate"));
+  box_->setAccessibleDescription(QString::fromStdString(output::rangeTableText(table_)));
+  box_->setFocusPolicy(Qt::StrongFocus);
+  addCopyTextAction(this, [this] {
+    copyTextToClipboard(parentWidget(), rangeTableTsv(table_),
+                        "Table copied to the clipboard as tab-separated text");
+  });
   resize(900, 420);
   placeControls();
 }
@@ -136,6 +146,10 @@ Twykresy::Twykresy(CalculationCase& c, QWidget* parent) : QDialog(parent) {
   setHelpTopic(this, kHelpGraphs);
   // One sweep of the range; the pictures are redrawn from it on resizing.
   data_ = output::computeGraphData(c);
+  addCopyTextAction(this, [this] {
+    copyTextToClipboard(parentWidget(), graphPointsTsv(data_),
+                        "Graph points copied to the clipboard as tab-separated text");
+  });
   resize(1000, 560);
   drawGraphs();
 }

@@ -62,6 +62,7 @@ TPodWyd::TPodWyd(CalculationCase& c, bool english, QSize screen, QWidget* parent
   scroll_->setWidget(picture_);
   scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll_->setFocusPolicy(Qt::NoFocus);
+  scroll_->setAlignment(Qt::AlignCenter);  // a fitted page stands in the middle
   // Zoom, page and print buttons above the page.
   auto* buttons = new QHBoxLayout;
   buttons->setContentsMargins(6, 4, 6, 4);
@@ -77,8 +78,10 @@ TPodWyd::TPodWyd(CalculationCase& c, bool english, QSize screen, QWidget* parent
   addButton("BuZoomIn", [this] { zoomIn(); })->setShortcut(QKeySequence::ZoomIn);
   addButton("BuZoomOut", [this] { zoomOut(); })->setShortcut(QKeySequence::ZoomOut);
   addButton("BuFit", [this] { fitPage(); });
-  addButton("BuPagePrev", [this] { pageUp(); });
-  addButton("BuPageNext", [this] { pageDown(); });
+  // The preview holds the one page of the report: nothing to page through.
+  const bool severalPages = false;
+  addButton("BuPagePrev", [this] { pageUp(); })->setEnabled(severalPages);
+  addButton("BuPageNext", [this] { pageDown(); })->setEnabled(severalPages);
   buttons->addStretch(1);
   addButton("BuPreviewPrint", [this] {
     if (onPrint)

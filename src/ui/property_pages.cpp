@@ -43,6 +43,14 @@ QLabel* caption(const char* name, const QString& text) {
   return l;
 }
 
+// A unit caption that later gets the reference conditions ("kg/m3 (0 °C,
+// 101.325 kPa)") is as wide as that from the start, so that the columns
+// beside it do not move when the results fill in.
+QLabel* conditionsUnit(QLabel* l) {
+  l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("kg/m3 (20 °C, 101.325 kPa)")));
+  return l;
+}
+
 QLabel* value(const char* name) {
   auto* l = new QLabel;
   l->setObjectName(QString::fromLatin1(name));
@@ -291,7 +299,7 @@ QWidget* TDanegl::buildAirPanel() {
                    bound("EdPnormal4", &CalculationCase::refPressure, 6,
                          [this] { refConditionsChanged(); }),
                    "LaPowWilgo", "LaTnormal4", "LaPnormal4");
-  auto* h = gasButtonRow({"LiczWlPow", "Calculate air properties", "BuPrzeliczWilgo4", "BuPyt4",
+  auto* h = gasButtonRow({"LiczWlPow", "&Calculate air properties", "BuPrzeliczWilgo4", "BuPyt4",
                           "BuKoment4"},
                          450, [this] {
                            setAirComposition(case_);
@@ -377,7 +385,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
                          [this] { refConditionsChanged(); }),
                    "Lfi", "Latnormal5", "Lapnormal5");
   right->addLayout(cond);
-  auto* h = gasButtonRow({"Bu5liczWl", "Calculate properties", "Bu5PrzeliczWilgo", "Bu5Pyt",
+  auto* h = gasButtonRow({"Bu5liczWl", "&Calculate properties", "Bu5PrzeliczWilgo", "Bu5Pyt",
                           "Bu5Koment"},
                          470, [this] {
                            if (computeFluidProperties(case_, FluidOtherGas, *ui_)) {
@@ -454,7 +462,7 @@ QWidget* TDanegl::buildOtherGasPanel() {
   cbges_->setObjectName(QStringLiteral("Cbges"));
   cbges_->addItems({"Density at working", "Density at reference"});
   la5ges_ = value("La5ges");
-  la5kg_ = caption("La5kg", "kg/m3");
+  la5kg_ = conditionsUnit(caption("La5kg", "kg/m3"));
   la5lep_ = value("La5lep");
   la5kapa_ = value("La5kapa");
   la5K1_ = value("La5K1");
@@ -463,6 +471,10 @@ QWidget* TDanegl::buildOtherGasPanel() {
   rg2->addWidget(la5kg_, 0, 2);
   rg2->addWidget(caption("Llep", "Dynamic viscosity"), 1, 0);
   rg2->addWidget(la5lep_, 1, 1);
+  // The viscosity is stored in the unit of the list beside the typed value.
+  auto* lepUnit = caption("La5lepJed", cbjLep5_->currentText());
+  rg2->addWidget(lepUnit, 1, 2);
+  connect(cbjLep5_, &QComboBox::currentTextChanged, lepUnit, &QLabel::setText);
   rg2->addWidget(caption("Lkapa", "Isentropic exponent"), 2, 0);
   rg2->addWidget(la5kapa_, 2, 1);
   auto* k1 = caption("Lk1", "Compression factor K1");
@@ -533,7 +545,7 @@ QWidget* TDanegl::buildCokeGasPanel() {
                          [this] { refConditionsChanged(); }),
                    "LaKoksWilgo", "Latnormal7", "Lapnormal7");
   right->addLayout(cond);
-  auto* h = gasButtonRow({"BuLiczGazKoks", "Calculate properties", "Button1", "BuPyt7", "BitBtn1"},
+  auto* h = gasButtonRow({"BuLiczGazKoks", "&Calculate properties", "Button1", "BuPyt7", "BitBtn1"},
                          460, [this] {
                            if (computeFluidProperties(case_, FluidCokeGas, *ui_)) {
                              showProperties();
@@ -642,8 +654,8 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   pg->addWidget(bound("EdHs", &CalculationCase::calorificValue, 10), 3, 1);
   pg->addWidget(caption(nullptr, "MJ/m3"), 3, 2);
   right->addWidget(phys);
-  auto* calc = button("BuLiczWlGazZiem", "Calculate properties");
-  auto* help = button("BitBtn2", "Help");
+  auto* calc = button("BuLiczWlGazZiem", "&Calculate properties");
+  auto* help = button("BitBtn2", "Hel&p");
   connect(calc, &QPushButton::clicked, this, [this] {
     if (computeFluidProperties(case_, FluidNaturalGas, *ui_)) {
       showProperties();
@@ -657,7 +669,7 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   h->addStretch(1);
   right->addLayout(h);
   la9RomNor_ = value("La91v");
-  la9RomNorUnit_ = caption("La9jed", "kg/m3");
+  la9RomNorUnit_ = conditionsUnit(caption("La9jed", "kg/m3"));
   la9Gama_ = value("La92v");
   la9Lep_ = value("La93v");
   la9Kapa_ = value("La94v");
@@ -904,7 +916,7 @@ QHBoxLayout* TDanegl::gasButtonRow(const GasButtonNames& names, int helpTopic,
   auto* calc = button(names.calculate, QString::fromUtf8(names.calculateText));
   auto* wilgo = button(names.humidity, "Humidity correction...");
   auto* pyt = button(names.question, "?", "What is humidity correction ?");
-  auto* help = button(names.help, "Help");
+  auto* help = button(names.help, "Hel&p");
   connect(calc, &QPushButton::clicked, this, std::move(compute));
   connect(wilgo, &QPushButton::clicked, this, [this] { openHumidityDialog(); });
   connect(pyt, &QPushButton::clicked, this, [this] { showHelpTopic(210); });

@@ -4,9 +4,11 @@
 #include <QVBoxLayout>
 
 #include "ui/about_window.h"
+#include "ui/field_focus.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/results_page.h"
+#include "ui/texts/language.h"
 
 namespace dorvel::ui {
 
@@ -24,19 +26,28 @@ ResultsPage* attachResultsAndHelp(TDanegl& window) {
     }
   };
   QObject::connect(page, &ResultsPage::exitRequested, w, &QWidget::close);
-  window.onExportPdf = [page] { page->exportPdf(output::PageKind::CalculationReport); };
+  // File > "Export PDF...": the report in the interface language, whatever
+  // an earlier printouts command chose.
+  window.onExportPdf = [page] {
+    page->exportPdf(output::PageKind::CalculationReport, !polishInterface());
+  };
   QObject::connect(page, &ResultsPage::resultsAvailable, w->exportPdfAction(),
                    &QAction::setEnabled);
   // Results stay exportable from the File menu only while they are on view.
   window.onLeaveResults = [w] { w->exportPdfAction()->setEnabled(false); };
 
   window.onEnterResults = [w, page] {
+    // The first message of a refused calculation names the input it is about.
+    FirstMessage first(w->interaction());
+    page->setInteraction(first);
+    const EnterOutcome outcome = page->enter();
     page->setInteraction(w->interaction());
-    switch (page->enter()) {
+    switch (outcome) {
       case EnterOutcome::ResultsShown:
         break;
       case EnterOutcome::BackToBasicInput:
         w->setCurrentPage(TDanegl::PageBasic);
+        if (first.first()) focusControl(*w, controlOfMessage(*first.first(), w->caseRef().task));
         break;
       case EnterOutcome::BackToProperties:
         // Changing the page resets the status bar: the request comes after.

@@ -21,6 +21,7 @@
 #include "calc/results_view.h"
 #include "output/page_output.h"
 #include "props/properties.h"
+#include "ui/copy_text.h"
 #include "ui/output_windows.h"
 #include "ui/texts/language.h"
 #include "ui/print_commands.h"
@@ -100,18 +101,18 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   setRow(limits_[4], "Required upstream straight length", "", "m");
   setRow(limits_[5], "Required downstream straight length", "", "m");
 
-  print_ = new QPushButton("Print...", this);
+  print_ = new QPushButton("&Print...", this);
   print_->setObjectName("BBWydrukiAn");
-  printPolish_ = new QPushButton("Wydruki polskie...", this);
+  printPolish_ = new QPushButton("Wydruki po&lskie...", this);
   printPolish_->setObjectName("BBWydrukiPolskie");
   printPolish_->hide();  // the English interface offers the English printouts only
-  table_ = new QPushButton("Table", this);
+  table_ = new QPushButton("&Table", this);
   table_->setObjectName("BBTabela");
   table_->setToolTip("Uncertainty,error,pressure loss values");
-  graphs_ = new QPushButton("Graphs", this);
+  graphs_ = new QPushButton("&Graphs", this);
   graphs_->setObjectName("BBWykres");
   graphs_->setToolTip("Uncertainty and error graphs");
-  exit_ = new QPushButton("Exit...", this);
+  exit_ = new QPushButton("E&xit...", this);
   exit_->setObjectName("BuKoniec2");
 
   menu_ = new QMenu(this);
@@ -141,6 +142,10 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
     copyPageToClipboard(case_, PageKind::UncertaintyAnalysis, reportEnglish_, screenWidth());
   });
 
+  addItem("MnPopCopyResults", desktopText("MnPopCopyResults"), [this] { copyResultsText(); });
+  // Ctrl+C over the page copies the results as text as well.
+  addCopyTextAction(this, [this] { copyResultsText(); });
+
   menu_->addSeparator();
   addItem("MnPopExportPdfReport", desktopText("MnPopExportPdfReport"),
           [this] { exportPdf(PageKind::CalculationReport); });
@@ -150,21 +155,22 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   connect(print_, &QPushButton::clicked, this, [this] { popUpPrintMenu(print_, true); });
   connect(printPolish_, &QPushButton::clicked, this,
           [this] { popUpPrintMenu(printPolish_, false); });
-  connect(table_, &QPushButton::clicked, this, [this] {
-    reportEnglish_ = true;
-    showTableWindow(case_, reportEnglish_, window());
-  });
+  // The table speaks the interface language, as the graphs window does; the
+  // report-language flag stays as the interface or the printouts button set it.
+  connect(table_, &QPushButton::clicked, this,
+          [this] { showTableWindow(case_, !polishInterface(), window()); });
   connect(graphs_, &QPushButton::clicked, this,
           [this] { showGraphsWindow(case_, window()); });
   connect(exit_, &QPushButton::clicked, this, &ResultsPage::exitRequested);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(printPolish_);
-  buttons->addWidget(print_);
-  buttons->addWidget(table_);
-  buttons->addWidget(graphs_);
-  buttons->addStretch();
+  // The output commands stand in a column beside the groups, at their top:
+  // reachable without scrolling on a low (laptop, scaled) screen.
+  auto* buttons = new QVBoxLayout;
+  buttons->setContentsMargins(0, 0, 0, 0);
+  for (QPushButton* b : {printPolish_, print_, table_, graphs_}) buttons->addWidget(b);
+  buttons->addSpacing(16);
   buttons->addWidget(exit_);
+  buttons->addStretch();
   // The groups keep the width of a form: captions stay near their values
   // on a wide window.
   auto* content = new QWidget(this);
@@ -173,9 +179,9 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   auto* column = new QVBoxLayout(content);
   column->setContentsMargins(0, 0, 0, 0);
   column->addWidget(panel_);
-  column->addLayout(buttons);
-  auto* layout = new QVBoxLayout(this);
+  auto* layout = new QHBoxLayout(this);
   layout->addWidget(content, 0, Qt::AlignLeft | Qt::AlignTop);
+  layout->addLayout(buttons);
   layout->addStretch();
 
   panel_->hide();
@@ -329,6 +335,22 @@ namespace dorvel::ui {
 
 bool ResultsPage::hasResults() const { return !panel_->isHidden(); }
 
+QString ResultsPage::resultsText() const {
+  QStringList lines;
+  for (const std::array<Row, 6>* group : {&basic_, &intermediate_, &limits_})
+    for (const Row& row : *group)
+      if (row.caption != nullptr && !row.caption->text().trimmed().isEmpty())
+        lines << QStringList{row.caption->text().trimmed(), row.value->text().trimmed(),
+                             row.unit->text().trimmed()}
+                     .join(QLatin1Char('\t'));
+  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ResultsPage::copyResultsText() {
+  if (!hasResults()) return;
+  copyTextToClipboard(this, resultsText(), "Results copied to the clipboard as tab-separated text");
+}
+
 QString ResultsPage::suggestedPdfPath(output::PageKind kind) const {
   const QString suffix = kind == output::PageKind::CalculationReport ? QStringLiteral("report")
                                                                      : QStringLiteral("graphs");
@@ -342,7 +364,9 @@ QString ResultsPage::suggestedPdfPath(output::PageKind kind) const {
   return folder + QStringLiteral("/Dorvel-") + suffix + QStringLiteral(".pdf");
 }
 
-bool ResultsPage::exportPdf(output::PageKind kind) {
+bool ResultsPage::exportPdf(output::PageKind kind) { return exportPdf(kind, reportEnglish_); }
+
+bool ResultsPage::exportPdf(output::PageKind kind, bool english) {
   if (!hasResults()) return false;
   const QString suggested = suggestedPdfPath(kind);
   const QString path =
@@ -350,9 +374,7 @@ bool ResultsPage::exportPdf(output::PageKind kind) {
                        : QFileDialog::getSaveFileName(window(), desktopText("ExportPdfTitle"),
                                                       suggested, desktopText("PdfFilter"));
   if (path.isEmpty()) return false;
-  // The report language the window shows (the interface's, or the one its
-  // printouts button chose).
-  if (!output::renderPagePdf(case_, kind, reportEnglish_, path.toStdString())) {
+  if (!output::renderPagePdf(case_, kind, english, path.toStdString())) {
     const std::string shown = path.toStdString();
     ui_->showMessage({Msg::PdfNotWritten, {shown}});
     return false;

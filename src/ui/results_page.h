@@ -79,11 +79,18 @@ class ResultsPage : public QWidget {
   QMenu* printMenu() const { return menu_; }
   QPushButton* button(const QString& name) const;
   bool hasResults() const;
+  // The shown rows as tab-separated text (caption, value, unit), and its
+  // copy to the clipboard (Ctrl+C and the print menu).
+  QString resultsText() const;
+  void copyResultsText();
 
   // "Export PDF...": the page through the same drawing as printing, into a
   // PDF file chosen in a save dialog (suggested beside the case file, else
   // in the documents folder).  False when cancelled or not written.
+  // The print menu's items write the language its button chose; File >
+  // "Export PDF..." passes the interface language.
   bool exportPdf(output::PageKind kind);
+  bool exportPdf(output::PageKind kind, bool english);
   QString suggestedPdfPath(output::PageKind kind) const;
   // The save dialog; replaceable for tests ("" = cancelled).
   std::function<QString(const QString& suggested)> chooseExportFile;

@@ -8,6 +8,8 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QLabel>
 #include <QActionGroup>
 #include <QMenuBar>
@@ -19,6 +21,14 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "props/liquids.h"
 
@@ -215,6 +225,15 @@ QString textIn(const QString& text, Language language) {
   const bool polish = language == Language::Polish;
   const QHash<QString, QString>& exact = polish ? i.toPolish : i.toEnglish;
   if (auto it = exact.constFind(text); it != exact.constEnd()) return it.value();
+  // A value shown with its blank ("Not known ") turns over like the bare
+  // phrase; the blanks stay where they were.
+  const QString core = text.trimmed();
+  if (!core.isEmpty() && core.size() != text.size()) {
+    if (auto it = exact.constFind(core); it != exact.constEnd()) {
+      const qsizetype lead = text.indexOf(core);
+      return text.left(lead) + it.value() + text.mid(lead + core.size());
+    }
+  }
   // The longest prefix wins ("Volume flowrate " + conditions).
   qsizetype best = 0;
   QString result = text;
@@ -262,8 +281,31 @@ void translateWindow(QWidget* window, Language language) {
   applyPhrases(window, language);
 }
 
+void applyQtTranslations(Language language) {
+  // Qt's own texts (file and print dialogs, the overwrite question, the
+  // standard buttons) come from Debian's qt6-translations-l10n.
+  static QPointer<QTranslator> qt;
+  static bool installed = false;
+  if (QCoreApplication::instance() == nullptr) return;
+  const bool polish = language == Language::Polish;
+  if (polish == installed) return;
+  if (!qt) {
+    qt = new QTranslator(QCoreApplication::instance());
+    if (!qt->load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      delete qt;  // not installed: Qt's texts stay English
+      return;
+    }
+  }
+  if (polish)
+    QCoreApplication::installTranslator(qt);
+  else
+    QCoreApplication::removeTranslator(qt);
+  installed = polish;
+}
+
 void applyLanguage(QWidget* window, Language language, const QString& refConditionsText) {
   gLanguage = language;
+  applyQtTranslations(language);
   installWindowTranslator();
   translateWindow(window, language);
   // Windows already open (the help window) turn over with the main window.
@@ -361,18 +403,48 @@ void markLanguageMenu(QWidget* window, Language language) {
   if (auto* a = window->findChild<QAction*>(QString::fromLatin1(name))) a->setChecked(true);
 }
 
+QString desktopSettingsPath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Dorvel/dorvel-gui.conf");
+}
+
+bool desktopSettingsUsable() {
+  const QByteArray path = QFile::encodeName(desktopSettingsPath());
+  // As the case reader does: opened without blocking (a FIFO without a
+  // writer would wait forever inside QSettings), and only a regular file
+  // is read.  A missing file is made on the first write.
+  const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return errno != ENXIO;  // ENXIO: a FIFO or socket without a peer
+  struct stat st {};
+  const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return regular;
+}
+
+std::unique_ptr<QSettings> openDesktopSettings() {
+  if (desktopSettingsUsable())
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Dorvel"), QStringLiteral("dorvel-gui"));
+  static bool told = false;
+  if (!told) {
+    told = true;
+    std::fprintf(stderr, "dorvel: %s is not a regular file; the settings start from defaults\n",
+                 QFile::encodeName(desktopSettingsPath()).constData());
+  }
+  // A path that cannot exist (below /dev/null): the settings of this run
+  // stay in memory and the odd file is never opened.
+  return std::make_unique<QSettings>(QStringLiteral("/dev/null/dorvel-gui.conf"),
+                                     QSettings::IniFormat);
+}
+
 Language rememberedLanguage() {
   Language l = Language::English;
-  QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
-              QStringLiteral("dorvel-gui"));
-  languageFromCode(s.value(QStringLiteral("ui/language")).toString(), l);
+  languageFromCode(openDesktopSettings()->value(QStringLiteral("ui/language")).toString(), l);
   return l;
 }
 
 void rememberLanguage(Language language) {
-  QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Dorvel"),
-              QStringLiteral("dorvel-gui"));
-  s.setValue(QStringLiteral("ui/language"), languageCode(language));
+  openDesktopSettings()->setValue(QStringLiteral("ui/language"), languageCode(language));
 }
 
 }  // namespace dorvel::ui

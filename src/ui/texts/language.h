@@ -24,6 +24,7 @@
 #include "calc/interaction.h"
 
 class QMenu;
+class QSettings;
 class QMenuBar;
 class QWidget;
 
@@ -85,6 +86,9 @@ QString dialogFilter(const QString& pipeFilter);
 // Polish only; the description's hint only in Polish (it has no English).
 // `refConditionsText` completes the hint of the reference density.
 void applyLanguage(QWidget* window, Language language, const QString& refConditionsText = {});
+// Loads or removes Qt's own Polish texts (qtbase_pl from Qt's translations
+// folder) for the dialogs Qt draws itself; applyLanguage calls it.
+void applyQtTranslations(Language language);
 // Applies the phrases (and the guarded rows) to a window of its own (the
 // auxiliary windows, which are built when they open).
 void translateWindow(QWidget* window, Language language);
@@ -97,6 +101,14 @@ void installWindowTranslator();
 QMenu* addLanguageMenu(QMenuBar* bar, std::function<void(Language)> choose);
 // Marks the menu item of `language`.
 void markLanguageMenu(QWidget* window, Language language);
+
+// The desktop program's settings file (Dorvel/dorvel-gui.conf in the XDG
+// configuration folder).  It is opened only when it is missing or a regular
+// file; anything else (a FIFO, a folder, a device) is left alone and the
+// settings start from their defaults, in memory for the run.
+QString desktopSettingsPath();
+bool desktopSettingsUsable();
+std::unique_ptr<QSettings> openDesktopSettings();
 
 // The language remembered in the desktop program's settings file
 // (Dorvel/dorvel-gui.conf, key ui/language); English when none.

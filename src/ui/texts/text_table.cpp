@@ -70,9 +70,9 @@ std::vector<TextRow> buildTable() {
        "Water\nSteam\nAir\nNatural gas\nCoke-oven gas or town gas\nOther gas\nOther liquid\n"
        "Liquid ammonia"},
       {"CBTyp", Items,
-       "Kryza z przytarczowym odbiorem ciśnienia\n"
-       "Kryza z odbiorem ciśnienia typu D i D/2\n"
-       "Kryza z kołnierzowym odbiorem ciśnienia\n"
+       "Kryza z odbiorem przytarczowym\n"
+       "Kryza z odbiorem typu D i D/2\n"
+       "Kryza z odbiorem kołnierzowym\n"
        "Dysza ISA 1932\n"
        "Dysza o dużych promieniach\n"
        "Dysza Venturiego\n"
@@ -130,9 +130,9 @@ std::vector<TextRow> buildTable() {
        "Abrupt symmetrical reduction\n"
        "Thermometer pocket or well of diameter <0.03D"},
       {"EdTytu", Hint, "Wpisz dowolny tekst", "", false},
-      {"BuKoniec", Cap, "Koniec...", "Exit..."},
+      {"BuKoniec", Cap, "&Koniec...", "E&xit..."},
       {"BuKoniec", Hint, "Wyjście z programu", "Exit Dorvel"},
-      {"BBPomoc", Cap, "Instrukcja", "Help"},
+      {"BBPomoc", Cap, "&Instrukcja", "Hel&p"},
       {"BBPomoc", Hint, "Wprowadzanie danych", "How to enter data?"},
       {"CBkolanoASME", Items, sAsmePl.c_str(), sAsmeEn.c_str()},
       {"CBkolanoDysz", Items, sNozzlePl.c_str(), sNozzleEn.c_str()},
@@ -182,7 +182,7 @@ std::vector<TextRow> buildTable() {
        "- as a percentage of reference value"},
       {"LaKlasa2", Cap, "Ciśnienie różnicowe, do którego odniesiony jest błąd",
        "The differential pressure reference value"},
-      {"BuKomentNiepe", Cap, "Pomoc", "Help"},
+      {"BuKomentNiepe", Cap, "Pomo&c", "Hel&p"},
       // ---- page "Fluid Properties"
       {"TabSheetWlasciwosci", Cap, "Właściwości płynu", "Fluid Properties", false},
       {"LaWody1", Cap, "Gęstość", "Density"},
@@ -206,14 +206,14 @@ std::vector<TextRow> buildTable() {
       {"La5SumaSkladu", Cap, "SUMA", "SUM"},
       {"La5GazWpisz", Cap, "Wprowadź właściwości ręcznie", "Enter properties manually"},
       {"RadioGroup5", Items, "% molowy\n% objętościowy", "mole %\nvolume %"},
-      {"Bu5liczWl", Cap, "Oblicz właściwości", "Calculate properties"},
+      {"Bu5liczWl", Cap, "&Oblicz właściwości", "&Calculate properties"},
       {"Bu5PrzeliczWilgo", Cap, "Korekta wilgotności...", "Humidity correction..."},
       {"Bu5Pyt", Hint, "Co to jest korekta wilgotności ?", "What is humidity correction ?"},
       {"Bu5wpisz1", Hint, "Przyjmij wartość deklarowaną", "To enter declared value"},
       {"Bu5wpisz2", Hint, "Przyjmij wartość deklarowaną", "To enter declared value"},
       {"Bu5wpisz3", Hint, "Przyjmij wartość deklarowaną", "To enter declared value"},
       {"Bu5wpisz4", Hint, "Przyjmij wartość deklarowaną", "To enter declared value"},
-      {"Bu5Koment", Cap, "Pomoc", "Help"},
+      {"Bu5Koment", Cap, "Pomo&c", "Hel&p"},
       {"GB5wyniki", Cap, "Wyniki", "Results"},
       {"Llep", Cap, "Lepkość dynamiczna", "Dynamic viscosity"},
       {"Llep", Hint, "Lepkość dynamiczna", "Dynamic viscosity", false},
@@ -226,7 +226,7 @@ std::vector<TextRow> buildTable() {
       {"LaPowWilgo", Cap, "Wilgotność względna", "Relative humidity"},
       {"LaTnormal4", Cap, "Temperatura normalna", "Reference temperature"},
       {"LaPnormal4", Cap, "Ciśnienie normalne", "Reference pressure"},
-      {"LiczWlPow", Cap, "Oblicz właściwości powietrza", "Calculate air properties"},
+      {"LiczWlPow", Cap, "&Oblicz właściwości powietrza", "&Calculate air properties"},
       {"BuPrzeliczWilgo4", Cap, "Korekta wilgotności...", "Humidity correction..."},
       {"BuPyt4", Hint, "Co to jest korekta wilgotności ?", "What is humidity correction ?"},
       // The captions of the air results (guarded: they follow their text).
@@ -236,7 +236,7 @@ std::vector<TextRow> buildTable() {
       {"Lapow4", Cap, "Wykładnik izentropy", "Isentropic exponent"},
       {"LaPow5", Cap, "Współczynnik ściśliwości K1", "Compression factor K1"},
       {"LaPow9", Cap, "Współczynnik ściśliwości K1", "Compression factor K1"},
-      {"BuKoment4", Cap, "Pomoc", "Help"},
+      {"BuKoment4", Cap, "Pomo&c", "Hel&p"},
       {"LaKoksWilgo", Cap, "Wilgotność względna", "Relative humidity"},
       {"Latnormal7", Cap, "Temperatura normalna", "Reference temperature"},
       {"Lapnormal7", Cap, "Ciśnienie normalne", "Reference pressure"},
@@ -244,7 +244,7 @@ std::vector<TextRow> buildTable() {
       {"BuKasujSklad7", Cap, "Kasuj", "Delete"},
       {"BuKasujSklad7", Hint, "Wszystkie udziały są zerowane", "All fractions are set to zero"},
       {"RadioGroup7", Items, "% molowy\n% objętościowy", "mole %\nvolume %"},
-      {"BuLiczGazKoks", Cap, "Oblicz właściwości", "Calculate properties"},
+      {"BuLiczGazKoks", Cap, "&Oblicz właściwości", "&Calculate properties"},
       {"Button1", Cap, "Korekta wilgotności...", "Humidity correction..."},
       {"BuPyt7", Hint, "Co to jest korekta wilgotności ?", "What is humidity correction ?"},
       {"GroupBox1", Cap, "Skład", "Composition"},
@@ -255,7 +255,7 @@ std::vector<TextRow> buildTable() {
       {"LaKoks4", Cap, "N2", "N2"},
       {"LaKoks5", Cap, "CO2", "CO2"},
       {"LaKoks6", Cap, "O2", "O2"},
-      {"BitBtn1", Cap, "Pomoc", "Help"},
+      {"BitBtn1", Cap, "Pomo&c", "Hel&p"},
       {"RadioGroupJakieDane", Cap, "Jakie dane ?", "Select input data set:"},
       {"RadioGroupJakieDane", Items, "pełny skład gazu\nwłaściwości fizyczne",
        "gas composition\nphysical properties"},
@@ -274,7 +274,7 @@ std::vector<TextRow> buildTable() {
       {"Edd", Hint, "Gęstość względna gazu (powietrze = 1)", "Relative density of the gas (air = 1)", false},
       {"EdHs", Hint, "Ciepło spalania w warunkach normalnych", "Superior calorific value at reference conditions", false},
       {"RadioGroupProc9", Items, "% molowy\n% objętościowy", "mole %\nvolume %"},
-      {"BuLiczWlGazZiem", Cap, "Oblicz właściwości", "Calculate properties"},
+      {"BuLiczWlGazZiem", Cap, "&Oblicz właściwości", "&Calculate properties"},
       {"GroupBox9", Cap, "Wyniki", "Results"},
       {"La91", Cap, "Gęstość normalna", "Density at reference"},
       // La91's hint carries the reference conditions: applyLanguage adds them.
@@ -289,7 +289,7 @@ std::vector<TextRow> buildTable() {
       {"La94", Cap, "Wykładnik izentropy", "Isentropic exponent"},
       {"La95", Cap, "Współczynnik ściśliwości K1", "Compression factor K1"},
       {"La96", Cap, "kg/m3", "kg/m3"},
-      {"BitBtn2", Cap, "Pomoc", "Help"},
+      {"BitBtn2", Cap, "Pomo&c", "Hel&p"},
       // ---- page "Results"
       {"TabSheetWyniki", Cap, "Wyniki", "Results", false},
       {"GroupBox2", Cap, "Wyniki podstawowe", "Basic results"},
@@ -306,14 +306,14 @@ std::vector<TextRow> buildTable() {
        "Upper limit of upstream pipe roughness"},
       {"Labe15", Cap, "Wymagany prosty odcinek przed zwężką", "Required upstream straight length"},
       {"Labe16", Cap, "Wymagany prosty odcinek za zwężką", "Required downstream straight length"},
-      {"BBWydrukiAn", Cap, "Wydruki angielskie...", "Print...", false},
-      {"BBWydrukiPolskie", Cap, "Wydruki polskie...", "Wydruki polskie..."},
-      {"BBTabela", Cap, "Tabela", "Table"},
+      {"BBWydrukiAn", Cap, "Wydruki &angielskie...", "&Print...", false},
+      {"BBWydrukiPolskie", Cap, "Wydruki po&lskie...", "Wydruki po&lskie..."},
+      {"BBTabela", Cap, "&Tabela", "&Table"},
       {"BBTabela", Hint, "Wartości niepewności, błędów i straty ciśnienia",
        "Uncertainty,error,pressure loss values"},
-      {"BBWykres", Cap, "Wykresy", "Graphs"},
+      {"BBWykres", Cap, "&Wykresy", "&Graphs"},
       {"BBWykres", Hint, "Wykresy niepewności i błędów", "Uncertainty and error graphs"},
-      {"BuKoniec2", Cap, "Koniec...", "Exit..."},
+      {"BuKoniec2", Cap, "&Koniec...", "E&xit..."},
       // ---- task panel, tool bar, menu
       {"LaISO", Cap, "PN-EN ISO 5167 : 2022", "ISO 5167 : 2022", false},
       {"LaISO_TR", Cap, "ISO/TR 15377:2018", "ISO/TR 15377:2018"},
@@ -367,6 +367,11 @@ std::vector<TextRow> buildTable() {
       {"ExportPdfTitle", Title, "Eksport do PDF", "Export PDF"},
       {"PdfFilter", Filter, "Pliki PDF (*.pdf)", "PDF files (*.pdf)"},
       {"CaseFilter", Filter, "Pliki danych Dorvel (*.dvl)", "Dorvel cases (*.dvl)"},
+      // ---- copies for a spreadsheet (tab-separated text)
+      {"MnPopCopyResults", Menu, "Kopiuj wyniki jako tekst (rozdzielany tabulatorami)",
+       "Copy the results as text (tab-separated)"},
+      {"MnCopyText", Menu, "Kopiuj jako tekst (rozdzielany tabulatorami)",
+       "Copy as text (tab-separated)"},
       // ---- names a screen reader reads for lists without a caption of their own
       {"CBjcs", Name, "Jednostka ciśnienia", "Pressure unit", false},
       {"CBjLep2", Name, "Jednostka lepkości", "Viscosity unit", false},
@@ -532,6 +537,19 @@ const std::vector<Phrase>& phraseTable() {
       {" -- Błąd \"skali liniowej\"", " -- The bias \"linear scale\" error"},
       {"Niepewność względna", "Relative uncertainty"},
       {"Koniec", "Koniec"},
+      // reasons added to "Input error"
+      {"to nie jest zwykły plik", "not a regular file"},
+      {"to nie jest plik danych programu Dorvel albo plik jest niekompletny",
+       "not a Dorvel case file, or a case file that breaks off"},
+      // copies as tab-separated text
+      {"Strumień", "Flowrate"},
+      {"Błąd \"skali liniowej\"", "Bias \"linear scale\" error"},
+      {"Wyniki skopiowano do schowka jako tekst rozdzielany tabulatorami",
+       "Results copied to the clipboard as tab-separated text"},
+      {"Tabelę skopiowano do schowka jako tekst rozdzielany tabulatorami",
+       "Table copied to the clipboard as tab-separated text"},
+      {"Punkty wykresów skopiowano do schowka jako tekst rozdzielany tabulatorami",
+       "Graph points copied to the clipboard as tab-separated text"},
       {"Podgląd wydruku", "Print preview"},
       {"Pomoc programu Dorvel", "Dorvel Help"},
       {"Spis treści", "Contents"},
@@ -561,7 +579,7 @@ bool isNeutralText(const QString& text) {
       "t/h", "m3/h", " -", "-", "\"", " \"", "—", "<-", "?", "OK", "SUM", "Dorvel", "Aluminium",
       "K1=Z1/Zs", "kg.s/m2", "kg/m.h", "cP", "Bt [1/°C]", "ISO 5167:2022", "ISO/TR 15377:2018",
       "ASME-MFC-14M-2003", "ASME MFC-14M-2003", "(ISO/TR 15377:2007)", "English", "Polski",
-      "Language / Język", "Wydruki polskie...", "▶", "[%]", "CnHm", "n-C4H10", "n-C5H12", "i-C4H10",
+      "Language / Język", "Wydruki po&lskie...", "▶", "[%]", "CnHm", "n-C4H10", "n-C5H12", "i-C4H10",
       "i-C5H12", "C8H18+", "Monel"};
   const QString t = text.trimmed();
   if (t.isEmpty() || neutral.contains(text) || neutral.contains(t)) return true;
