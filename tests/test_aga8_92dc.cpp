@@ -120,7 +120,9 @@ TEST(Aga8_92dc, CachedSpreadsheetExamplesInUsUnits) {
     EXPECT_PRINTED(s.massDensity() / lbmPerFt3, c.rho);
     EXPECT_PRINTED(s.z, c.z);
     EXPECT_PRINTED(s.w / ftPerS, c.w);
-    if (c.kappa) EXPECT_PRINTED(s.kappa, c.kappa);
+    if (c.kappa) {
+      EXPECT_PRINTED(s.kappa, c.kappa);
+    }
   }
 }
 

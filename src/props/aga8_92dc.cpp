@@ -26,79 +26,90 @@ Real ipow(Real x, int m) {
 }
 
 // The exponents u_n are multiples of 1/2: x^u = (sqrt x)^(2u).
-int twiceU(int n) { return static_cast<int>(std::lround(2 * kTerms[static_cast<size_t>(n)].u)); }
-
-// Binary parameters E*, U, K, G* of every ordered pair (1 where Table A3 has
-// no entry).
-struct BinaryMatrix {
-  Real eStar[kGasComponents][kGasComponents];
-  Real u[kGasComponents][kGasComponents];
-  Real k[kGasComponents][kGasComponents];
-  Real gStar[kGasComponents][kGasComponents];
-};
-
-const BinaryMatrix& binaries() {
-  static const BinaryMatrix m = [] {
-    BinaryMatrix b;
-    for (int i = 0; i < kGasComponents; ++i)
-      for (int j = 0; j < kGasComponents; ++j)
-        b.eStar[i][j] = b.u[i][j] = b.k[i][j] = b.gStar[i][j] = 1;
-    for (const aga8::Binary& p : kBinaries) {
-      const int i = p.i - 1, j = p.j - 1;
-      b.eStar[i][j] = b.eStar[j][i] = p.eStar;
-      b.u[i][j] = b.u[j][i] = p.u;
-      b.k[i][j] = b.k[j][i] = p.k;
-      b.gStar[i][j] = b.gStar[j][i] = p.gStar;
-    }
-    return b;
-  }();
+constexpr std::array<int, 58> kTwiceU = [] {
+  std::array<int, 58> m{};
+  for (size_t i = 0; i < m.size(); ++i) m[i] = static_cast<int>(2 * kTerms[i].u);
   return m;
-}
+}();
+int twiceU(int n) { return kTwiceU[static_cast<size_t>(n)]; }
 
 }  // namespace
 
 Aga8Mixture::Aga8Mixture(const GasComposition& x) : x_(x) {
-  const BinaryMatrix& bin = binaries();
-  Real k5a = 0, u5a = 0, k5b = 0, u5b = 0, g = 0, q = 0, f = 0;
-  for (int i = 0; i < kGasComponents; ++i) {
-    const Real xi = x_[static_cast<size_t>(i)];
+  // Half-integer powers of the component parameters, E_i^(m/4) for
+  // m = -12..25 (with E_ij = E*_ij sqrt(E_i E_j):
+  // E_ij^u = E*_ij^u E_i^(u/2) E_j^(u/2), m = 2u) and K_i^1.5, K_i^2.5.
+  Real quarterPow[kGasComponents][38];
+  std::array<Real, kGasComponents> k15{}, k25{}, e25{};
+  Real k5 = 0, u5 = 0, g = 0, q = 0, f = 0;
+  for (size_t i = 0; i < x_.size(); ++i) {
+    const Real xi = x_[i];
     if (xi == 0) continue;
-    const aga8::Component& ci = kComponents[static_cast<size_t>(i)];
-    molarMass_ += xi * aga8::kMolarMass[static_cast<size_t>(i)];
-    k5a += xi * std::pow(ci.k, 2.5L);
-    u5a += xi * std::pow(ci.e, 2.5L);
-    g += xi * ci.g;
-    q += xi * ci.q;
-    f += xi * xi * ci.f;
-    for (int j = i; j < kGasComponents; ++j) {
-      const Real xj = x_[static_cast<size_t>(j)];
-      if (xj == 0) continue;
-      const aga8::Component& cj = kComponents[static_cast<size_t>(j)];
-      const Real pairWeight = (i == j ? 1 : 2) * xi * xj;
-      if (i != j) {
-        const Real kij = bin.k[i][j], uij = bin.u[i][j];
-        k5b += pairWeight * (kij * kij * kij * kij * kij - 1) * std::pow(ci.k * cj.k, 2.5L);
-        u5b += pairWeight * (uij * uij * uij * uij * uij - 1) * std::pow(ci.e * cj.e, 2.5L);
-        g += xi * xj * (bin.gStar[i][j] - 1) * (ci.g + cj.g);
-      }
-      // Second virial coefficient: the pair's share of each of the 18 terms.
-      const Real sqrtEij = std::sqrt(bin.eStar[i][j] * std::sqrt(ci.e * cj.e));
-      const Real gij = bin.gStar[i][j] * (ci.g + cj.g) / 2;
-      const Real kk = std::pow(ci.k * cj.k, 1.5L);
-      for (int n = 0; n < 18; ++n) {
-        const aga8::Term& t = kTerms[static_cast<size_t>(n)];
-        Real bStar = 1;
-        if (t.g) bStar *= gij;
-        if (t.q) bStar *= ci.q * cj.q;
-        if (t.f) bStar *= std::sqrt(ci.f * cj.f);
-        if (t.s) bStar *= ci.s * cj.s;
-        if (t.w) bStar *= ci.w * cj.w;
-        bs_[static_cast<size_t>(n)] += pairWeight * ipow(sqrtEij, twiceU(n)) * kk * bStar;
-      }
+    const aga8::Component& c = kComponents[i];
+    const Real qe = std::sqrt(std::sqrt(c.e));
+    Real* tab = quarterPow[i];
+    tab[12] = 1;
+    for (int m = 1; m <= 25; ++m) tab[12 + m] = tab[11 + m] * qe;
+    for (int m = 1; m <= 12; ++m) tab[12 - m] = 1 / tab[12 + m];
+    k15[i] = c.k * std::sqrt(c.k);
+    k25[i] = c.k * k15[i];
+    e25[i] = tab[22];
+    molarMass_ += xi * aga8::kMolarMass[i];
+    k5 += xi * k25[i];
+    u5 += xi * e25[i];
+    g += xi * c.g;
+    q += xi * c.q;
+    f += xi * xi * c.f;
+  }
+  k5 *= k5;
+  u5 *= u5;
+
+  // Second virial coefficient, B_n = sum_i sum_j x_i x_j E_ij^u (K_i K_j)^1.5
+  // B*_nij: with all binary parameters 1 the double sum is a product of
+  // single sums; the pairs of Table A3 add their difference.
+  for (int n = 0; n < 18; ++n) {
+    const aga8::Term& t = kTerms[static_cast<size_t>(n)];
+    const int m = twiceU(n);
+    Real sum = 0, sumG = 0;
+    for (size_t i = 0; i < x_.size(); ++i) {
+      if (x_[i] == 0) continue;
+      const aga8::Component& c = kComponents[i];
+      Real b = x_[i] * quarterPow[i][12 + m] * k15[i];
+      if (t.q) b *= c.q;
+      if (t.f) b *= c.f;  // sqrt(F_i F_j) = F_i F_j, F is 0 or 1
+      if (t.s) b *= c.s;
+      if (t.w) b *= c.w;
+      sum += b;
+      sumG += b * c.g;
+    }
+    bs_[static_cast<size_t>(n)] = t.g ? sumG * sum : sum * sum;
+  }
+  for (const aga8::Binary& p : kBinaries) {
+    const size_t i = static_cast<size_t>(p.i - 1), j = static_cast<size_t>(p.j - 1);
+    const Real xij = x_[i] * x_[j];
+    if (xij == 0) continue;
+    const aga8::Component& ci = kComponents[i];
+    const Real kk5 = p.k * p.k * p.k * p.k * p.k, uu5 = p.u * p.u * p.u * p.u * p.u;
+    k5 += 2 * xij * (kk5 - 1) * k25[i] * k25[j];
+    u5 += 2 * xij * (uu5 - 1) * e25[i] * e25[j];
+    const aga8::Component& cj = kComponents[j];
+    g += xij * (p.gStar - 1) * (ci.g + cj.g);
+    const Real rootEStar = std::sqrt(p.eStar);
+    const Real gMean = (ci.g + cj.g) / 2;
+    for (int n = 0; n < 18; ++n) {
+      const aga8::Term& t = kTerms[static_cast<size_t>(n)];
+      const int m = twiceU(n);
+      Real b = 2 * xij * quarterPow[i][12 + m] * quarterPow[j][12 + m] * k15[i] * k15[j];
+      if (t.q) b *= ci.q * cj.q;
+      if (t.f) b *= ci.f * cj.f;
+      if (t.s) b *= ci.s * cj.s;
+      if (t.w) b *= ci.w * cj.w;
+      const Real withPair = ipow(rootEStar, m) * (t.g ? p.gStar * gMean : 1);
+      const Real without = t.g ? gMean : 1;
+      bs_[static_cast<size_t>(n)] += b * (withPair - without);
     }
   }
-  const Real k5 = k5a * k5a + k5b;
-  const Real u5 = u5a * u5a + u5b;
+
   k3_ = std::pow(k5, 0.6L);
   const Real sqrtU = std::sqrt(std::pow(u5, 0.2L));
   for (int n = 12; n < 58; ++n) {
@@ -129,7 +140,7 @@ Aga8Mixture::AtTemperature Aga8Mixture::atTemperature(Real tK) const {
   return at;
 }
 
-ResidualDerivatives Aga8Mixture::residual(const AtTemperature& at, Real rho) const {
+ResidualDerivatives Aga8Mixture::residual(const AtTemperature& at, Real rho, bool full) const {
   ResidualDerivatives r;
   // Second virial part: phi = B*rho, theta^k phi = phi.
   const Real bRho = at.b * rho;
@@ -166,10 +177,11 @@ ResidualDerivatives Aga8Mixture::residual(const AtTemperature& at, Real rho) con
     const Real g2 = -t.c * t.k * t.k * t.k * dk;
     const Real th1 = g * phi;
     const Real th2 = (g * g + g1) * phi;
-    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
-    r.ar += phi;
     r.r1 += th1;
     r.r2 += th2 - th1;
+    if (!full) continue;
+    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
+    r.ar += phi;
     r.r3 += th3 - 3 * th2 + 2 * th1;
     r.rt1 -= t.u * phi;
     r.rt2 += t.u * (t.u + 1) * phi;
@@ -179,7 +191,7 @@ ResidualDerivatives Aga8Mixture::residual(const AtTemperature& at, Real rho) con
 }
 
 PressurePoint Aga8Mixture::pressure(const AtTemperature& at, Real rho) const {
-  const ResidualDerivatives r = residual(at, rho);
+  const ResidualDerivatives r = residual(at, rho, false);
   const Real rt = kAga8GasConstant * at.tK;
   return {rho * rt * (1 + r.r1), rt * (1 + 2 * r.r1 + r.r2)};
 }

@@ -44,8 +44,9 @@ class Aga8Mixture {
   };
   AtTemperature atTemperature(Real tK) const;
 
-  // alpha_r and its derivatives at rho [mol/l].
-  ResidualDerivatives residual(const AtTemperature& t, Real rho) const;
+  // alpha_r and its derivatives at rho [mol/l]; `full` false computes R1
+  // and R2 only.
+  ResidualDerivatives residual(const AtTemperature& t, Real rho, bool full = true) const;
   // p and (dp/drho)_T at rho.
   PressurePoint pressure(const AtTemperature& t, Real rho) const;
   // Every property at T and rho.

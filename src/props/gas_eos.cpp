@@ -103,7 +103,7 @@ constexpr Real kStepTolerance = 1e-10L;
 // when the bracket shrank to a point without p reaching the target (no root
 // below hi).
 bool bracketedNewton(const std::function<PressurePoint(Real)>& pressureAt, Real target, Real start,
-                     Real lo, Real hi, Real& rho, int& passes, bool& collapsed) {
+                     Real lo, Real hi, Real& rho, int& passes, bool& collapsed, bool& unstable) {
   const Real inf = std::numeric_limits<Real>::infinity();
   collapsed = false;
   rho = start;
@@ -115,6 +115,7 @@ bool bracketedNewton(const std::function<PressurePoint(Real)>& pressureAt, Real 
     Real next;
     if (pp.dpdrho <= 0 || pp.p <= 0) {
       // Past the spinodal of the gas branch (or in the unstable region).
+      unstable = true;
       hi = rho;
       next = lo > 0 ? std::sqrt(lo * hi) : hi / 2;
     } else {
@@ -160,12 +161,17 @@ DensitySolution solveGasDensity(const std::function<PressurePoint(Real)>& pressu
   Real start = pKPa / (gasConstant * tK);
   for (int attempt = 0; attempt < 4; ++attempt) {
     Real rho = 0;
-    bool collapsed = false;
-    if (!bracketedNewton(pressureAt, pKPa, start, 0, hi, rho, sol.iterations, collapsed))
+    bool collapsed = false, unstable = false;
+    if (!bracketedNewton(pressureAt, pKPa, start, 0, hi, rho, sol.iterations, collapsed, unstable))
       return sol;
-    // The gas root is reached from rho = 0 along a positive slope.
+    // The gas root is reached from rho = 0 along a positive slope.  A root
+    // with Z of 0.75 or more met without an unstable iterate is a gas root
+    // (a liquid-like root of a van der Waals loop has a small Z); any other
+    // is tested at 15 densities below it.
+    const Real z = pKPa / (rho * gasConstant * tK);
+    const bool test = unstable || !(z >= 0.75L);
     Real failing = 0;
-    for (int k = 1; k <= 15; ++k) {
+    for (int k = 1; test && k <= 15; ++k) {
       const Real r = rho * k / 16;
       if (!(pressureAt(r).dpdrho > 0)) {
         failing = r;

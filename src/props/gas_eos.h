@@ -117,8 +117,9 @@ struct DensitySolution {
 // ln(rho) from the ideal-gas density R*T/p, kept inside a bracket that
 // bisection narrows where a step leaves it or the slope (dp/drho)_T is not
 // positive, until |d ln rho| < 1e-10.  The root found must be reachable
-// along a positive slope: (dp/drho)_T is tested at rho*k/16, k = 1..15, and
-// the search is repeated below the first density that fails; when p never
+// along a positive slope: for a root with Z below 0.75, or after an
+// unstable iterate, (dp/drho)_T is tested at rho*k/16, k = 1..15, and the
+// search is repeated below the first density that fails; when p never
 // reaches the target there, the state has no gas root and ok is false.
 DensitySolution solveGasDensity(const std::function<PressurePoint(Real)>& pressureAt, Real pKPa,
                                 Real tK, Real gasConstant);

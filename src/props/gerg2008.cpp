@@ -34,6 +34,68 @@ const ReducingMatrix& reducing() {
   return m;
 }
 
+// The distinct terms of all pure-fluid tables and departure functions, once:
+// components with the same exponent set and pairs with the same departure
+// function share their terms, and departure terms with the same Gaussian
+// share its exponential.
+struct Term {
+  Real t;
+  int d;
+  int c;                           // pure terms: exponent of exp(-delta^c), 0 none
+  Real eta, epsilon, beta, gamma;  // departure terms
+  bool departure;
+  int gaussian;                    // departure: index of its exponential, -1 none
+};
+
+struct Gaussian {
+  Real eta, epsilon, beta, gamma;
+};
+
+struct Layout {
+  std::vector<Term> terms;
+  std::vector<Gaussian> gaussians;
+  std::array<std::vector<int>, kGasComponents> pure;  // term index of each table row
+  std::array<std::vector<int>, 11> departure;         // by function number
+};
+
+const Layout& layout() {
+  static const Layout l = [] {
+    Layout m;
+    auto index = [&m](const Term& t) {
+      for (size_t k = 0; k < m.terms.size(); ++k) {
+        const Term& u = m.terms[k];
+        if (u.departure == t.departure && u.d == t.d && u.t == t.t && u.c == t.c &&
+            u.eta == t.eta && u.epsilon == t.epsilon && u.beta == t.beta && u.gamma == t.gamma)
+          return static_cast<int>(k);
+      }
+      m.terms.push_back(t);
+      return static_cast<int>(m.terms.size() - 1);
+    };
+    for (size_t i = 0; i < m.pure.size(); ++i)
+      for (const gerg::PureTerm& p : gerg::kPureTerms[i])
+        m.pure[i].push_back(index({p.t, p.d, p.c, 0, 0, 0, 0, false, -1}));
+    for (int f = 1; f <= 10; ++f)
+      for (const gerg::DepartureTerm& d : gerg::departureFunction(f)) {
+        int g = -1;
+        if (d.eta != 0 || d.beta != 0) {
+          for (size_t k = 0; k < m.gaussians.size() && g < 0; ++k) {
+            const Gaussian& u = m.gaussians[k];
+            if (u.eta == d.eta && u.epsilon == d.epsilon && u.beta == d.beta && u.gamma == d.gamma)
+              g = static_cast<int>(k);
+          }
+          if (g < 0) {
+            m.gaussians.push_back({d.eta, d.epsilon, d.beta, d.gamma});
+            g = static_cast<int>(m.gaussians.size() - 1);
+          }
+        }
+        m.departure[static_cast<size_t>(f)].push_back(
+            index({d.t, d.d, 0, d.eta, d.epsilon, d.beta, d.gamma, true, g}));
+      }
+    return m;
+  }();
+  return l;
+}
+
 }  // namespace
 
 Gerg2008Mixture::Gerg2008Mixture(const GasComposition& x) : x_(x) {
@@ -59,41 +121,51 @@ Gerg2008Mixture::Gerg2008Mixture(const GasComposition& x) : x_(x) {
     }
   }
   rhoR_ = 1 / invRhoR;
+
+  // The terms of this gas and who contributes to them.
+  const Layout& lay = layout();
+  std::vector<int> position(lay.terms.size(), -1);
+  auto use = [&](int term) {
+    if (position[static_cast<size_t>(term)] < 0) {
+      position[static_cast<size_t>(term)] = static_cast<int>(activeTerms_.size());
+      activeTerms_.push_back(term);
+    }
+    return position[static_cast<size_t>(term)];
+  };
+  for (size_t i = 0; i < x_.size(); ++i) {
+    if (x_[i] == 0) continue;
+    const auto& rows = gerg::kPureTerms[i];
+    for (size_t k = 0; k < rows.size(); ++k)
+      contributions_.push_back({use(lay.pure[i][k]), x_[i] * rows[k].n});
+  }
   for (const gerg::DeparturePair& p : gerg::kDeparturePairs) {
     const Real w = x_[static_cast<size_t>(p.i - 1)] * x_[static_cast<size_t>(p.j - 1)] * p.f;
-    if (w != 0) pairs_.push_back({p.i - 1, p.j - 1, w, p.function});
+    if (w == 0) continue;
+    const auto rows = gerg::departureFunction(p.function);
+    for (size_t k = 0; k < rows.size(); ++k)
+      contributions_.push_back(
+          {use(lay.departure[static_cast<size_t>(p.function)][k]), w * rows[k].n});
   }
 }
 
 Gerg2008Mixture::AtTemperature Gerg2008Mixture::atTemperature(Real tK) const {
+  const Layout& lay = layout();
   AtTemperature at;
   at.tK = tK;
   const Real lnTau = std::log(tR_ / tK);
-  auto tauPow = [lnTau](Real t) { return t == 0 ? 1.0L : std::exp(t * lnTau); };
-  at.terms.reserve(160);
-  // Pure-fluid terms; components with the same exponent set share one term.
-  for (int i = 0; i < kGasComponents; ++i) {
-    const Real xi = x_[static_cast<size_t>(i)];
-    if (xi == 0) continue;
-    for (const gerg::PureTerm& p : gerg::kPureTerms[static_cast<size_t>(i)]) {
-      bool merged = false;
-      for (Term& t : at.terms)
-        if (!t.departure && t.d == p.d && t.t == p.t && t.c == p.c) {
-          t.coef += xi * p.n * tauPow(p.t);
-          merged = true;
-          break;
-        }
-      if (!merged) at.terms.push_back({xi * p.n * tauPow(p.t), p.t, p.d, p.c, 0, 0, 0, 0, false});
-    }
+  std::vector<Real> tauPow(activeTerms_.size());
+  for (size_t k = 0; k < activeTerms_.size(); ++k) {
+    const Real t = lay.terms[static_cast<size_t>(activeTerms_[k])].t;
+    tauPow[k] = t == 0 ? 1.0L : std::exp(t * lnTau);
   }
-  for (const ActivePair& pair : pairs_)
-    for (const gerg::DepartureTerm& d : gerg::departureFunction(pair.function))
-      at.terms.push_back({pair.weight * d.n * tauPow(d.t), d.t, d.d, 0, d.eta, d.epsilon, d.beta,
-                          d.gamma, true});
+  at.coef.assign(activeTerms_.size(), 0.0L);
+  for (const Contribution& c : contributions_)
+    at.coef[static_cast<size_t>(c.term)] += c.weightN * tauPow[static_cast<size_t>(c.term)];
   return at;
 }
 
-ResidualDerivatives Gerg2008Mixture::residual(const AtTemperature& at, Real rho) const {
+ResidualDerivatives Gerg2008Mixture::residual(const AtTemperature& at, Real rho,
+                                              bool full) const {
   ResidualDerivatives r;
   const Real delta = rho / rhoR_;
   Real dPow[11];
@@ -103,37 +175,47 @@ ResidualDerivatives Gerg2008Mixture::residual(const AtTemperature& at, Real rho)
   expD[0] = 1;
   for (int c = 1; c <= 6; ++c) expD[c] = std::exp(-dPow[c]);
 
-  for (const Term& t : at.terms) {
+  const Layout& lay = layout();
+  Real gauss[16];
+  for (size_t k = 0; k < lay.gaussians.size() && k < 16; ++k) {
+    const Gaussian& u = lay.gaussians[k];
+    const Real de = delta - u.epsilon;
+    gauss[k] = std::exp(-u.eta * de * de - u.beta * (delta - u.gamma));
+  }
+  for (size_t k = 0; k < activeTerms_.size(); ++k) {
+    const Term& t = lay.terms[static_cast<size_t>(activeTerms_[k])];
+    const Real coef = at.coef[k];
     Real phi, g, g1, g2;
     if (t.departure) {
-      if (t.eta == 0 && t.beta == 0) {
-        phi = t.coef * dPow[t.d];
+      if (t.gaussian < 0) {
+        phi = coef * dPow[t.d];
         g = t.d;
         g1 = g2 = 0;
       } else {
         const Real de = delta - t.epsilon;
-        phi = t.coef * dPow[t.d] * std::exp(-t.eta * de * de - t.beta * (delta - t.gamma));
+        phi = coef * dPow[t.d] * gauss[t.gaussian];
         g = t.d - 2 * t.eta * delta * de - t.beta * delta;
         g1 = (g - t.d) - 2 * t.eta * delta * delta;
         g2 = (g - t.d) - 6 * t.eta * delta * delta;
       }
     } else if (t.c == 0) {
-      phi = t.coef * dPow[t.d];
+      phi = coef * dPow[t.d];
       g = t.d;
       g1 = g2 = 0;
     } else {
       const Real dc = dPow[t.c];
-      phi = t.coef * dPow[t.d] * expD[t.c];
+      phi = coef * dPow[t.d] * expD[t.c];
       g = t.d - t.c * dc;
       g1 = -t.c * t.c * dc;
       g2 = -t.c * t.c * t.c * dc;
     }
     const Real th1 = g * phi;
     const Real th2 = (g * g + g1) * phi;
-    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
-    r.ar += phi;
     r.r1 += th1;
     r.r2 += th2 - th1;
+    if (!full) continue;
+    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
+    r.ar += phi;
     r.r3 += th3 - 3 * th2 + 2 * th1;
     r.rt1 -= t.t * phi;
     r.rt2 += t.t * (t.t + 1) * phi;
@@ -143,7 +225,7 @@ ResidualDerivatives Gerg2008Mixture::residual(const AtTemperature& at, Real rho)
 }
 
 PressurePoint Gerg2008Mixture::pressure(const AtTemperature& at, Real rho) const {
-  const ResidualDerivatives r = residual(at, rho);
+  const ResidualDerivatives r = residual(at, rho, false);
   const Real rt = kGergGasConstant * at.tK;
   return {rho * rt * (1 + r.r1), rt * (1 + 2 * r.r1 + r.r2)};
 }

@@ -36,22 +36,17 @@ class Gerg2008Mixture {
   Real reducingDensity() const { return rhoR_; }         // mol/l
   Real reducingTemperature() const { return tR_; }       // K
 
-  // The terms at one temperature: coefficients with their tau^t.
-  struct Term {
-    Real coef;  // x-weight * n * tau^t
-    Real t;
-    int d;
-    int c;                      // pure terms: exponent of exp(-delta^c), 0 none
-    Real eta, epsilon, beta, gamma;  // departure terms (eta = beta = 0: none)
-    bool departure;
-  };
+  // The coefficients of the distinct terms of alpha_r at one temperature:
+  // sum of x-weight * n * tau^t over the components of one exponent set, or
+  // the pairs of one departure function, that share the term.
   struct AtTemperature {
     Real tK = 0;
-    std::vector<Term> terms;
+    std::vector<Real> coef;  // by position in activeTerms_
   };
   AtTemperature atTemperature(Real tK) const;
 
-  ResidualDerivatives residual(const AtTemperature& t, Real rho) const;
+  // alpha_r and its derivatives; `full` false computes R1 and R2 only.
+  ResidualDerivatives residual(const AtTemperature& t, Real rho, bool full = true) const;
   PressurePoint pressure(const AtTemperature& t, Real rho) const;
   GasState properties(Real tK, Real rho) const;
   // The gas state at T and p (density on the gas root); ok = false when the
@@ -63,12 +58,12 @@ class Gerg2008Mixture {
   Real molarMass_ = 0;
   Real rhoR_ = 0;  // reducing density
   Real tR_ = 0;    // reducing temperature
-  struct ActivePair {
-    int i, j;
-    Real weight;  // x_i x_j F_ij
-    int function;
+  std::vector<int> activeTerms_;  // indices into the shared term layout
+  struct Contribution {
+    int term;      // position in activeTerms_
+    Real weightN;  // x_i * n or x_i x_j F_ij * n
   };
-  std::vector<ActivePair> pairs_;
+  std::vector<Contribution> contributions_;
 };
 
 }  // namespace dorvel
