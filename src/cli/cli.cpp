@@ -166,6 +166,11 @@ std::string padded(const std::string& text, size_t width) {
 
 void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConforming) {
   out << "Standard: " << standardInForce(c) << '\n';
+  // Natural gas computed by another equation than SGERG-88 names it (the
+  // SGERG-88 output stays as it always was).
+  const std::string equation = equationOfState(c);
+  if (!equation.empty() && equation.rfind("SGERG-88", 0) != 0)
+    out << "Equation of state: " << equation << '\n';
   std::string group;
   for (const auto& row : resultsPage(c)) {
     if (row.group != group) {

@@ -62,6 +62,7 @@ enum ReportLineCode : int {
   kLineIsentropicExponent,
   kLineEnthalpy,
   kLineK1,
+  kLineEquationOfState,
   // intermediate results
   kLineExpansionHeading = 70,
   kLinePipeExpansion,
