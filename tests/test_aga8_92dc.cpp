@@ -61,6 +61,12 @@ TEST(Aga8_92dc, CheckValuesOfTheReferenceCodeAt400KAnd50MPa) {
   // T*(dp/dT)/(rho*dp/drho) - 1 loses a digit to cancellation in double.
   EXPECT_REL_NEAR(s.jouleThomson, 7.432969304794577E-05L, 1.5e-14L);
   EXPECT_PRINTED(s.kappa, "2.672509225184606");
+  // Without the energies: the same density, heat capacities and kappa.
+  const GasState m = gas.state(400, 50000, false);
+  EXPECT_EQ(m.molarDensity, s.molarDensity);
+  EXPECT_REL_NEAR(m.cv, s.cv, 1e-17L);
+  EXPECT_REL_NEAR(m.kappa, s.kappa, 1e-17L);
+  EXPECT_TRUE(std::isnan(m.h));
 }
 
 TEST(Aga8_92dc, AdditionalStatesOfThePipelineGasAndItsHydrogenBlend) {

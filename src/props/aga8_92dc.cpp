@@ -33,6 +33,18 @@ constexpr std::array<int, 58> kTwiceU = [] {
 }();
 int twiceU(int n) { return kTwiceU[static_cast<size_t>(n)]; }
 
+// E*_ij^u_n of every pair of Table A3 and B term, computed once.
+const std::array<std::array<Real, 18>, kBinaries.size()>& binaryEnergyPowers() {
+  static const auto table = [] {
+    std::array<std::array<Real, 18>, kBinaries.size()> t{};
+    for (size_t k = 0; k < kBinaries.size(); ++k)
+      for (int n = 0; n < 18; ++n)
+        t[k][static_cast<size_t>(n)] = ipow(std::sqrt(kBinaries[k].eStar), twiceU(n));
+    return t;
+  }();
+  return table;
+}
+
 }  // namespace
 
 Aga8Mixture::Aga8Mixture(const GasComposition& x) : x_(x) {
@@ -50,7 +62,8 @@ Aga8Mixture::Aga8Mixture(const GasComposition& x) : x_(x) {
     Real* tab = quarterPow[i];
     tab[12] = 1;
     for (int m = 1; m <= 25; ++m) tab[12 + m] = tab[11 + m] * qe;
-    for (int m = 1; m <= 12; ++m) tab[12 - m] = 1 / tab[12 + m];
+    const Real inverse = 1 / qe;
+    for (int m = 1; m <= 12; ++m) tab[12 - m] = tab[13 - m] * inverse;
     k15[i] = c.k * std::sqrt(c.k);
     k25[i] = c.k * k15[i];
     e25[i] = tab[22];
@@ -84,7 +97,9 @@ Aga8Mixture::Aga8Mixture(const GasComposition& x) : x_(x) {
     }
     bs_[static_cast<size_t>(n)] = t.g ? sumG * sum : sum * sum;
   }
-  for (const aga8::Binary& p : kBinaries) {
+  const auto& energyPowers = binaryEnergyPowers();
+  for (size_t k = 0; k < kBinaries.size(); ++k) {
+    const aga8::Binary& p = kBinaries[k];
     const size_t i = static_cast<size_t>(p.i - 1), j = static_cast<size_t>(p.j - 1);
     const Real xij = x_[i] * x_[j];
     if (xij == 0) continue;
@@ -94,19 +109,25 @@ Aga8Mixture::Aga8Mixture(const GasComposition& x) : x_(x) {
     u5 += 2 * xij * (uu5 - 1) * e25[i] * e25[j];
     const aga8::Component& cj = kComponents[j];
     g += xij * (p.gStar - 1) * (ci.g + cj.g);
-    const Real rootEStar = std::sqrt(p.eStar);
+    if (p.eStar == 1 && p.gStar == 1) continue;  // no share in B
     const Real gMean = (ci.g + cj.g) / 2;
+    const Real kk = 2 * xij * k15[i] * k15[j];
+    const Real qq = ci.q * cj.q, ff = ci.f * cj.f, ss = ci.s * cj.s, ww = ci.w * cj.w;
+    const auto& eu = energyPowers[k];
     for (int n = 0; n < 18; ++n) {
       const aga8::Term& t = kTerms[static_cast<size_t>(n)];
+      // Quadrupole, high-temperature, dipole and association terms vanish
+      // for most pairs.
+      Real flag = 1;
+      if (t.q) flag = qq;
+      if (t.f) flag = ff;
+      if (t.s) flag = ss;
+      if (t.w) flag = ww;
+      if (flag == 0) continue;
       const int m = twiceU(n);
-      Real b = 2 * xij * quarterPow[i][12 + m] * quarterPow[j][12 + m] * k15[i] * k15[j];
-      if (t.q) b *= ci.q * cj.q;
-      if (t.f) b *= ci.f * cj.f;
-      if (t.s) b *= ci.s * cj.s;
-      if (t.w) b *= ci.w * cj.w;
-      const Real withPair = ipow(rootEStar, m) * (t.g ? p.gStar * gMean : 1);
-      const Real without = t.g ? gMean : 1;
-      bs_[static_cast<size_t>(n)] += b * (withPair - without);
+      const Real b = kk * flag * quarterPow[i][12 + m] * quarterPow[j][12 + m];
+      const Real e = eu[static_cast<size_t>(n)];
+      bs_[static_cast<size_t>(n)] += t.g ? b * gMean * (e * p.gStar - 1) : b * (e - 1);
     }
   }
 
@@ -125,10 +146,17 @@ Aga8Mixture::Aga8Mixture(const GasComposition& x) : x_(x) {
 Aga8Mixture::AtTemperature Aga8Mixture::atTemperature(Real tK) const {
   AtTemperature at;
   at.tK = tK;
-  const Real rootT = std::sqrt(tK);
+  // sqrt(T)^-m for m = -46..46, the range of 2 u_n.
+  Real rootPow[93];
+  const Real inverse = 1 / std::sqrt(tK), rootT = std::sqrt(tK);
+  rootPow[46] = 1;
+  for (int m = 1; m <= 46; ++m) {
+    rootPow[46 + m] = rootPow[45 + m] * inverse;
+    rootPow[46 - m] = rootPow[47 - m] * rootT;
+  }
   for (int n = 0; n < 58; ++n) {
     const aga8::Term& t = kTerms[static_cast<size_t>(n)];
-    const Real tPow = ipow(rootT, -twiceU(n));  // T^-u_n
+    const Real tPow = rootPow[46 + twiceU(n)];  // T^-u_n
     if (n < 18) {
       const Real bn = t.a * tPow * bs_[static_cast<size_t>(n)];
       at.b += bn;
@@ -202,7 +230,7 @@ GasState Aga8Mixture::properties(Real tK, Real rho) const {
   return gasStateFromHelmholtz(residual(at, rho), id, tK, rho, molarMass_, kAga8GasConstant);
 }
 
-GasState Aga8Mixture::state(Real tK, Real pKPa) const {
+GasState Aga8Mixture::state(Real tK, Real pKPa, bool energies) const {
   const AtTemperature at = atTemperature(tK);
   const DensitySolution sol = solveGasDensity(
       [&](Real rho) { return pressure(at, rho); }, pKPa, tK, kAga8GasConstant);
@@ -212,9 +240,9 @@ GasState Aga8Mixture::state(Real tK, Real pKPa) const {
     none.iterations = sol.iterations;
     return none;
   }
-  const IdealDerivatives id = idealGasPart(x_, tK, sol.rho, kAga8GasConstant, 1);
+  const IdealDerivatives id = idealGasPart(x_, tK, sol.rho, kAga8GasConstant, 1, energies);
   GasState s = gasStateFromHelmholtz(residual(at, sol.rho), id, tK, sol.rho, molarMass_,
-                                     kAga8GasConstant);
+                                     kAga8GasConstant, energies);
   s.iterations = sol.iterations;
   return s;
 }

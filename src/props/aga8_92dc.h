@@ -52,8 +52,10 @@ class Aga8Mixture {
   // Every property at T and rho.
   GasState properties(Real tK, Real rho) const;
   // The gas state at T and p (density on the gas root); ok = false when the
-  // equation has no gas root there.
-  GasState state(Real tK, Real pKPa) const;
+  // equation has no gas root there.  `energies` false leaves u, h, s, g out
+  // (NaN) and saves their logarithms: density, Z, the heat capacities, w and
+  // kappa are the same.
+  GasState state(Real tK, Real pKPa, bool energies = true) const;
 
  private:
   GasComposition x_{};

@@ -21,28 +21,34 @@ struct Hyperbolic {
   Real a = 0, i1 = 0, cv = 0;
 };
 
-void addSinh(Hyperbolic& h, Real n, Real theta, Real tK) {
+// sinh and cosh from one exponential (u = theta/T is above 0.1 for every
+// component up to 1700 K, so e - 1/e keeps its digits).
+void addSinh(Hyperbolic& h, Real n, Real theta, Real tK, bool energies) {
   if (theta == 0) return;
   const Real u = theta / tK;
-  const Real sh = std::sinh(u);
-  h.a += n * std::log(std::fabs(sh));
-  h.i1 -= n * u * std::cosh(u) / sh;
+  const Real e = std::exp(u), ie = 1 / e;
+  const Real sh = (e - ie) / 2, ch = (e + ie) / 2;
   h.cv += n * (u / sh) * (u / sh);
+  if (!energies) return;
+  h.a += n * std::log(std::fabs(sh));
+  h.i1 -= n * u * ch / sh;
 }
 
-void addCosh(Hyperbolic& h, Real n, Real theta, Real tK) {
+void addCosh(Hyperbolic& h, Real n, Real theta, Real tK, bool energies) {
   if (theta == 0) return;
   const Real u = theta / tK;
-  const Real ch = std::cosh(u);
-  h.a -= n * std::log(ch);
-  h.i1 += n * u * std::tanh(u);
+  const Real e = std::exp(u), ie = 1 / e;
+  const Real sh = (e - ie) / 2, ch = (e + ie) / 2;
   h.cv += n * (u / ch) * (u / ch);
+  if (!energies) return;
+  h.a -= n * std::log(ch);
+  h.i1 += n * u * sh / ch;
 }
 
 }  // namespace
 
 IdealDerivatives idealGasPart(const GasComposition& x, Real tK, Real rho, Real gasConstant,
-                              Real scale) {
+                              Real scale, bool energies) {
   IdealDerivatives d;
   const Real rho0 = kP0 / (gasConstant * kT0);
   const Real lnT = std::log(tK);
@@ -52,23 +58,24 @@ IdealDerivatives idealGasPart(const GasComposition& x, Real tK, Real rho, Real g
     if (!(xi > 0)) continue;
     const IdealGasTerms& c = jaeschke::kIdealGas[static_cast<size_t>(i)];
     Hyperbolic h;
-    addSinh(h, c.n4, c.theta4, tK);
-    addCosh(h, c.n5, c.theta5, tK);
-    addSinh(h, c.n6, c.theta6, tK);
-    addCosh(h, c.n7, c.theta7, tK);
+    addSinh(h, c.n4, c.theta4, tK, energies);
+    addCosh(h, c.n5, c.theta5, tK, energies);
+    addSinh(h, c.n6, c.theta6, tK, energies);
+    addCosh(h, c.n7, c.theta7, tK, energies);
+    cv0 += xi * scale * ((c.n3 - 1) + h.cv);
+    if (!energies) continue;
     // With scale = R*/R the constants keep the zero of enthalpy at T0.
     const Real n2 = scale * (c.n2 + kT0) - kT0;
     d.a0 += xi * (std::log(xi * rho / rho0) + scale * c.n1 + n2 / tK -
                   scale * (c.n3 - 1) * lnT + scale * h.a);
     d.i1 += xi * (-n2 / tK - scale * (c.n3 - 1) + scale * h.i1);
-    cv0 += xi * scale * ((c.n3 - 1) + h.cv);
   }
   d.i2 = -cv0 - 2 * d.i1;
   return d;
 }
 
 GasState gasStateFromHelmholtz(const ResidualDerivatives& r, const IdealDerivatives& i, Real tK,
-                               Real rho, Real molarMass, Real gasConstant) {
+                               Real rho, Real molarMass, Real gasConstant, bool energies) {
   GasState s;
   const Real R = gasConstant;
   const Real rt = R * tK;
@@ -89,6 +96,7 @@ GasState gasStateFromHelmholtz(const ResidualDerivatives& r, const IdealDerivati
   s.jouleThomson = (tK * s.dpdt / (rho * s.dpdrho) - 1) / (rho * s.cp);
   // kappa = w^2*rho_mass/p = -(v/p)(dp/dv)_s, the exponent of ISO 5167-1.
   s.kappa = s.w * s.w * molarMass / (1000 * rt * s.z);
+  if (!energies) s.u = s.h = s.s = s.g = std::numeric_limits<Real>::quiet_NaN();
   s.ok = true;
   return s;
 }

@@ -72,9 +72,11 @@ struct IdealDerivatives {
 // alpha0 of the mixture at T and rho.  `scale` is R*/R of the equation (1
 // for AGA8-92DC, 8.31451/8.314472 for GERG-2008), `gasConstant` its R; the
 // reference state is T0 = 298.15 K, p0 = 101.325 kPa.  Components with
-// x = 0 are skipped.
+// x = 0 are skipped.  With `energies` false only the heat capacity is
+// formed (I2 = -cv0/R, alpha0 = I1 = 0): enough for Z, cv, cp, w and kappa,
+// in which I1 cancels, not for u, h, s, g.
 IdealDerivatives idealGasPart(const GasComposition& x, Real tK, Real rho, Real gasConstant,
-                              Real scale);
+                              Real scale, bool energies = true);
 
 // One state of a gas mixture.
 struct GasState {
@@ -95,9 +97,10 @@ struct GasState {
   Real massDensity() const { return molarDensity * molarMass; }  // kg/m3
 };
 
-// Thermodynamic properties from the Helmholtz derivatives (both equations).
+// Thermodynamic properties from the Helmholtz derivatives (both equations);
+// u, h, s and g are NaN when `energies` is false (see idealGasPart).
 GasState gasStateFromHelmholtz(const ResidualDerivatives& r, const IdealDerivatives& i, Real tK,
-                               Real rho, Real molarMass, Real gasConstant);
+                               Real rho, Real molarMass, Real gasConstant, bool energies = true);
 
 // Pressure and its density derivative at one density.
 struct PressurePoint {

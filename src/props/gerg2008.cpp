@@ -236,7 +236,7 @@ GasState Gerg2008Mixture::properties(Real tK, Real rho) const {
   return gasStateFromHelmholtz(residual(at, rho), id, tK, rho, molarMass_, kGergGasConstant);
 }
 
-GasState Gerg2008Mixture::state(Real tK, Real pKPa) const {
+GasState Gerg2008Mixture::state(Real tK, Real pKPa, bool energies) const {
   const AtTemperature at = atTemperature(tK);
   const DensitySolution sol = solveGasDensity(
       [&](Real rho) { return pressure(at, rho); }, pKPa, tK, kGergGasConstant);
@@ -246,9 +246,9 @@ GasState Gerg2008Mixture::state(Real tK, Real pKPa) const {
     none.iterations = sol.iterations;
     return none;
   }
-  const IdealDerivatives id = idealGasPart(x_, tK, sol.rho, kGergGasConstant, kGergIdealScale);
+  const IdealDerivatives id = idealGasPart(x_, tK, sol.rho, kGergGasConstant, kGergIdealScale, energies);
   GasState s = gasStateFromHelmholtz(residual(at, sol.rho), id, tK, sol.rho, molarMass_,
-                                     kGergGasConstant);
+                                     kGergGasConstant, energies);
   s.iterations = sol.iterations;
   return s;
 }

@@ -50,8 +50,10 @@ class Gerg2008Mixture {
   PressurePoint pressure(const AtTemperature& t, Real rho) const;
   GasState properties(Real tK, Real rho) const;
   // The gas state at T and p (density on the gas root); ok = false when the
-  // equation has no gas root there.
-  GasState state(Real tK, Real pKPa) const;
+  // equation has no gas root there.  `energies` false leaves u, h, s, g out
+  // (NaN) and saves their logarithms: density, Z, the heat capacities, w and
+  // kappa are the same.
+  GasState state(Real tK, Real pKPa, bool energies = true) const;
 
  private:
   GasComposition x_{};

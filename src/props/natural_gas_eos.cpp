@@ -221,8 +221,8 @@ namespace {
 
 // The state of one gas by the chosen equation.
 GasState stateOf(int equation, const GasComposition& x, Real tK, Real pKPa) {
-  if (equation == kEquationGerg2008) return Gerg2008Mixture(x).state(tK, pKPa);
-  return Aga8Mixture(x).state(tK, pKPa);
+  if (equation == kEquationGerg2008) return Gerg2008Mixture(x).state(tK, pKPa, false);
+  return Aga8Mixture(x).state(tK, pKPa, false);
 }
 
 void refuse(Interaction& ui, const std::string& polish, const std::string& english) {
