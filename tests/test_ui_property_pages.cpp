@@ -151,8 +151,10 @@ TEST_F(UiWindowTest, NaturalGasEquationListFollowsTheInputSet) {
   auto* list = find<QComboBox>("CB9Rownanie");
   EXPECT_TRUE(list->isEnabled());
   EXPECT_EQ(list->count(), 3);
+  c().caseModified = false;
   choose("CB9Rownanie", 2);
   EXPECT_EQ(c().naturalGasEquation, 3);
+  EXPECT_TRUE(c().caseModified);
   EXPECT_TRUE(text("PanelGazZiemTitle").startsWith("Calculations of natural gas properties (GERG-2008) ( "))
       << text("PanelGazZiemTitle").toStdString();
   type("Ed9CH4", "74");

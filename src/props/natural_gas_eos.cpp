@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "calc/format.h"
 #include "props/aga8_92dc.h"
@@ -219,11 +220,24 @@ QuestionText rangeQuestion(int equation, const RangeVerdict& v) {
 
 namespace {
 
-// The state of one gas by the chosen equation.
-GasState stateOf(int equation, const GasComposition& x, Real tK, Real pKPa) {
-  if (equation == kEquationGerg2008) return Gerg2008Mixture(x).state(tK, pKPa, false);
-  return Aga8Mixture(x).state(tK, pKPa, false);
-}
+// One gas prepared for the chosen equation (its composition terms computed
+// once for the reference and the working state).
+class PreparedGas {
+ public:
+  PreparedGas(int equation, const GasComposition& x) {
+    if (equation == kEquationGerg2008)
+      gerg_.emplace(x);
+    else
+      aga8_.emplace(x);
+  }
+  GasState state(Real tK, Real pKPa) const {
+    return gerg_ ? gerg_->state(tK, pKPa, false) : aga8_->state(tK, pKPa, false);
+  }
+
+ private:
+  std::optional<Aga8Mixture> aga8_;
+  std::optional<Gerg2008Mixture> gerg_;
+};
 
 void refuse(Interaction& ui, const std::string& polish, const std::string& english) {
   ui.showMessage(false, polish, english);
@@ -283,7 +297,8 @@ EquationResult naturalGasByEquation(int equation, const Composition& molePercent
   }
 
   // Reference conditions: the dry gas at 0 degC and 101.325 kPa.
-  const GasState n = stateOf(equation, dry, kReferenceTemperatureK, kReferencePressureKPa);
+  const PreparedGas dryGas(equation, dry);
+  const GasState n = dryGas.state(kReferenceTemperatureK, kReferencePressureKPa);
   if (!n.ok) {
     noGasRoot(ui, equation);
     return out;
@@ -309,7 +324,8 @@ EquationResult naturalGasByEquation(int equation, const Composition& molePercent
     }
   }
 
-  const GasState w = stateOf(equation, x, tK, pKPa);
+  const GasState w =
+      xWater == 0 ? dryGas.state(tK, pKPa) : PreparedGas(equation, x).state(tK, pKPa);
   if (!w.ok) {
     noGasRoot(ui, equation);
     return out;

@@ -583,6 +583,7 @@ QWidget* TDanegl::buildNaturalGasPanel() {
   connect(equation, &QComboBox::currentIndexChanged, this, [this](int item) {
     if (filling_ || item < 0) return;
     case_.naturalGasEquation = item + 1;
+    case_.caseModified = true;  // the file stores the equation
     // Results of another equation are not the gas's until the next calculation.
     clearPropertyResults();
     propertyTitle();
