@@ -402,7 +402,8 @@ calc     Reads each case file (any version), computes the fluid properties as
            density and viscosity.
          --json               one JSON object per case and line: every case
                               field by name, "ok", "nonConforming",
-                              "standard", "warning", "messages", "questions",
+                              "standard", "equationOfState" (natural gas),
+                              "warning", "messages", "questions",
                               "results" (the rows of the results page:
                               name, caption, value, text, unit) and "units"
                               (the unit of every numeric field); the schema
