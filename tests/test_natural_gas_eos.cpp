@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "calc/interaction.h"
@@ -292,4 +293,29 @@ TEST(NaturalGasEquationFile, ReadBackAndRefusedByTheOlderReadersRule) {
     CalculationCase c;
     EXPECT_FALSE(readCaseText(caseFileText(s) + bad, c, ui)) << bad;
   }
+}
+
+TEST(NaturalGasEquation, ExtremeInputsEndInAResultOrAMessage) {
+  // Every range question answered Yes: the equations meet states far from
+  // natural gas and must end either with finite properties or refused.
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  Composition hydrogen{}, methane{}, decane{};
+  hydrogen[kNgSlotH2] = 100;
+  decane[kNgSlotC10H22] = 100;
+  methane[kNgSlotCH4] = 100;
+  for (int equation : {kEquationAga8_92dc, kEquationGerg2008})
+    for (const Composition& y : {highMethane(), hydrogenBlend(), hydrogen, decane, methane})
+      for (Real t : {-272.0L, -200.0L, 10.0L, 900.0L, 5000.0L, nan})
+        for (Real p : {1e-3L, 101.325L, 4000.0L, 1e5L, 1e9L}) {
+          RecordingInteraction ui(true);
+          const EquationResult r = naturalGasByEquation(equation, y, 0, t, p, ui);
+          if (r.status == EquationStatus::Ok) {
+            EXPECT_TRUE(std::isfinite(r.gas.density) && r.gas.density > 0);
+            EXPECT_TRUE(std::isfinite(r.gas.isentropicExponent));
+            EXPECT_TRUE(std::isfinite(r.gas.compressibilityK1));
+          } else {
+            EXPECT_EQ(ui.messages().size(), 1u) << static_cast<double>(t) << " "
+                                                << static_cast<double>(p);
+          }
+        }
 }
