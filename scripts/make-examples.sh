@@ -55,6 +55,18 @@ make naturalgas-orifice-corner "caseTitle=Gas to boiler house, corner tappings F
   "naturalGasComposition[3]=1" "naturalGasComposition[4]=0.3" "naturalGasComposition[5]=0.2" \
   "naturalGasComposition[27]=1.5" "naturalGasComposition[29]=1" "${unc[@]}" k1Uncertainty=0.1
 
+# 20 % hydrogen in the high-methane gas above, by GERG-2008 (ISO 20765-2,
+# density uncertainty 0.1 %): orifice bore for 20000 m3/h at reference
+# conditions, nominal 15000 m3/h.
+make hydrogen-blend-orifice "caseTitle=Hydrogen blend to city gate, flange tappings FT-701" \
+  task=1 fluidKind=9 naturalGasEquation=GERG-2008 deviceType=3 pipeDiameter20=154.05 dpUnit=2 \
+  dpInput=50 dpTransmitterReference=62.5 temperature=10 pressureUnit=3 pressureInput=4 \
+  flowUnit=5 flowrateInput=20000 nominalFlowrate=15000 fittingOrifice=1 \
+  "naturalGasComposition[1]=74" "naturalGasComposition[2]=2.8" "naturalGasComposition[3]=0.8" \
+  "naturalGasComposition[4]=0.24" "naturalGasComposition[5]=0.16" \
+  "naturalGasComposition[21]=20" "naturalGasComposition[27]=1.2" \
+  "naturalGasComposition[29]=0.8" "${unc[@]}" k1Uncertainty=0.1
+
 make cokegas-orifice-dd2 "caseTitle=Coke-oven gas to battery heating, D and D/2 tappings FT-501" \
   task=3 fluidKind=7 deviceType=2 pipeDiameter20=400 deviceDiameter20=240 dpUnit=1 \
   dpInput=600 dpTransmitterReference=1000 temperature=30 pressureUnit=2 pressureInput=115 \

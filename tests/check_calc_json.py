@@ -58,8 +58,8 @@ if by_name["pressureLoss"]["unit"] != "-" or by_name["temperature"]["unit"] != "
 case_schema = schema["$defs"]["case"]
 json_type = {"integer": "integer", "number": ["number", "null"], "string": "string",
              "boolean": "boolean", "array": "array"}
-FIXED = {"file", "ok", "nonConforming", "conforming", "standard", "warning", "warnings",
-         "messages", "messageCodes", "questions", "results", "uncertainty", "units"}
+FIXED = {"file", "ok", "nonConforming", "conforming", "standard", "equationOfState", "warning",
+         "warnings", "messages", "messageCodes", "questions", "results", "uncertainty", "units"}
 described = set(case_schema["properties"]) - FIXED
 if described != set(by_name):
     fail("schema and fields differ: %r" % (described ^ set(by_name)))
@@ -114,6 +114,14 @@ for extra, run_files in runs:
             fail(path + ": conforming does not follow ok, warnings and nonConforming")
         if obj["warning"] != (obj["warnings"][-1] if obj["warnings"] else ""):
             fail(path + ": warning is not the last of the warnings")
+        # Natural gas names its equation of state (and the text output does
+        # for the equations other than SGERG-88); the other fluids have none.
+        equations = {1: "SGERG-88 (ISO 12213-3)", 2: "AGA8-92DC (ISO 12213-2)",
+                     3: "GERG-2008 (ISO 20765-2)"}
+        natural = obj["fluidKind"] in (8, 9)
+        in_force = obj["naturalGasEquation"] if obj["naturalGasInputIsComposition"] == 1 else 1
+        if obj["equationOfState"] != (equations[in_force] if natural else None):
+            fail(path + ": equationOfState %r" % obj["equationOfState"])
         # The text output holds each row as caption, value text and unit.
         section = text[text.index("== " + path):]
         nxt = section.find("\n== ", 1)

@@ -1,6 +1,7 @@
 // The "Fluid Properties" page: computed on entry for water and steam, on
 // request for the gases, typed in for other gases; the humidity dialog.
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
@@ -140,6 +141,36 @@ TEST_F(UiWindowTest, NaturalGasInputChoiceEnablesItsGroup) {
   type("Ed9N2", "5");
   EXPECT_EQ(c().naturalGasComposition[26], 5.0L);
   EXPECT_EQ(text("La9SUMA"), "100");
+}
+
+TEST_F(UiWindowTest, NaturalGasEquationListFollowsTheInputSet) {
+  choose("CBPlyn", 3);
+  type("Edtc", "10");
+  type("Edp", "4");
+  window->setCurrentPage(ui::TDanegl::PageProperties);
+  auto* list = find<QComboBox>("CB9Rownanie");
+  EXPECT_TRUE(list->isEnabled());
+  EXPECT_EQ(list->count(), 3);
+  c().caseModified = false;
+  choose("CB9Rownanie", 2);
+  EXPECT_EQ(c().naturalGasEquation, 3);
+  EXPECT_TRUE(c().caseModified);
+  EXPECT_TRUE(text("PanelGazZiemTitle").startsWith("Calculations of natural gas properties (GERG-2008) ( "))
+      << text("PanelGazZiemTitle").toStdString();
+  type("Ed9CH4", "74");
+  type("Ed9C2H6", "6");
+  type("Ed9H2", "20");
+  find<QPushButton>("BuLiczWlGazZiem")->click();
+  EXPECT_TRUE(ui.log().empty());
+  EXPECT_FALSE(text("La92v").isEmpty());
+  // Another equation empties the results until the next calculation.
+  choose("CB9Rownanie", 1);
+  EXPECT_EQ(c().naturalGasEquation, 2);
+  EXPECT_TRUE(text("La92v").isEmpty());
+  // The physical-property input is SGERG-88's own.
+  find<QRadioButton>("RadioGroupJakieDane_1")->click();
+  EXPECT_FALSE(list->isEnabled());
+  EXPECT_TRUE(text("PanelGazZiemTitle").startsWith("Calculations of natural gas properties (SGERG-88) ( "));
 }
 
 TEST_F(UiWindowTest, ReferenceConditionsRebuildTheirText) {

@@ -112,6 +112,42 @@ constexpr MessageRow kRows[] = {
      "Negative permanent pressure loss: the equation is used too far outside its range. No "
      "result."},
 
+    // ---- 1330-1349 natural gas by AGA8-92DC and GERG-2008 ----
+    // %1: the first quantity outside the range, with the range.
+    {1330,
+     "AGA8-92DC: %1 le\u017Cy poza zakresem gazu przesy\u0142owego normy PN-EN ISO 12213-2, w "
+     "kt\u00F3rym niepewno\u015B\u0107 Z wynosi 0,1 %; tu jest wi\u0119ksza. Czy "
+     "kontynuowa\u0107 obliczenia ?",
+     "AGA8-92DC: %1 lies outside the pipeline-quality range of ISO 12213-2, in which the "
+     "uncertainty of Z is 0.1 %; here it is larger. Continue?"},
+    {1331,
+     "AGA8-92DC: %1 le\u017Cy poza zakresem rozszerzonym normy PN-EN ISO 12213-2; norma nie "
+     "podaje tu niepewno\u015Bci Z. Czy kontynuowa\u0107 obliczenia ?",
+     "AGA8-92DC: %1 lies outside the extended range of ISO 12213-2; the standard states no "
+     "uncertainty of Z here. Continue?"},
+    {1332,
+     "GERG-2008: %1 le\u017Cy poza zakresem normalnym normy PN-EN ISO 20765-2 (90 do 450 K, do "
+     "35 MPa), w kt\u00F3rym niepewno\u015B\u0107 g\u0119sto\u015Bci gazu wynosi 0,1 %; tu jest "
+     "wi\u0119ksza. Czy kontynuowa\u0107 obliczenia ?",
+     "GERG-2008: %1 lies outside the normal range of ISO 20765-2 (90 to 450 K, up to 35 MPa), in "
+     "which the uncertainty of the gas density is 0.1 %; here it is larger. Continue?"},
+    {1333,
+     "GERG-2008: %1 le\u017Cy poza zakresem rozszerzonym normy PN-EN ISO 20765-2 (60 do 700 K, do "
+     "70 MPa); r\u00F3wnanie nie zosta\u0142o tu zweryfikowane. Czy kontynuowa\u0107 obliczenia ?",
+     "GERG-2008: %1 lies outside the extended range of ISO 20765-2 (60 to 700 K, up to 70 MPa); "
+     "the equation is not validated here. Continue?"},
+    // %1: the equation; %2: the components it does not cover.
+    {1334,
+     "R\u00F3wnanie %1 nie obejmuje sk\u0142adnik\u00F3w: %2. Prosz\u0119 usun\u0105\u0107 je ze "
+     "sk\u0142adu gazu lub wybra\u0107 SGERG-88 (PN-EN ISO 12213-3).",
+     "%1 does not cover %2. Remove them from the composition or choose SGERG-88 (ISO 12213-3)."},
+    // %1: the equation.
+    {1335,
+     "%1: w tych warunkach gaz nie jest w fazie gazowej (jest ciecz\u0105 lub ulega skropleniu); "
+     "nie mo\u017Cna obliczy\u0107 jego w\u0142a\u015Bciwo\u015Bci.",
+     "%1: the gas has no gas-phase state at these conditions (it is liquid or condensing); its "
+     "properties cannot be calculated."},
+
     // ---- 1350-1359 output ----
     // %1: the result field whose value lies beyond what a double can carry.
     {1350, "Wynik poza zakresem liczb (\u00B11,7E308): %1",
@@ -297,7 +333,9 @@ std::string fillMessage(const char* pattern, std::span<const std::string> values
 std::string Message::text(bool inPolish) const {
   const MessageRow* row = findMessage(number());
   if (row == nullptr) return {};
-  return fillMessage(inPolish && !englishOnly ? row->polish : row->english, values);
+  const bool polishText = inPolish && !englishOnly;
+  return fillMessage(polishText ? row->polish : row->english,
+                     polishText && !polishValues.empty() ? polishValues : values);
 }
 
 }  // namespace dorvel

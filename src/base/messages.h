@@ -85,6 +85,13 @@ const MessageRow* findMessage(int number);
   X(DrainHoleLeavesNoBore, 1320)                                \
   X(DischargeCoefficientImpossible, 1321)                       \
   X(NegativePressureLoss, 1322)                                 \
+  /* natural gas by AGA8-92DC and GERG-2008 */                  \
+  X(Aga8OutsidePipelineQuality, 1330)                           \
+  X(Aga8OutsideExtendedRange, 1331)                             \
+  X(Gerg2008OutsideNormalRange, 1332)                           \
+  X(Gerg2008OutsideExtendedRange, 1333)                         \
+  X(EquationLacksComponents, 1334)                              \
+  X(EquationNoGasRoot, 1335)                                    \
   /* output */                                                  \
   X(ResultBeyondRange, 1350)                                    \
   /* calculation */                                             \
@@ -174,6 +181,9 @@ struct Message {
 
   Msg id;
   std::vector<std::string> values;
+  // Values that read differently in Polish (names of quantities or
+  // components); empty: `values` serve both texts.
+  std::vector<std::string> polishValues;
   // Shown in Polish: set by the window when its language is Polish; the
   // engine, the command line and the tests show the English text.
   bool polish = false;

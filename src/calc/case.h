@@ -100,6 +100,7 @@ struct PropertySnapshot {
   Real co2Percent = 0, h2Percent = 0, relativeDensity = 0, calorificValue = 0;
   int compositionInMolePercent = 0;
   int naturalGasInputIsComposition = 0;
+  int naturalGasEquation = 0;
   Composition composition{};
 };
 
@@ -168,6 +169,9 @@ struct CalculationCase {
   Real cokeGasCnHmMole = 0;
   int compositionInMolePercent = 1;
   int naturalGasInputIsComposition = 1;
+  // Natural gas by composition: 1 SGERG-88 (ISO 12213-3), 2 AGA8-92DC
+  // (ISO 12213-2), 3 GERG-2008 (ISO 20765-2).
+  int naturalGasEquation = 1;
   Real calorificValue = 0;    // MJ/m3, superior
   Real relativeDensity = 0;
   Real co2Percent = 0;

@@ -2,6 +2,7 @@
 
 #include "calc/format.h"
 #include "calc/limits.h"
+#include "props/natural_gas_eos.h"
 
 #include <cstdlib>
 #include <limits>
@@ -151,6 +152,11 @@ std::string standardInForce(const CalculationCase& c) {
     case Standard::IsoTr15377: return "ISO/TR 15377:2018";
     default: return "ISO 5167 : 2022";
   }
+}
+
+std::string equationOfState(const CalculationCase& c) {
+  if (c.fluidKind != FluidNaturalGas && c.fluidKind != FluidNaturalGas8) return {};
+  return std::string(naturalGasEquationName(naturalGasEquationInForce(c)));
 }
 
 std::vector<std::string> statusWarnings(const CalculationCase& c) {

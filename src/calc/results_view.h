@@ -50,6 +50,11 @@ std::vector<UncertaintyRow> uncertaintyRows(const CalculationCase& c, bool engli
 // The standard in force, as the highlighted label of the task panel shows it.
 std::string standardInForce(const CalculationCase& c);
 
+// The equation of state of a natural gas with its standard, "SGERG-88 (ISO
+// 12213-3)", "AGA8-92DC (ISO 12213-2)" or "GERG-2008 (ISO 20765-2)"; empty
+// for the other fluids.
+std::string equationOfState(const CalculationCase& c);
+
 // The warnings of the set warning flags, in the order of the status bar's
 // table; empty when the results conform to the standard.
 std::vector<std::string> statusWarnings(const CalculationCase& c);

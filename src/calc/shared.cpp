@@ -80,6 +80,7 @@ void rememberPropertyInputs(CalculationCase& c) {
   s.calorificValue = c.calorificValue;
   s.compositionInMolePercent = c.compositionInMolePercent;
   s.naturalGasInputIsComposition = c.naturalGasInputIsComposition;
+  s.naturalGasEquation = c.naturalGasEquation;
   s.composition.fill(0);
   if (isNaturalGasKind(c.fluidKind)) {
     s.composition = c.naturalGasComposition;
@@ -102,6 +103,7 @@ bool propertiesCurrent(const CalculationCase& c, int k) {
     ok = false;
   if (k == FluidNaturalGas && c.naturalGasInputIsComposition != s.naturalGasInputIsComposition)
     ok = false;
+  if (isNaturalGasKind(k) && c.naturalGasEquation != s.naturalGasEquation) ok = false;
   if (isNaturalGasKind(k)) {
     for (size_t i = 0; i < kCompositionSlots; ++i)
       if (c.naturalGasComposition[i] != s.composition[i]) ok = false;

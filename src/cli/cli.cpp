@@ -196,6 +196,11 @@ std::string padded(const std::string& text, size_t width) {
 
 void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConforming) {
   out << "Standard: " << standardInForce(c) << '\n';
+  // Natural gas computed by another equation than SGERG-88 names it (the
+  // SGERG-88 output stays as it always was).
+  const std::string equation = equationOfState(c);
+  if (!equation.empty() && equation.rfind("SGERG-88", 0) != 0)
+    out << "Equation of state: " << equation << '\n';
   std::string group;
   for (const auto& row : resultsPage(c)) {
     if (row.group != group) {
@@ -428,7 +433,8 @@ calc     Reads each case file (any version), computes the fluid properties as
            density and viscosity.
          --json               one JSON object per case and line: every case
                               field by name, "ok", "nonConforming",
-                              "standard", "warning", "messages", "questions",
+                              "standard", "equationOfState" (natural gas),
+                              "warning", "messages", "questions",
                               "results" (the rows of the results page:
                               name, caption, value, text, unit),
                               "uncertainty" (the report's uncertainty

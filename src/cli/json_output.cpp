@@ -333,6 +333,12 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
   out += nonConforming ? "true" : "false";
   out += ",\"standard\":";
   appendJsonString(out, standard);
+  out += ",\"equationOfState\":";
+  const std::string equation = equationOfState(c);
+  if (equation.empty())
+    out += "null";
+  else
+    appendJsonString(out, equation);
   out += ",\"warning\":";
   appendJsonString(out, warning);
   // A computed case conforms when no warning flag is set; a refused case has

@@ -85,6 +85,9 @@ const Info kInfo[] = {
     {"compositionInMolePercent", "", "1: compositions in mole %, 0: in volume %"},
     {"naturalGasInputIsComposition", "",
      "1: natural gas by its composition, 0: by its physical properties"},
+    {"naturalGasEquation", "",
+     "equation of state of natural gas given by its composition (the physical-property "
+     "input is SGERG-88)"},
     {"calorificValue", "MJ/m3", "superior calorific value Hs of natural gas"},
     {"relativeDensity", "-", "relative density d of natural gas"},
     {"co2Percent", "%", "CO2 content of natural gas, mole %"},
@@ -266,6 +269,10 @@ const std::vector<std::pair<std::string_view, Codes>>& codeTable() {
         {4, "Liquid manometer (old files)"}}},
       {"viscosityUnit", {{1, "kG*s/m2"}, {2, "kg/(m*h)"}, {3, "Pa*s"}, {4, "cP"}}},
       {"densityKind", {{1, "Working density entered"}, {2, "Reference density entered"}}},
+      {"naturalGasEquation",
+       {{1, "SGERG-88 (ISO 12213-3)"},
+        {2, "AGA8-92DC (ISO 12213-2)"},
+        {3, "GERG-2008 (ISO 20765-2)"}}},
   };
   return table;
 }
@@ -359,7 +366,19 @@ bool codeFromName(std::string_view field, std::string_view text, int& code) {
       code = fc.code;
       return true;
     }
-  return false;
+  // A name without its bracketed addition ("GERG-2008" for "GERG-2008 (ISO
+  // 20765-2)") when only one code has it.
+  int found = 0, matches = 0;
+  for (const FieldCode& fc : fieldCodes(field)) {
+    const size_t open = fc.name.find(" (");
+    if (open != std::string_view::npos && folded(fc.name.substr(0, open)) == wanted) {
+      found = fc.code;
+      ++matches;
+    }
+  }
+  if (matches != 1) return false;
+  code = found;
+  return true;
 }
 
 }  // namespace dorvel

@@ -85,6 +85,7 @@ std::vector<CaseField> buildFields() {
   real("cokeGasCnHmMole", &CC::cokeGasCnHmMole, G::Property);
   code("compositionInMolePercent", &CC::compositionInMolePercent, 0, 1, G::Property);
   code("naturalGasInputIsComposition", &CC::naturalGasInputIsComposition, 0, 1, G::Property);
+  code("naturalGasEquation", &CC::naturalGasEquation, 1, 3, G::Property);
   real("calorificValue", &CC::calorificValue, G::Property);
   real("relativeDensity", &CC::relativeDensity, G::Property);
   real("co2Percent", &CC::co2Percent, G::Property);

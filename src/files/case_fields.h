@@ -81,7 +81,9 @@ struct FieldCode {
   std::string_view name;
 };
 const std::vector<FieldCode>& fieldCodes(std::string_view name);
-// The code named `text` (case and blanks ignored); false if none is.
+// The code named `text` (case and blanks ignored), or whose name before a
+// bracketed addition is `text` when only one is ("GERG-2008" for "GERG-2008
+// (ISO 20765-2)"); false if none is.
 bool codeFromName(std::string_view field, std::string_view text, int& code);
 
 // Checks every code of the case against its range; `problem` names the first

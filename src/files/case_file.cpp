@@ -17,6 +17,7 @@
 #include "files/atomic_write.h"
 #include "files/text_encoding.h"
 #include "props/mixture.h"
+#include "props/natural_gas_eos.h"
 
 namespace dorvel {
 
@@ -30,6 +31,13 @@ constexpr std::size_t kMaxFileSize = 16u << 20;
 constexpr Real kAirReferenceDensity = 1.292923L;
 
 constexpr Real kDefaultRefPressure = 101.325L;  // kPa
+
+// Natural gas computed by another equation than SGERG-88 ends its
+// composition block with the line "31 code" (2 AGA8-92DC, 3 GERG-2008).
+// Every earlier reader takes composition indices 1 to 30 only and refuses
+// the file at this line ("Input error"), so an older installation never
+// computes such a case with SGERG-88.  An SGERG-88 case has no such line.
+constexpr int kEquationLineIndex = kCompositionSlots + 1;
 
 bool isNaturalGasKind(int k) { return k == FluidNaturalGas8 || k == FluidNaturalGas; }
 bool isSteamKind(int k) { return k == FluidSteam || k == FluidSteam13; }
@@ -459,6 +467,7 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
   const bool naturalGasOrder = isNaturalGasKind(c.fluidKind) &&
                                (current || marker == 'U' || marker == 'Z');
   Composition& target = naturalGasOrder ? c.naturalGasComposition : c.mixtureComposition;
+  if (isNaturalGasKind(c.fluidKind)) c.naturalGasEquation = kEquationSgerg88;
   while (!in.atEnd() && !in.error) {
     std::string_view raw = in.line();
     if (raw.find_first_not_of(" \t\r") == std::string_view::npos) continue;  // empty line
@@ -468,6 +477,12 @@ bool readCaseText(const std::string& text, CalculationCase& c, Interaction& ui) 
     l.integer(index);
     l.real(value);
     if (in.error) break;
+    if (index == kEquationLineIndex && naturalGasOrder &&
+        (value == Real(kEquationAga8_92dc) || value == Real(kEquationGerg2008))) {
+      c.naturalGasEquation = static_cast<int>(value);
+      c.naturalGasInputIsComposition = 1;
+      continue;
+    }
     if (index < 1 || index > kCompositionSlots) {
       in.error = true;
       break;
@@ -609,7 +624,12 @@ std::string caseFileText(CalculationCase& c) {
       put(Line().num(integer(i, 0)).blank().num(value));
     }
   };
-  if (isNaturalGasKind(fk)) composition(c.naturalGasComposition, kCompositionSlots);
+  if (isNaturalGasKind(fk)) {
+    composition(c.naturalGasComposition, kCompositionSlots);
+    const int equation = naturalGasEquationInForce(c);
+    if (equation != kEquationSgerg88)
+      put(Line().num(integer(kEquationLineIndex, 0)).blank().num(integer(equation, 0)));
+  }
   if (fk == FluidOtherGas || fk == FluidCokeGas) composition(c.mixtureComposition, 22);
   return out;
 }

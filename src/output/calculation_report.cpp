@@ -445,6 +445,11 @@ void ReportWriter::fluidProperties() {
   if (gas)
     line(t("Relative compressibility factor", "Względny współczynnik ścisliwości"),
          fixed(c_.compressibilityK1, 6, 4), "-", "K1=Z1/Zn", kLineK1);
+  // Natural gas computed by AGA8-92DC or GERG-2008 names its equation (an
+  // SGERG-88 report stays as it was).
+  const std::string equation = equationOfState(c_);
+  if (!equation.empty() && equation.rfind("SGERG-88", 0) != 0)
+    labelOnly(t("Equation of state: ", "Równanie stanu: ") + equation, kLineEquationOfState);
   endSection();
 }
 

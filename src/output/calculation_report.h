@@ -64,6 +64,7 @@ enum ReportLineCode : int {
   kLineIsentropicExponent,
   kLineEnthalpy,
   kLineK1,
+  kLineEquationOfState,
   // intermediate results
   kLineExpansionHeading = 70,
   kLinePipeExpansion,

@@ -127,12 +127,7 @@ bool commonProperties(NaturalGasResult& r, Real xCO2, Real xN2, Real phi, Real t
     r.density = p * rhoN * kKelvin / (tK * kSgergPressureN * r.compressibilityK1);
   }
 
-  // Dynamic viscosity [Pa*s] with pseudo-reduced temperature and pressure.
-  const Real tPi = tK / (88.25L * (0.9915L + 1.6385L * rhoN - xCO2 - 1.681L * xN2));
-  const Real pPi = (p / 1000) / (2.9585L * (1.608L - 0.05582L * rhoN + xCO2 - 0.392L * xN2));
-  r.viscosity = 3.24e-6L * (std::sqrt(tK) + 1.37L - 9.0095L * std::pow(rhoN, 0.125L)) *
-                (1 + pPi * pPi / (30 * (tPi - 1))) /
-                (2.08L + 0.96504L * std::sqrt(rhoN) - 1.5L * (xCO2 + xN2));
+  r.viscosity = naturalGasViscosity(rhoN, xCO2, xN2, tK, p);
 
   // Isentropic exponent.
   const Real rr = (p / 1000) / tK;
@@ -143,6 +138,20 @@ bool commonProperties(NaturalGasResult& r, Real xCO2, Real xN2, Real phi, Real t
   return std::isfinite(r.density) && r.density >= 0 && std::isfinite(r.viscosity) &&
          r.viscosity > 0 && std::isfinite(r.isentropicExponent) && r.isentropicExponent > 1;
 }
+
+}  // namespace
+
+Real naturalGasViscosity(Real rhoN, Real xCO2, Real xN2, Real tK, Real pKPa) {
+  // Dynamic viscosity [Pa*s] with pseudo-reduced temperature and pressure.
+  const Real p = pKPa;
+  const Real tPi = tK / (88.25L * (0.9915L + 1.6385L * rhoN - xCO2 - 1.681L * xN2));
+  const Real pPi = (p / 1000) / (2.9585L * (1.608L - 0.05582L * rhoN + xCO2 - 0.392L * xN2));
+  return 3.24e-6L * (std::sqrt(tK) + 1.37L - 9.0095L * std::pow(rhoN, 0.125L)) *
+         (1 + pPi * pPi / (30 * (tPi - 1))) /
+         (2.08L + 0.96504L * std::sqrt(rhoN) - 1.5L * (xCO2 + xN2));
+}
+
+namespace {
 
 NaturalGasResult failed(int code) {
   NaturalGasResult r;

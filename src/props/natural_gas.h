@@ -137,6 +137,15 @@ NaturalGasResult naturalGasFromProperties(Real calorificValue, Real relativeDens
                                           Real h2Percent, Real co2Percent,
                                           Real relativeHumidity, Real t, Real pKPa);
 
+//! Dynamic viscosity of natural gas [Pa*s] by the correlation in the
+//! pseudo-reduced temperature and pressure, used with every equation of
+//! state.
+//! @param rhoN        density at 0 degC, 101.325 kPa [kg/m3]
+//! @param xCO2, xN2   mole fractions
+//! @param tK          temperature [K]
+//! @param pKPa        absolute pressure [kPa]
+Real naturalGasViscosity(Real rhoN, Real xCO2, Real xN2, Real tK, Real pKPa);
+
 //! SGERG-88 description of a gas given by Hs, d, x_CO2 and x_H2: the
 //! pseudo-composition, H_CH and Zn, found by the density iteration.
 struct SgergCharacterization {

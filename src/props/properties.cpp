@@ -11,6 +11,7 @@
 #include "props/components.h"
 #include "props/mixture.h"
 #include "props/natural_gas.h"
+#include "props/natural_gas_eos.h"
 #include "props/water_steam.h"
 
 namespace dorvel {
@@ -116,9 +117,13 @@ bool checkGas(CalculationCase& c, int kind, Interaction& ui) {
       ui.showMessage(Msg::GasVeryHumid);
   }
   // The pressure limit is tested after a humidity error too, with its own
-  // message; it ends the checks at once.
+  // message; it ends the checks at once.  Natural gas by AGA8-92DC or
+  // GERG-2008 has the pressure ranges of its standard instead (questions of
+  // the equation).
   const Real limit = (kind == FluidAir || isNaturalGasKind(kind)) ? 120 : 70;
-  if (!(c.pressureBar <= limit)) {
+  const bool ownRanges =
+      isNaturalGasKind(kind) && naturalGasEquationInForce(c) != kEquationSgerg88;
+  if (!ownRanges && !(c.pressureBar <= limit)) {
     ui.showMessage(Msg::GasPressureTooHigh);
     return false;
   }
@@ -295,7 +300,17 @@ bool computeFluidProperties(CalculationCase& c, int kind, Interaction& ui) {
       c.relativeHumidity = 0;
       const bool byComposition = (c.naturalGasInputIsComposition == 1);
       NaturalGasResult r;
-      if (byComposition) {
+      const int equation = naturalGasEquationInForce(c);
+      if (equation != kEquationSgerg88) {
+        c.co2Percent = c.naturalGasMolePercent[kNgSlotCO2];
+        c.h2Percent = c.naturalGasMolePercent[kNgSlotH2];
+        const EquationResult e = naturalGasByEquation(equation, c.naturalGasMolePercent,
+                                                      c.relativeHumidity, c.temperature,
+                                                      c.pressureKPa, ui);
+        if (e.status != EquationStatus::Ok) return false;  // its message was shown
+        r = e.gas;
+        c.steamMoleFraction = e.steamMoleFraction;
+      } else if (byComposition) {
         c.co2Percent = c.naturalGasMolePercent[kNgSlotCO2];
         c.h2Percent = c.naturalGasMolePercent[kNgSlotH2];
         r = naturalGasFromComposition(c.naturalGasMolePercent, c.relativeHumidity, c.temperature,

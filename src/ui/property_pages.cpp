@@ -18,6 +18,7 @@
 #include "calc/format.h"
 #include "calc/shared.h"
 #include "props/air.h"
+#include "props/natural_gas_eos.h"
 #include "props/properties.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -579,8 +580,28 @@ QWidget* TDanegl::buildNaturalGasPanel() {
     if (filling_) return;
     case_.naturalGasInputIsComposition = id == 0 ? 1 : 0;
     enableNaturalGasGroups();
+    propertyTitle();
   });
   left->addWidget(which);
+  // The equation of state of a gas given by its composition; the
+  // physical-property input is SGERG-88's own.
+  auto* equationRow = new QHBoxLayout;
+  equationRow->addWidget(caption("La9Rownanie", "Equation of state"));
+  auto* equation = new QComboBox;
+  equation->setObjectName(QStringLiteral("CB9Rownanie"));
+  equation->addItems({QString::fromUtf8(naturalGasEquationName(kEquationSgerg88).data()),
+                      QString::fromUtf8(naturalGasEquationName(kEquationAga8_92dc).data()),
+                      QString::fromUtf8(naturalGasEquationName(kEquationGerg2008).data())});
+  connect(equation, &QComboBox::currentIndexChanged, this, [this](int item) {
+    if (filling_ || item < 0) return;
+    case_.naturalGasEquation = item + 1;
+    case_.caseModified = true;  // the file stores the equation
+    // Results of another equation are not the gas's until the next calculation.
+    clearPropertyResults();
+    propertyTitle();
+  });
+  equationRow->addWidget(equation, 1);
+  left->addLayout(equationRow);
   gb9Composition_ = new QGroupBox("Composition");
   gb9Composition_->setObjectName("GB9Sklad");
   auto* cg = new QGridLayout(gb9Composition_);
@@ -722,6 +743,10 @@ void TDanegl::propertyTitle() {
   const int panel = panelOf(case_.fluidKind);
   QString start = tx(starts[panel]);
   if (case_.fluidKind == FluidLiquidAmmonia) start = tx("Liquid ammonia properties ( ");
+  if (naturalGasEquationInForce(case_) == kEquationAga8_92dc)
+    start = tx("Calculations of natural gas properties (AGA8-92DC) ( ");
+  if (naturalGasEquationInForce(case_) == kEquationGerg2008)
+    start = tx("Calculations of natural gas properties (GERG-2008) ( ");
   const int u = case_.pressureUnit >= 1 && case_.pressureUnit <= 4 ? case_.pressureUnit : 0;
   QString title = start + general(case_.temperature, 6) + QString::fromUtf8("°C ,  ") +
                   general(case_.pressureInput, 10) + QString::fromLatin1(units[u]) +
@@ -752,6 +777,8 @@ void TDanegl::enableNaturalGasGroups() {
   const bool composition = case_.naturalGasInputIsComposition != 0;
   gb9Composition_->setEnabled(composition);
   paWlFiz_->setEnabled(!composition);
+  if (auto* equation = findChild<QComboBox*>(QStringLiteral("CB9Rownanie")))
+    equation->setEnabled(composition);
 }
 
 void TDanegl::openHumidityDialog() {
@@ -791,6 +818,10 @@ void TDanegl::enterPropertyPage() {
   const bool mole = case_.compositionInMolePercent != 0;
   for (QButtonGroup* g : {radioGroup5_, radioGroup7_, radioGroupProc9_}) g->button(mole ? 0 : 1)->setChecked(true);
   radioGroupJakieDane_->button(case_.naturalGasInputIsComposition ? 0 : 1)->setChecked(true);
+  if (auto* equation = findChild<QComboBox*>(QStringLiteral("CB9Rownanie")))
+    equation->setCurrentIndex(case_.naturalGasEquation >= 1 && case_.naturalGasEquation <= 3
+                                  ? case_.naturalGasEquation - 1
+                                  : 0);
   const int vu = case_.viscosityUnit >= 1 && case_.viscosityUnit <= 4 ? case_.viscosityUnit : 3;
   cbjLep2_->setCurrentIndex(vu - 1);
   cbjLep5_->setCurrentIndex(vu - 1);

@@ -87,6 +87,11 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   groups->itemAt(0)->widget()->setObjectName("GroupBox2");
   groups->itemAt(1)->widget()->setObjectName("GroupBox3");
   groups->itemAt(2)->widget()->setObjectName("GroupBox4");
+  // Natural gas by AGA8-92DC or GERG-2008: the equation and its standard.
+  auto* equation = new QLabel(panel_);
+  equation->setObjectName("LaRownanieStanu");
+  equation->hide();
+  groups->addWidget(equation);
 
   // Fixed captions and units of the rows that do not change.
   setRow(basic_[2], "Measurement uncertainty", "", "%");
@@ -288,6 +293,12 @@ void ResultsPage::showResults() {
   fill(limits_, 0, limits);
 
   markStandard(standardInForce(case_));
+  if (auto* equation = panel_->findChild<QLabel*>(QStringLiteral("LaRownanieStanu"))) {
+    const std::string name = equationOfState(case_);
+    const bool named = !name.empty() && name.rfind("SGERG-88", 0) != 0;
+    equation->setText(named ? tx("Equation of state: ") + qs(name) : QString());
+    equation->setVisible(named);
+  }
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(true);
   emit resultsAvailable(true);
   setStatus(StatusKind::Normal, {});
