@@ -1,6 +1,10 @@
 #include "output/uncertainty_page.h"
 
+#include "output/calculation_report.h"
 #include "output/report_texts.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace dorvel::output {
 
@@ -15,7 +19,10 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   const HeaderStandardLine standard = headerStandardLine(c);
   ctx.headerBlock(standard.text, standard.heightDivisor);
 
-  ctx.nextLine(6);
+  // Under the header: which case the page belongs to, and its page number.
+  ctx.nextLine(5);
+  writeIdentityLine(ctx, c, kCaptionColumn);
+  ctx.nextLine();
   ctx.rightText(ctx.today, ctx.rightEdge);
   ctx.centredTitle(t("UNCERTAINTY ENVELOPES AND BIAS \"LINEAR SCALE\" ERROR",
                      "ANALIZA NIEPEWNOŚCI POMIARU STRUMIENIA"));
@@ -23,8 +30,21 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   ctx.centredTitle(t("OVER THE MEASUREMENT RANGE", "W CAŁYM ZAKRESIE POMIAROWYM"));
 
   ctx.nextLine(2);
-  ctx.leftText(t("  Description: ", "  Dla obliczenia: ") + c.caseTitle);
-  ctx.nextLine();
+  {
+    // The title runs on to a second line under itself, then ends with an
+    // ellipsis.
+    const std::string label = t("  Description: ", "  Dla obliczenia: ");
+    const double labelWidth = ctx.textWidth(label, ctx.font);
+    const double width =
+        ctx.rightEdge - ctx.columnUnit / 2 - ctx.columnX(kCaptionColumn) - labelWidth;
+    const std::vector<std::string> lines = ctx.wrapText(c.caseTitle, ctx.font, width, 2);
+    ctx.leftText(label + (lines.empty() ? std::string() : lines[0]));
+    for (size_t i = 1; i < lines.size(); ++i) {
+      ctx.nextLine();
+      ctx.leftText(lines[i], kCaptionColumn + labelWidth / std::max(1, ctx.columnUnit));
+    }
+    ctx.nextLine();
+  }
   if (c.dpTransmitterError == 0) {
     ctx.leftText(t("  Error of differential pressure transmitter not declared",
                    "  Błędu przetwornika ciśnienia różnicowego nie podano"));
