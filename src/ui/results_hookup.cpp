@@ -24,7 +24,12 @@ ResultsPage* attachResultsAndHelp(TDanegl& window) {
     }
   };
   QObject::connect(page, &ResultsPage::exitRequested, w, &QWidget::close);
-  window.onExportPdf = [page] { page->exportPdf(output::PageKind::CalculationReport); };
+  // File > Export PDF...: the report and the uncertainty page as one
+  // document, numbered 1/2, 2/2.
+  window.onExportPdf = [page] {
+    page->exportPdf(std::vector<output::PageKind>{output::PageKind::CalculationReport,
+                                                  output::PageKind::UncertaintyAnalysis});
+  };
   QObject::connect(page, &ResultsPage::resultsAvailable, w->exportPdfAction(),
                    &QAction::setEnabled);
   // Results stay exportable from the File menu only while they are on view.

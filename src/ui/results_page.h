@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "calc/case.h"
 #include "calc/interaction.h"
@@ -85,6 +86,9 @@ class ResultsPage : public QWidget {
   // in the documents folder).  False when cancelled or not written.
   bool exportPdf(output::PageKind kind);
   QString suggestedPdfPath(output::PageKind kind) const;
+  // Both pages in one PDF, numbered 1/2, 2/2 (File > Export PDF...).
+  bool exportPdf(const std::vector<output::PageKind>& pages);
+  QString suggestedPdfPath(const std::vector<output::PageKind>& pages) const;
   // The save dialog; replaceable for tests ("" = cancelled).
   std::function<QString(const QString& suggested)> chooseExportFile;
 
