@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/format.h"
+#include "output/page_draw.h"
 #include "output/report_texts.h"
 
 namespace dorvel::output {
@@ -413,6 +414,7 @@ void ReportWriter::composition() {
   for (size_t i = 0; i < parts.size(); ++i) {
     text += parts[i];
     if (i % 4 == 3 || i + 1 == parts.size()) {
+      while (!text.empty() && text.back() == ' ') text.pop_back();
       freeLine(text);
       text.clear();
     }
@@ -605,6 +607,7 @@ PageContext buildCalculationReport(const CalculationCase& c, bool english,
                                    const std::string& today) {
   PageContext ctx;
   setupBitmapPage(ctx, 1280, 1810);
+  useFontMetrics(ctx);
   ctx.english = english;
   ctx.today = today;
   writeCalculationReport(ctx, c);

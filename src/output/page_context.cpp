@@ -84,7 +84,7 @@ std::vector<std::string> PageContext::wrapText(const std::string& text, const Fo
     if (!current.empty()) lines.push_back(current);
     current.clear();
     // A word wider than the line is broken where it reaches the edge.
-    while (textWidth(w, f) > width) {
+    while (codePointStarts(w).size() > 2 && textWidth(w, f) > width) {
       const std::vector<size_t> cp = codePointStarts(w);
       size_t n = 1;
       while (n + 1 < cp.size() && textWidth(w.substr(0, cp[n + 1]), f) <= width) ++n;

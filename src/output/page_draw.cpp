@@ -1,11 +1,13 @@
 #include "output/page_draw.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPen>
 
 #include <algorithm>
 #include <cmath>
 
+#include "output/page_output.h"
 #include "output/report_texts.h"
 #include "version.h"
 
@@ -235,6 +237,16 @@ QFont pageFont(int cellHeight, bool bold, bool italic, bool underline) {
 QFont pageFont(const FontSpec& style, int pageHeight) {
   const int div = style.heightDivisor > 0 ? style.heightDivisor : 78;
   return pageFont(pageHeight / div, style.bold, style.italic, style.underline);
+}
+
+void useFontMetrics(PageContext& ctx, QPaintDevice* device) {
+  ensureGuiApplication();
+  const int H = ctx.pageHeight;
+  ctx.measure = [device, H](const std::string& text, const FontSpec& f) {
+    const QFont font = pageFont(f, H);
+    return device != nullptr ? QFontMetricsF(font, device).horizontalAdvance(qs(text))
+                             : QFontMetricsF(font).horizontalAdvance(qs(text));
+  };
 }
 
 void drawPageItems(QPainter& painter, const PageContext& ctx) {

@@ -84,10 +84,7 @@ PageContext drawPage(QPainter& painter, int pageWidth, int pageHeight, bool engl
   ctx.pageCount = pageCount;
   // Texts are measured in the fonts and on the device they are drawn with,
   // so that wrapping and shortening decide as the drawing will look.
-  QPaintDevice* device = painter.device();
-  ctx.measure = [device, pageHeight](const std::string& text, const FontSpec& f) {
-    return QFontMetricsF(pageFont(f, pageHeight), device).horizontalAdvance(qs(text));
-  };
+  useFontMetrics(ctx, painter.device());
   if (kind == PageKind::CalculationReport) {
     fitReport(ctx, c, bitmap);
     writeCalculationReport(ctx, c);

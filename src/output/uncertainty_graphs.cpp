@@ -364,7 +364,7 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
                      L.yaxis - frameWidth - 2 * gap);
     auto place = [&](const QString& mark, const std::vector<QPoint>& points, size_t first,
                      int side) -> QRect {
-      const int mw = mf.horizontalAdvance(mark), mh = mf.ascent();
+      const int mw = mf.horizontalAdvance(mark), mh = mf.height();
       static constexpr size_t kSteps[] = {0, 10, 20, 30, 40, 50, 60, 70, 80, 5, 15, 25, 35, 45};
       for (int sideTry : {side, -side})
         for (size_t step : kSteps) {
@@ -384,7 +384,7 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
     auto draw = [&](const QString& mark, const QRect& r) {
       if (r.isNull()) return;
       painter.drawText(QPoint(r.left(), r.top() + mf.ascent()), mark);
-      taken.push_back(QRect(r.left(), r.top(), r.width(), mf.height()));
+      taken.push_back(r);
     };
     // "1" above the upper envelope, "2" beside the error curve on the side
     // of its sign.

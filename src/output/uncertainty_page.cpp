@@ -1,6 +1,7 @@
 #include "output/uncertainty_page.h"
 
 #include "output/calculation_report.h"
+#include "output/page_draw.h"
 #include "output/report_texts.h"
 
 #include <algorithm>
@@ -90,6 +91,7 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
 PageContext buildUncertaintyPage(const CalculationCase& c, bool english, const std::string& today) {
   PageContext ctx;
   setupBitmapPage(ctx, 1280, 1810);
+  useFontMetrics(ctx);
   ctx.english = english;
   ctx.today = today;
   writeUncertaintyPage(ctx, c);
