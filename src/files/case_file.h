@@ -52,7 +52,8 @@ std::string caseFileText(CalculationCase& c);
 // takes text that is not valid UTF-8 as Windows-1250.
 // On failure shows "Output error" (Polish "Błąd zapisu. Dane nie zostały
 // zapisane.") and returns false; `reason`, when given, receives the system's
-// explanation.  Callers add no message of their own.
+// explanation.  Callers add no message of their own.  Written to the case's
+// own `dataFilePath`, the case takes the file's new date (`dataFileDate`).
 bool writeCaseFile(const std::string& path, CalculationCase& c, Interaction& ui,
                    std::string* reason = nullptr);
 

@@ -1,6 +1,7 @@
 #include "output/uncertainty_graphs.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPen>
 
 #include <algorithm>
@@ -362,10 +363,34 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
     // overlaps neither a label nor the other marker is taken.
     const QRect plot(L.x0 + gap, frameWidth + gap, innerRight - L.x0 - 2 * gap,
                      L.yaxis - frameWidth - 2 * gap);
+    // A curve crossing a place: any envelope or error-curve segment, or the
+    // envelope's vertical edges.
+    std::vector<GraphSegment> curves = L.envelopeSegments;
+    curves.insert(curves.end(), L.errorSegments.begin(), L.errorSegments.end());
+    if (!L.fill.isEmpty()) {
+      curves.push_back(L.startEdge);
+      curves.push_back(L.endEdge);
+    }
+    auto crossed = [&](const QRect& r) {
+      const QRectF box(r);
+      const QLineF edges[] = {QLineF(box.topLeft(), box.topRight()),
+                              QLineF(box.topRight(), box.bottomRight()),
+                              QLineF(box.bottomRight(), box.bottomLeft()),
+                              QLineF(box.bottomLeft(), box.topLeft())};
+      for (const GraphSegment& s : curves) {
+        if (box.contains(s.a) || box.contains(s.b)) return true;
+        const QLineF line(s.a, s.b);
+        for (const QLineF& e : edges)
+          if (line.intersects(e, nullptr) == QLineF::BoundedIntersection) return true;
+      }
+      return false;
+    };
     auto place = [&](const QString& mark, const std::vector<QPoint>& points, size_t first,
                      int side) -> QRect {
       const int mw = mf.horizontalAdvance(mark), mh = mf.height();
-      static constexpr size_t kSteps[] = {0, 10, 20, 30, 40, 50, 60, 70, 80, 5, 15, 25, 35, 45};
+      static constexpr size_t kSteps[] = {0,  10, 20, 30, 40, 50, 60, 70, 80, 90, 5,
+                                          15, 25, 35, 45, 55, 65, 75, 85, 95};
+      QRect fallback;
       for (int sideTry : {side, -side})
         for (size_t step : kSteps) {
           const size_t i = step == 0 ? first : step;
@@ -377,9 +402,12 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
           bool free = true;
           for (const QRect& t : taken)
             if (t.intersects(r.adjusted(-gap, -gap, gap, gap))) free = false;
-          if (free) return r;
+          if (!free) continue;
+          // Clear of the labels; best clear of the curves too.
+          if (!crossed(r)) return r;
+          if (fallback.isNull()) fallback = r;
         }
-      return {};
+      return fallback;
     };
     auto draw = [&](const QString& mark, const QRect& r) {
       if (r.isNull()) return;
