@@ -72,10 +72,10 @@ class ItemPainter {
   int yOf(int line) const {
     return roundToInt(ctx_.yOffset + ctx_.yScale * static_cast<double>(line) * pitch_);
   }
-  QFont font(const FontSpec& spec) const {
-    const int div = spec.heightDivisor > 0 ? spec.heightDivisor : 78;
-    return pageFont(roundToInt(ctx_.yScale * (ctx_.pageHeight / div)), spec.bold, spec.italic,
-                    spec.underline);
+  QFont font(const FontSpec& style) const {
+    const int div = style.heightDivisor > 0 ? style.heightDivisor : 78;
+    return pageFont(roundToInt(ctx_.yScale * (ctx_.pageHeight / div)), style.bold, style.italic,
+                    style.underline);
   }
   QFont font(int heightDivisor, bool bold = false) const {
     return font(FontSpec{heightDivisor, bold, false, false});
