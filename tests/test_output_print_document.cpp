@@ -253,6 +253,12 @@ TEST(PrintLongTexts, TitlesWrapThenEndWithAnEllipsisPathsLoseTheirMiddle) {
 }
 
 TEST(PrintLongTexts, EveryExampleInBothLanguagesStaysInsideTheFrame) {
+  // A long report (85 lines to the page, from line 1) too.
+  CalculationCase tall = testing::naturalGasDiameterCase();
+  tall.warnDpRatio = tall.warnDeviceTooSmall = tall.warnAsmeRange = tall.warnVaporization = true;
+  const DrawnPage page = drawPrinted(tall, PageKind::CalculationReport, true);
+  EXPECT_EQ(page.ctx.linesPerPage, 85);
+  expectInsideTheFrame(page, "natural gas, 85 lines");
   for (const std::string& file : examples()) {
     CalculationCase c = computed(file);
     for (bool en : {true, false})
