@@ -128,6 +128,16 @@ TEST(PrintIdentity, InputsChangedAfterReadingAreNotCreditedToTheFile) {
       EXPECT_NE(text.find(note), std::string::npos) << text;
       EXPECT_NE(text.find("water-orifice-flange.dvl"), std::string::npos) << text;
     }
+  // A case made on the command line alone is credited to no file.
+  CalculationCase typed =
+      computed("", {"task=1", "deviceType=3", "pipeDiameter20=100", "temperature=80",
+                    "pressureInput=0.5", "flowUnit=t/h", "flowrateInput=30",
+                    "nominalFlowrate=20", "dpInput=40"});
+  EXPECT_NE(findText(drawPrinted(typed, PageKind::CalculationReport, true), "Data not saved in a file"),
+            nullptr);
+  EXPECT_NE(findText(drawPrinted(typed, PageKind::UncertaintyAnalysis, false),
+                     "Dane nie zapisane w pliku"),
+            nullptr);
   // Every example read and computed as it is stays unchanged.
   for (const std::string& file : examples()) EXPECT_FALSE(computed(file).caseModified) << file;
 }

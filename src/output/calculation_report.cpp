@@ -568,8 +568,10 @@ std::string pageNumberText(const PageContext& ctx) {
 }
 
 std::string identityText(const PageContext& ctx, const CalculationCase& c, double width) {
-  if (c.dataFilePath.empty()) return {};
   const bool en = ctx.english;
+  // A case typed in (or given on the command line) and never saved is
+  // credited to no file.
+  if (c.dataFilePath.empty()) return en ? "Data not saved in a file" : "Dane nie zapisane w pliku";
   std::string after;
   if (c.dataFileDateKnown)
     after = (en ? ", dated: " : ", z dnia: ") + formatDate(c.dataFileDate);

@@ -101,7 +101,8 @@ std::string pageNumberText(const PageContext& ctx);
 // DATE" / "Dane z pliku: PATH, z dnia: DATE", followed by "; inputs changed
 // after reading" / "; dane zmienione po odczycie" when the case was changed
 // after it was read (an edit, a --set); the path shortened in its middle to
-// fit `width` device units.  "" for a case not read from a file.
+// fit `width` device units.  A case not read from a file: "Data not saved in
+// a file" / "Dane nie zapisane w pliku".
 std::string identityText(const PageContext& ctx, const CalculationCase& c, double width);
 
 // The identity line of a page at the current line (letters H/90) from grid
