@@ -792,6 +792,24 @@ TEST(CaseFileDisk, SaveAndOpenAPathWithBlanks) {
   EXPECT_EQ(differingFields(c, back, storedFieldNames()), "");
 }
 
+TEST(CaseFileDisk, SavedAsItsOwnFileTheCaseTakesTheNewDate) {
+  TempDir dir;
+  const std::string path = dir.file("own.dvl");
+  CalculationCase c = feedWater();
+  RecordingInteraction ui;
+  // Another file (an export, a --save elsewhere) leaves the date alone.
+  c.dataFilePath = dir.file("other.dvl");
+  c.dataFileDate = 1000;
+  ASSERT_TRUE(writeCaseFile(path, c, ui));
+  EXPECT_EQ(c.dataFileDate, 1000);
+  c.dataFilePath = path;
+  ASSERT_TRUE(writeCaseFile(path, c, ui));
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(c.dataFileDate, st.st_mtime);
+  EXPECT_TRUE(c.dataFileDateKnown);
+}
+
 TEST(CaseFileDisk, OverwriteKeepsPermissionsAndLinks) {
   TempDir dir;
   std::string real = dir.file("real.dvl");

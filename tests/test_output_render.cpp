@@ -18,6 +18,7 @@
 #include "output/page_output.h"
 #include "output/range_table.h"
 #include "output/uncertainty_graphs.h"
+#include "version.h"
 #include "support/driven_cases.h"
 #include "support/output_cases.h"
 #include "support/testing.h"
@@ -95,7 +96,8 @@ void expectInsideThePage(CalculationCase c, PageKind kind, bool english, bool bi
   QPainter painter(&canvas);
   painter.translate(border, border);
   const PageContext ctx = drawPage(painter, W, H, english, bitmap, kind, c, "08.12.2026");
-  if (!bitmap && kind == PageKind::UncertaintyAnalysis) drawGraphsAndTable(painter, W, H, c, english);
+  if (!bitmap && kind == PageKind::UncertaintyAnalysis)
+    drawGraphsAndTable(painter, W, H, c, english, ctx.yOffset, graphsShift(ctx, false));
   painter.end();
   const InkBox box = inkBox(canvas);
   ASSERT_GT(box.count, 5000) << what;
@@ -108,7 +110,9 @@ void expectInsideThePage(CalculationCase c, PageKind kind, bool english, bool bi
   int frameBottom = -1;
   for (const PageItem& it : ctx.items)
     if (it.kind == ItemKind::Frame && !it.topEdge)
-      frameBottom = (it.bottomLine + 1) * static_cast<int>(std::lround(double(H) / it.linesPerPage));
+      frameBottom = static_cast<int>(std::lround(
+          ctx.yOffset + ctx.yScale * (it.bottomLine + 1) *
+                            static_cast<int>(std::lround(double(H) / it.linesPerPage))));
   ASSERT_GT(frameBottom, 0) << what;
   EXPECT_LE(box.bottom, border + frameBottom + 2) << what;
   EXPECT_GE(box.bottom, border + frameBottom - 2) << what;
@@ -292,9 +296,18 @@ TEST(RenderPdf, A4PageWithTheJobTitle) {
     const std::string info = squeezeSpaces(readFile(pdf + ".txt"));
     EXPECT_NE(info.find("A4"), std::string::npos) << info;
     EXPECT_NE(info.find("Pages: 1 "), std::string::npos) << info;
-    EXPECT_NE(info.find(kind == PageKind::CalculationReport ? "Dorvl - report" : "Dorvel - graphs"),
+    // Title: the page's name and the case title; subject: device and
+    // fluid; keywords: the standard; creator: the program and its version.
+    EXPECT_NE(info.find(std::string("Title: ") +
+                        (kind == PageKind::CalculationReport ? "Calculation report - "
+                                                             : "Uncertainty analysis - ") +
+                        c.caseTitle),
               std::string::npos)
         << info;
+    EXPECT_NE(info.find("Subject: Orifice plate with flange tappings, Water"), std::string::npos)
+        << info;
+    EXPECT_NE(info.find("Keywords: ISO 5167:2022"), std::string::npos) << info;
+    EXPECT_NE(info.find(std::string("Creator: Dorvel ") + kVersion), std::string::npos) << info;
   }
 }
 

@@ -466,7 +466,7 @@ TEST(ReportUncertainty, ValuesOfTheDerivedLines) {
                    kLineK1Uncertainty, kLineRefDensityUncertainty})
     EXPECT_NE(lineWithCode(ctx, code), nullptr) << code;
   EXPECT_EQ(lineWithCode(ctx, kLineRefDensityUncertainty)->label,
-            "Uncertainty of density at referece conditions ");
+            "Uncertainty of density at reference conditions ");
   EXPECT_EQ(lineWithCode(ctx, kLineK1Uncertainty)->label,
             "Uncertainty of compressibility factor K1");
 }
@@ -599,7 +599,7 @@ TEST(ReportFluid, AirWithHumidityAndComposition) {
             "Dry gas composition in mole fraction [%] :");
   std::vector<std::string> free = freeLines(ctx);
   ASSERT_EQ(free.size(), 1u);
-  EXPECT_EQ(free[0], "N2-78.0840  O2-20.9460  Ar-0.9340  CO2-0.0360  ");
+  EXPECT_EQ(free[0], "N2: 78.0840   O2: 20.9460   Ar: 0.9340   CO2: 0.0360");
   EXPECT_EQ(lineWithCode(ctx, kLineDensity)->label, "Density at working conditions");
   const PageItem* ref = lineWithCode(ctx, kLineRefDensity);
   ASSERT_NE(ref, nullptr);
@@ -659,17 +659,17 @@ TEST(ReportFluid, CompositionFourToALineAndCokeGas) {
   c.cokeGasCnHm = 3.0L;
   std::vector<std::string> free = freeLines(report(c));
   ASSERT_EQ(free.size(), 2u);
-  EXPECT_EQ(free[0], "N2-5.5000  O2-0.5000  H2-57.0000  CO-6.5000  ");
-  EXPECT_EQ(free[1], "CO2-2.0000  CH4-25.5000  CnHm-3.0000");
+  EXPECT_EQ(free[0], "N2: 5.5000   O2: 0.5000   H2: 57.0000   CO: 6.5000");
+  EXPECT_EQ(free[1], "CO2: 2.0000   CH4: 25.5000   CnHm: 3.0000");
   c.cokeGasCnHm = 1e-6L;
-  EXPECT_EQ(freeLines(report(c))[1], "CO2-2.0000  CH4-25.5000  ");
+  EXPECT_EQ(freeLines(report(c))[1], "CO2: 2.0000   CH4: 25.5000");
 
   // A gas without any composition.
   c.mixtureComposition = {};
   c.cokeGasCnHm = 0;
   PageContext ctx = report(c);
   EXPECT_EQ(lineWithCode(ctx, kLineCompositionNotDeclared)->label,
-            "Composition of gas micture not declared");
+            "Composition of gas mixture not declared");
   EXPECT_EQ(lineWithCode(report(c, false), kLineCompositionNotDeclared)->label,
             "Składu gazu nie podano");
   EXPECT_EQ(lineWithCode(ctx, kLineCompositionHeading), nullptr);
@@ -688,8 +688,8 @@ TEST(ReportFluid, NaturalGasLines) {
   std::vector<std::string> free = freeLines(report(c));
   // The two warnings are free lines too (rangePartlyOutside is set).
   ASSERT_EQ(free.size(), 4u);
-  EXPECT_EQ(free[2], "CH4-95.5000  C2H6-2.2000  C3H8-0.5000  n-C4H10-0.1000  ");
-  EXPECT_EQ(free[3], "i-C4H10-0.1000  N2-1.1000  CO2-0.5000  ");
+  EXPECT_EQ(free[2], "CH4: 95.5000   C2H6: 2.2000   C3H8: 0.5000   n-C4H10: 0.1000");
+  EXPECT_EQ(free[3], "i-C4H10: 0.1000   N2: 1.1000   CO2: 0.5000");
   // Given by its physical properties, its composition is not declared.
   c.naturalGasInputIsComposition = 0;
   EXPECT_NE(lineWithCode(report(c), kLineCompositionNotDeclared), nullptr);
@@ -769,9 +769,9 @@ TEST(ReportLimits, LinesByDeviceType) {
   EXPECT_EQ(lineWithCode(ctx, kLineReynoldsLimitFlowrate)->unit, "m3/h  ");
   PageContext pl = report(c, false);
   // Without the edge-radius line the roughness line carries the second
-  // caption, with its other spelling.
+  // caption (spelt as with the edge-radius line).
   const PageItem* k = lineWithCode(pl, kLineRoughnessLimit);
-  EXPECT_EQ(k->label, "Górna granica chropowatosci równoważnej");
+  EXPECT_EQ(k->label, "Górna granica chropowatości równoważnej");
   EXPECT_EQ(k->caption, "STOSOWANIA");
   for (int d : {1, 2, 3, 7}) {
     c.deviceType = d;

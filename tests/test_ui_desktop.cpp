@@ -265,6 +265,21 @@ TEST_F(UiWindowTest, ResultsExportToPdfBesideTheCase) {
   QFile pdf(path);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  pdf.close();
+  // File > Export PDF...: the report and the uncertainty page as one
+  // document of two pages.
+  const QString both = QStringLiteral(DORVEL_BINARY_DIR "/ui_export_both.pdf");
+  QFile::remove(both);
+  page->chooseExportFile = [&](const QString& suggested) {
+    EXPECT_TRUE(suggested.endsWith("water-orifice-flange-report-graphs.pdf")) << suggested.toStdString();
+    return both;
+  };
+  window->exportPdfAction()->trigger();
+  QFile twoPages(both);
+  ASSERT_TRUE(twoPages.open(QIODevice::ReadOnly));
+  EXPECT_EQ(twoPages.readAll().count("/Type /Page\n"), 2);
+  EXPECT_NE(page->printMenu()->findChild<QAction*>("WydrukOba"), nullptr);
+  EXPECT_NE(page->printMenu()->findChild<QAction*>("MnPopExportPdfBoth"), nullptr);
   page->chooseExportFile = [](const QString&) {
     return QStringLiteral(DORVEL_BINARY_DIR "/no-such-folder/x.pdf");
   };

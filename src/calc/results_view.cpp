@@ -107,7 +107,7 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
     rows.push_back({inter, "Heat flowrate", pageFixed(c.specificEnthalpy * 1e-6L * c.massFlowKgH, 4),
                     "GJ/h", "heatFlowrate"});
   } else if ((k == FluidAir || k == FluidOtherGas || k == FluidCokeGas) && c.relativeHumidity > 0) {
-    rows.push_back({inter, "Steam mole fraction in gas micture",
+    rows.push_back({inter, "Steam mole fraction in gas mixture",
                     pageFixed(100 * c.steamMoleFraction, 3), "%", "steamMolePercent"});
   } else if (k == FluidNaturalGas || k == FluidNaturalGas8) {
     rows.push_back({inter, "Calorific value", pageFixed(c.calorificValue, 3), "MJ/m3",

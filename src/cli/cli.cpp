@@ -384,6 +384,9 @@ int computeCaseFile(const std::string& file, const std::vector<std::string>& set
       return kExitUsage;
     }
   }
+  // Values given on the command line are not the file's: the printed pages
+  // say that the inputs were changed after reading.
+  if (!sets.empty()) c.caseModified = true;
   std::string problem;
   bool nonConforming = false;
   if (!caseCodesValid(c, problem)) {
@@ -414,7 +417,7 @@ std::string helpText() {
                   [--save OUT]
   dorvel-cli convert IN OUT [--set NAME=VALUE]...
   dorvel-cli fields [--json]
-  dorvel-cli report [FILE] [--page report|graphs] [--lang en|pl] --out OUT.pdf|OUT.png
+  dorvel-cli report [FILE] [--page report|graphs|both] [--lang en|pl] --out OUT.pdf|OUT.png
                   [--accept-deviations] [--set NAME=VALUE]...
   dorvel-cli table [FILE] [--json] [--lang en|pl] [--accept-deviations]
                   [--set NAME=VALUE]...
@@ -458,7 +461,8 @@ fields   Lists every case field: name (arrays with their slots), type, unit
 report   Computes the case as calc does (without FILE: the defaults and the
          --set values) and draws a printed page: the
          calculation report (--page report, the default) or the uncertainty
-         page with its graphs and range table (--page graphs), in English
+         page with its graphs and range table (--page graphs), or both as
+         one PDF numbered 1/2, 2/2 (--page both), in English
          (--lang en, the default) or Polish.  OUT.pdf is printed on A4
          through the PDF printer; OUT.png is a page bitmap 1280 pixels wide.
 table    Computes the case as calc does (FILE or --set) and prints the measurement-range

@@ -76,8 +76,8 @@ bool parse(const std::vector<std::string>& args, bool forReport, PageOptions& o,
       o.json = true;
     } else if (forReport && is(a, "--page")) {
       if (!value(i, "--page", o.page)) return false;
-      if (o.page != "report" && o.page != "graphs") {
-        problem = "--page is report or graphs, not '" + o.page + "'";
+      if (o.page != "report" && o.page != "graphs" && o.page != "both") {
+        problem = "--page is report, graphs or both, not '" + o.page + "'";
         return false;
       }
     } else if (forReport && is(a, "--out")) {
@@ -101,6 +101,10 @@ bool parse(const std::vector<std::string>& args, bool forReport, PageOptions& o,
     }
     if (!endsWith(o.out, ".pdf") && !endsWith(o.out, ".png")) {
       problem = "--out must name a .pdf or a .png file";
+      return false;
+    }
+    if (o.page == "both" && !endsWith(o.out, ".pdf")) {
+      problem = "--page both makes one two-page document: --out must name a .pdf file";
       return false;
     }
   }
@@ -129,12 +133,13 @@ int pageCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     out << (o.json ? output::rangeTableJson(table) + "\n" : output::rangeTableText(table));
     return kExitOk;
   }
-  const output::PageKind kind = o.page == "report" ? output::PageKind::CalculationReport
-                                                   : output::PageKind::UncertaintyAnalysis;
+  std::vector<output::PageKind> pages;
+  if (o.page != "graphs") pages.push_back(output::PageKind::CalculationReport);
+  if (o.page != "report") pages.push_back(output::PageKind::UncertaintyAnalysis);
   std::string reason;
   const bool ok = endsWith(o.out, ".pdf")
-                      ? output::renderPagePdf(c, kind, english, o.out, {}, &reason)
-                      : output::renderPagePng(c, kind, english, o.out, 1280, {}, &reason);
+                      ? output::renderPagesPdf(c, pages, english, o.out, {}, &reason)
+                      : output::renderPagePng(c, pages.front(), english, o.out, 1280, {}, &reason);
   if (!ok) {
     err << "dorvel-cli: " << o.out << ": Output error (" << reason << ")\n";
     return kExitUsage;

@@ -644,6 +644,13 @@ bool writeCaseFile(const std::string& path, CalculationCase& c, Interaction& ui,
     return false;
   }
   if (reason) reason->clear();
+  // Saved as the case's own file: the printed pages now credit the inputs
+  // to this file, with its new date.
+  struct stat st {};
+  if (path == c.dataFilePath && ::stat(path.c_str(), &st) == 0) {
+    c.dataFileDate = st.st_mtime;
+    c.dataFileDateKnown = true;
+  }
   return true;
 }
 

@@ -54,7 +54,8 @@ std::string caseFileText(CalculationCase& c);
 // name is read as fileTextAsUtf8 decides.
 // On failure shows "Output error" (Polish "Błąd zapisu. Dane nie zostały
 // zapisane.") and returns false; `reason`, when given, receives the system's
-// explanation.  Callers add no message of their own.
+// explanation.  Callers add no message of their own.  Written to the case's
+// own `dataFilePath`, the case takes the file's new date (`dataFileDate`).
 bool writeCaseFile(const std::string& path, CalculationCase& c, Interaction& ui,
                    std::string* reason = nullptr);
 

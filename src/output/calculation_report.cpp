@@ -6,13 +6,13 @@
 
 #include "calc/format.h"
 #include "calc/results_view.h"
+#include "output/page_draw.h"
 #include "output/report_texts.h"
 
 namespace dorvel::output {
 
 namespace {
 
-constexpr FontSpec kFileLineFont{90, false, false, false};
 constexpr FontSpec kTitleFont{60, true, false, false};
 constexpr FontSpec kWarningFont{78, false, true, true};
 
@@ -44,6 +44,15 @@ constexpr std::array<const char*, 30> kNaturalGasNames{
     "C7H16", "C8H18+", "C9H20", "C10H22", "C2H4", "C3H6",  "C4H8",    "C4H6",
     "C5H10", "C6H6", "C7H8", "CH3OH",   "H2",     "H2S",    "CO",      "He",
     "Ne",    "Ar",   "N2",   "O2",      "CO2",    "SO2"};
+
+// One component of a composition line: the name, a colon and the share,
+// "C6H6: 0.2000" (a dash between them read as a minus sign: "C6H6 -0.2000").
+std::string compositionEntry(const char* name, Real share) {
+  std::string n = name;
+  while (!n.empty() && n.back() == ' ') n.pop_back();
+  std::string v = formatFixed(share, 1, 4);
+  return n + ": " + v + "   ";
+}
 
 // Density of mercury, g/cm3, at t degC (thermal expansion of mercury
 // 1.8144e-4 1/K from 13.5951 g/cm3 at 0 degC): the manometer liquid of the
@@ -114,15 +123,10 @@ class ReportWriter {
 };
 
 void ReportWriter::write() {
-  // 1-3. Heading lines: the source data file.
+  // 1-3. Heading lines: the source data file and the page number.
   ctx_.nextLine(5);
-  if (!c_.dataFilePath.empty()) {
-    ctx_.font = kFileLineFont;
-    std::string text = t("Data from file: ", "Dane z pliku: ") + c_.dataFilePath;
-    if (c_.dataFileDateKnown) text += t(", dated: ", ", z dnia: ") + formatDate(c_.dataFileDate);
-    ctx_.leftText(text, kLabelColumn);
-    ctx_.nextLine();
-  }
+  writeIdentityLine(ctx_, c_, kLabelColumn);
+  if (!c_.dataFilePath.empty()) ctx_.nextLine();
   ctx_.nextLine(2);
 
   // 4. Title by task, today's date on the same line.
@@ -215,11 +219,30 @@ void ReportWriter::descriptiveBlock() {
   auto descriptive = [&](const char* en, const char* pl, char selector, int code) {
     line(t(en, pl), selectorName(c_, selector, en_), std::string(1, selector), "-", code);
   };
-  if (characterCount(c_.caseTitle) >= 61)
-    freeLine(t("Description: ", "Tytuł: ") + c_.caseTitle);
-  else
-    descriptive("Description", "Tytuł", 'Y', kLineDescription);
-  descriptive("Fluid", "Rodzaj płynu", 'P', kLineFluid);
+  // A title runs on to a second line within its column and, longer still,
+  // ends with an ellipsis.
+  const double lineEnd = ctx_.rightEdge - ctx_.columnUnit / 2;
+  if (characterCount(c_.caseTitle) >= 61) {
+    const std::vector<std::string> lines =
+        ctx_.wrapText(t("Description: ", "Tytuł: ") + c_.caseTitle, ctx_.font,
+                      lineEnd - ctx_.columnX(kLabelColumn), 2);
+    for (const std::string& l : lines) freeLine(l);
+  } else {
+    const std::vector<std::string> lines = ctx_.wrapText(
+        c_.caseTitle, ctx_.font, lineEnd - ctx_.columnX(kDescriptiveValueColumn), 2);
+    line(t("Description", "Tytuł"), lines.empty() ? std::string() : lines[0], "Y", "-",
+         kLineDescription);
+    for (size_t i = 1; i < lines.size(); ++i) {
+      ctx_.leftText(lines[i], kDescriptiveValueColumn);
+      ctx_.nextLine();
+    }
+  }
+  {
+    // A typed fluid name is cut to its column.
+    const std::string fluid = ctx_.elideRight(selectorName(c_, 'P', en_), ctx_.font,
+                                              lineEnd - ctx_.columnX(kDescriptiveValueColumn));
+    line(t("Fluid", "Rodzaj płynu"), fluid, "P", "-", kLineFluid);
+  }
   descriptive("Primary device", "Typ zwężki", 'T', kLineDevice);
   descriptive("Pipe material", "Materiał rurociągu", 'R', kLinePipeMaterial);
   descriptive("Primary device material", "Materiał zwężki", 'Z', kLineDeviceMaterial);
@@ -240,8 +263,8 @@ void ReportWriter::basicParameters() {
        fixed(c_.deviceDiameter20, 6, 2), "mm", "d20", kLineDeviceDiameter);
   if (c_.deviceType >= DevOrificeCorner && c_.deviceType <= DevIsa1932Nozzle) {
     if (c_.drainHoleDiameter > 0)
-      line(t("Drain hole diameter (ISO/TR 15377:2007)",
-             "Średnica otworu spustowego (ISO/TR 15377:2007)"),
+      line(t("Drain hole diameter (ISO/TR 15377:2018)",
+             "Średnica otworu spustowego (ISO/TR 15377:2018)"),
            fixed(c_.drainHoleDiameter, 6, 2), "mm", "d", kLineDrainHole);
     else
       labelOnly(t("There is no drain hole available.", "Otworu spustowego nie ma."),
@@ -316,10 +339,10 @@ void ReportWriter::uncertaintyAnalysis() {
     pct("Error of temperature transmitter", "Błąd przetwornika temperatury",
         c_.temperatureTransmitterError, kLineTemperatureTransmitterError);
   if (gas && c_.k1Uncertainty > 0)
-    pct("Uncertainty of compressibility factor K1", "Niepewność wyznaczenia wpółcz. K1",
+    pct("Uncertainty of compressibility factor K1", "Niepewność wyznaczenia współcz. K1",
         c_.k1Uncertainty, kLineK1Uncertainty);
   if (gas && c_.refDensityUncertainty > 0)
-    pct("Uncertainty of density at referece conditions ",
+    pct("Uncertainty of density at reference conditions ",
         "Niepewność wyznaczenia gęstości normalnej", c_.refDensityUncertainty,
         kLineRefDensityUncertainty);
   pct("Additional uncertainty of discharge coefficient C", "Dodatkowa niepewność współczynnika C",
@@ -355,18 +378,16 @@ void ReportWriter::composition() {
     if (c_.naturalGasInputIsComposition == 1)
       for (size_t i = 0; i < kNaturalGasNames.size(); ++i)
         if (c_.naturalGasComposition[i] > 0)
-          parts.push_back(std::string(kNaturalGasNames[i]) + "-" +
-                          fixed(c_.naturalGasComposition[i], 6, 4) + "  ");
+          parts.push_back(compositionEntry(kNaturalGasNames[i], c_.naturalGasComposition[i]));
   } else {
     for (size_t i = 0; i < kMixtureNames.size(); ++i)
       if (c_.mixtureComposition[i] > 0)
-        parts.push_back(std::string(kMixtureNames[i]) + "-" + fixed(c_.mixtureComposition[i], 6, 4) +
-                        "  ");
+        parts.push_back(compositionEntry(kMixtureNames[i], c_.mixtureComposition[i]));
     if (c_.fluidKind == FluidCokeGas && c_.cokeGasCnHm > 1e-5L)
-      parts.push_back("CnHm-" + fixed(c_.cokeGasCnHm, 6, 4));
+      parts.push_back(compositionEntry("CnHm", c_.cokeGasCnHm));
   }
   if (parts.empty()) {
-    labelOnly(t("Composition of gas micture not declared", "Składu gazu nie podano"),
+    labelOnly(t("Composition of gas mixture not declared", "Składu gazu nie podano"),
               kLineCompositionNotDeclared);
     return;
   }
@@ -383,6 +404,7 @@ void ReportWriter::composition() {
   for (size_t i = 0; i < parts.size(); ++i) {
     text += parts[i];
     if (i % 4 == 3 || i + 1 == parts.size()) {
+      while (!text.empty() && text.back() == ' ') text.pop_back();
       freeLine(text);
       text.clear();
     }
@@ -443,7 +465,7 @@ void ReportWriter::fluidProperties() {
     line(t("Specific enthalpy", "Entalpia właściwa"), fixed(c_.specificEnthalpy, 6, 1), "kJ/kg",
          "h", kLineEnthalpy);
   if (gas)
-    line(t("Relative compressibility factor", "Względny współczynnik ścisliwości"),
+    line(t("Relative compressibility factor", "Względny współczynnik ściśliwości"),
          fixed(c_.compressibilityK1, 6, 4), "-", "K1=Z1/Zn", kLineK1);
   // Natural gas computed by AGA8-92DC or GERG-2008 names its equation (an
   // SGERG-88 report stays as it was).
@@ -459,7 +481,7 @@ void ReportWriter::intermediateResults() {
             kLineExpansionHeading);
   line(t(" - for pipe", "rozszerzalności cieplnej rurociągu"), fixed(c_.pipeExpansionFactor, 6, 4),
        "-", t("kD", "kr"), kLinePipeExpansion);
-  line(t(" - for primary device", "rozszerzalnosci cieplnej zwężki"),
+  line(t(" - for primary device", "rozszerzalności cieplnej zwężki"),
        fixed(c_.deviceExpansionFactor, 6, 4), "-", t("kd", "kz"), kLineDeviceExpansion);
   if (c_.task == TaskDiameter) {
     if (!en_) labelOnly("Liczby Reynoldsa odniesione do D dla:", kLineReynoldsHeading);
@@ -499,7 +521,7 @@ void ReportWriter::limitsOfUse() {
          fixed(c_.edgeRadiusLimit, 6, 3), "mm", "r(max)", kLineEdgeRadiusLimit);
   line(t("Upper limit of upstream pipe equivalent roughness",
          sharpEdge ? "Górna granica chropowatości równoważnej"
-                   : "Górna granica chropowatosci równoważnej"),
+                   : "Górna granica chropowatości równoważnej"),
        formatGeneral(c_.roughnessLimit, 3), "mm", "k(max)", kLineRoughnessLimit);
   if (c_.deviceType >= DevIsa1932Nozzle)
     line(t("Flowrate for Reynolds number upper limit", "Strumień dla górnej granicy liczb Re"),
@@ -540,6 +562,37 @@ void ReportWriter::closing() {
 
 }  // namespace
 
+std::string pageNumberText(const PageContext& ctx) {
+  const std::string n = std::to_string(ctx.pageNumber) + "/" + std::to_string(ctx.pageCount);
+  return (ctx.english ? "Page " : "str. ") + n;
+}
+
+std::string identityText(const PageContext& ctx, const CalculationCase& c, double width) {
+  const bool en = ctx.english;
+  // A case typed in (or given on the command line) and never saved is
+  // credited to no file.
+  if (c.dataFilePath.empty()) return en ? "Data not saved in a file" : "Dane nie zapisane w pliku";
+  std::string after;
+  if (c.dataFileDateKnown)
+    after = (en ? ", dated: " : ", z dnia: ") + formatDate(c.dataFileDate);
+  // Inputs edited after the file was read are not the file's: say so.
+  if (c.caseModified) after += en ? "; inputs changed after reading" : "; dane zmienione po odczycie";
+  return ctx.shortenPath(en ? "Data from file: " : "Dane z pliku: ", c.dataFilePath, after,
+                         kIdentityFont, width);
+}
+
+void writeIdentityLine(PageContext& ctx, const CalculationCase& c, double column) {
+  const FontSpec previous = ctx.font;
+  ctx.font = kIdentityFont;
+  const std::string number = pageNumberText(ctx);
+  const double end = ctx.rightEdge - ctx.columnUnit / 2 - ctx.textWidth(number, kIdentityFont) -
+                     2 * ctx.columnUnit;
+  const std::string identity = identityText(ctx, c, end - ctx.columnX(column));
+  if (!identity.empty()) ctx.leftText(identity, column);
+  ctx.rightText(number, ctx.rightEdge);
+  ctx.font = previous;
+}
+
 int reportFlowDecimals(Real flowrate) {
   if (flowrate < 10) return 4;
   if (flowrate < 100) return 3;
@@ -556,6 +609,7 @@ PageContext buildCalculationReport(const CalculationCase& c, bool english,
                                    const std::string& today) {
   PageContext ctx;
   setupBitmapPage(ctx, 1280, 1810);
+  useFontMetrics(ctx);
   ctx.english = english;
   ctx.today = today;
   writeCalculationReport(ctx, c);

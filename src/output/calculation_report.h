@@ -97,6 +97,21 @@ void writeCalculationReport(PageContext& ctx, const CalculationCase& c);
 PageContext buildCalculationReport(const CalculationCase& c, bool english,
                                    const std::string& today);
 
+// The page number of a page: "Page 1/2" / "str. 1/2".
+std::string pageNumberText(const PageContext& ctx);
+
+// What the page says of the case's source: "Data from file: PATH, dated:
+// DATE" / "Dane z pliku: PATH, z dnia: DATE", followed by "; inputs changed
+// after reading" / "; dane zmienione po odczycie" when the case was changed
+// after it was read (an edit, a --set); the path shortened in its middle to
+// fit `width` device units.  A case not read from a file: "Data not saved in
+// a file" / "Dane nie zapisane w pliku".
+std::string identityText(const PageContext& ctx, const CalculationCase& c, double width);
+
+// The identity line of a page at the current line (letters H/90) from grid
+// `column`, and the page number at the right edge.  Does not advance.
+void writeIdentityLine(PageContext& ctx, const CalculationCase& c, double column);
+
 // Number of decimals of flowrates on the report, from the flowrate value:
 // below 10 four, below 100 three, below 1000 two, otherwise one.
 int reportFlowDecimals(Real flowrate);

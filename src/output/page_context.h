@@ -14,6 +14,7 @@
 #pragma once
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,11 @@ struct FontSpec {
 };
 
 inline constexpr FontSpec kRegularFont{78, false, false, false};
+// The identity line and the page number under the header block.
+inline constexpr FontSpec kIdentityFont{90, false, false, false};
+
+// The ellipsis that ends a shortened text.
+inline constexpr const char* kEllipsis = "\u2026";
 
 enum class ItemKind {
   ReportLine,   // one line of the report-line grid
@@ -101,6 +107,22 @@ struct PageContext {
   FontSpec font = kRegularFont;
   std::vector<PageItem> items;
 
+  // Width of a text in a page font, in device units: set by the page entry
+  // from the font metrics of the surface; without it a rough estimate of
+  // 0.6 of the font's cell height per character is used.
+  std::function<double(const std::string&, const FontSpec&)> measure;
+
+  // Number of this page in the document printed or exported together (the
+  // report and the uncertainty page: 1/2 and 2/2; a page alone: 1/1).
+  int pageNumber = 1;
+  int pageCount = 1;
+
+  // Where the line grid lands on the sheet: a line at y = line * pitch is
+  // drawn at yOffset + yScale * y, its letters yScale times their height.
+  // Set by fitGridToMargins(); 0 and 1 leave the grid as it was written.
+  double yOffset = 0;
+  double yScale = 1;
+
   // Line pitch in device units.
   int linePitch() const;
   // y of the top of a line.
@@ -121,6 +143,24 @@ struct PageContext {
   // Frame with a 3-pixel pen from topLine to the line below bottomLine.
   void frame(int left, int right, int topLine, bool topEdge, int linesPerPageForFrame,
              int bottomLine);
+  // x of a grid column (units f from the left margin).
+  int columnX(double column) const;
+  // Width of a text in a page font (see `measure`).
+  double textWidth(const std::string& text, const FontSpec& font) const;
+  // A text broken at blanks into lines no wider than `width`; at most
+  // `maxLines` lines, the last of them ended with "..." (the ellipsis) when
+  // the text goes on.  A word wider than a line is broken inside.
+  std::vector<std::string> wrapText(const std::string& text, const FontSpec& font, double width,
+                                    int maxLines) const;
+  // A text no wider than `width`: cut at the end with an ellipsis.
+  std::string elideRight(const std::string& text, const FontSpec& font, double width) const;
+  // A file path no wider than `width` once `before` and `after` stand on
+  // either side of it: characters of the folders are left out in the middle
+  // ("/home/…/plant/case.dvl"), the file name is kept whole as long as it
+  // fits alone.  Returns the whole line.
+  std::string shortenPath(const std::string& before, const std::string& path,
+                          const std::string& after, const FontSpec& font, double width) const;
+
   // The header block in the closed frame from the start line to start + 5;
   // its first line names the standard of the case (headerStandardLine).
   void headerBlock(const std::string& firstLine, int firstLineHeightDivisor);
@@ -141,17 +181,31 @@ void setupBitmapPage(PageContext& ctx, int pageWidth, int pageHeight);
 // pass it.  Fills the left margin and the right edge (78 f + left margin).
 // When the font's first unit is already past the limit (a large printer
 // font) or the font has no width, the first passing f is taken directly.
-int printerColumnUnit(int pageWidth, int averageCharWidth, int& leftMargin, int& rightEdge);
+// `minLeftMargin` raises the left margin (device units) for punching.
+int printerColumnUnit(int pageWidth, int averageCharWidth, int& leftMargin, int& rightEdge,
+                      int minLeftMargin = 0);
 
 // Printer page: the column unit above, 70 lines per page from line 2,
 // font H/78.  The report's own lines-per-page rule is applied afterwards by
 // fitReportToPage().
-void setupPrinterPage(PageContext& ctx, int pageWidth, int pageHeight, int averageCharWidth);
+void setupPrinterPage(PageContext& ctx, int pageWidth, int pageHeight, int averageCharWidth,
+                      int minLeftMargin = 0);
 
 // Lines-per-page rule of a report whose dry run ended at `endLine`: n + 5
 // lines per page from the current start line, or 85 from line 1 when n + 5
 // exceeds 80.
 void fitReportToPage(PageContext& ctx, int endLine);
+
+// Vertical placement of a written page on a sheet of `pageHeight` device
+// units: the lines from the top of the header frame to the bottom of the
+// lowest frame or text keep at least `margin` device units from the top and
+// the bottom edge; the grid moves down and, when it is taller than the room
+// left, its line height is scaled down (with its letters).  The lines stay
+// the same lines.
+void fitGridToMargins(PageContext& ctx, double margin);
+
+// Extent of the written page on the sheet before placement, device units.
+void gridExtent(const PageContext& ctx, int& top, int& bottom);
 
 // ---- dates ------------------------------------------------------------------
 

@@ -25,6 +25,10 @@ QFont pageFont(const FontSpec& style, int pageHeight);
 
 inline QString qs(const std::string& s) { return QString::fromStdString(s); }
 
+// Measures the page's texts with the font metrics of `device` (the page
+// fonts at the sizes drawn; nullptr: the fonts' own metrics).
+void useFontMetrics(PageContext& ctx, QPaintDevice* device = nullptr);
+
 // Draws every item of ctx.items with the geometry of ctx (margins, f, W, H).
 void drawPageItems(QPainter& painter, const PageContext& ctx);
 

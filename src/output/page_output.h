@@ -15,6 +15,7 @@
 #include <QPrinter>
 
 #include <string>
+#include <vector>
 
 #include "calc/case.h"
 #include "output/page_context.h"
@@ -24,23 +25,58 @@ namespace dorvel::output {
 enum class PageKind { CalculationReport, UncertaintyAnalysis };
 
 // Print-job titles.
-inline constexpr const char* kReportJobTitle = "Dorvl - report";
+inline constexpr const char* kReportJobTitle = "Dorvel - report";
 inline constexpr const char* kGraphsJobTitle = "Dorvel - graphs";
+// Both pages printed or exported together as one numbered document.
+inline constexpr const char* kBothJobTitle = "Dorvel - report and graphs";
+
+// The print-job title of a page, or of both together.
+const char* jobTitle(const std::vector<PageKind>& pages);
+
+// Margins of a printed sheet, mm: the line grid keeps 10 mm from the top and
+// the bottom edge (inside the unprintable zone of common printers), the left
+// margin is at least 20 mm (room for punching).
+inline constexpr double kPrintedTopBottomMarginMm = 10.0;
+inline constexpr double kPrintedLeftMarginMm = 20.0;
+
+// The document information of a PDF: title (the page's name and the case
+// title), subject (the measuring point's device and fluid), keywords (the
+// standard in force), creator (the program and its version).
+struct PdfInfo {
+  std::string title, subject, keywords, creator;
+};
+PdfInfo pdfInfo(const CalculationCase& c, const std::vector<PageKind>& pages, bool english);
+
+// Adds the document information to a finished PDF as an incremental update
+// (a new information dictionary, cross-reference section and trailer after
+// the end of the file, ISO 32000-1 7.5.6): the file written before stays
+// byte for byte.  False when the file's trailer cannot be read.
+bool addPdfInfo(QByteArray& pdf, const PdfInfo& info);
 
 // Page-drawing entry: draws one page on `painter` (device W x H).  With
 // `bitmap` the bitmap page set-up runs and the uncertainty page also gets its
 // graphs and table; without it the printer page set-up runs and the caller
 // draws the graphs and table afterwards (drawGraphsAndTable).  `today` is the
 // date printed ("" for today's date).  Returns the context that was drawn.
+// `pageNumber` of `pageCount` is printed under the header ("Page 1/2").  On
+// the printer the left margin is at least 20 mm and the line grid keeps
+// 10 mm from the top and bottom edges (the context's yOffset and yScale).
 PageContext drawPage(QPainter& painter, int pageWidth, int pageHeight, bool english, bool bitmap,
-                     PageKind kind, CalculationCase& c, const std::string& today = {});
+                     PageKind kind, CalculationCase& c, const std::string& today = {},
+                     int pageNumber = 1, int pageCount = 1);
 
 // The two graphs and the range table of the uncertainty page, at their places
 // on a page of W x H (line unit L' = H/70): graphs at 2(W/21) and
 // W - 2(W/21) - 3(W/8), top 15 L', 3(W/8) x 18 L'; table at 2(W/21), top
 // 39 L', W - 4(W/21) wide and (H - H/7) - 40 L' high.
+// `yOffset` moves them down with the page's line grid (PageContext::yOffset),
+// `xOffset` right by as much as the printed left margin was widened.
 void drawGraphsAndTable(QPainter& painter, int pageWidth, int pageHeight, CalculationCase& c,
-                        bool english);
+                        bool english, double yOffset = 0, double xOffset = 0);
+
+// How far a page's graphs and table move right: the widening of its left
+// margin beyond round(W/14) (printer pages only).
+double graphsShift(const PageContext& ctx, bool bitmap);
 
 // Lines-per-page set-up of the report on a page already set up: a dry run
 // from the start line, then the rule of fitReportToPage().  On a bitmap the
@@ -69,6 +105,9 @@ bool renderPagePng(CalculationCase& c, PageKind kind, bool english, const std::s
 // the printer cannot be started.
 bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool english,
                const std::string& today = {});
+// Several pages as one document, numbered "1/2", "2/2".
+bool printPages(QPrinter& printer, CalculationCase& c, const std::vector<PageKind>& pages,
+                bool english, const std::string& today = {});
 
 // The page as a one-page A4 PDF file at 300 dpi (printer page set-up), with
 // the print-job title of the page as the document title.  Written like
@@ -76,6 +115,11 @@ bool printPage(QPrinter& printer, CalculationCase& c, PageKind kind, bool englis
 // false with `reason` naming the file.
 bool renderPagePdf(CalculationCase& c, PageKind kind, bool english, const std::string& path,
                    const std::string& today = {}, std::string* reason = nullptr);
+// Several pages in one PDF, numbered "1/2", "2/2", with the document
+// information of pdfInfo().
+bool renderPagesPdf(CalculationCase& c, const std::vector<PageKind>& pages, bool english,
+                    const std::string& path, const std::string& today = {},
+                    std::string* reason = nullptr);
 
 // Print preview: the window's client area is 15/16 of the screen width and
 // 7/8 of its height; the image fills the client width and is round(2.5 x

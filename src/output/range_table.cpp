@@ -296,8 +296,12 @@ void drawRangeTable(QPainter& painter, const RangeTable& table, int left, int to
   auto cellRect = [&](int row, int x, int width) {
     return QRect(x, (row - 1) * rowHeight, width, rowHeight);
   };
+  // Numbers are written fixed-width with leading blanks; a blank is
+  // narrower than a digit, so the blanks are left out before a number is
+  // centred, or it would sit off the middle of its cell.
   auto put = [&](const QRect& r, int align, const std::string& s) {
-    if (!s.empty()) painter.drawText(r, align | Qt::AlignVCenter | Qt::TextSingleLine, qs(s));
+    const QString text = qs(s).trimmed();
+    if (!text.isEmpty()) painter.drawText(r, align | Qt::AlignVCenter | Qt::TextSingleLine, text);
   };
 
   painter.setPen(QPen(Qt::black, 2));

@@ -1,6 +1,7 @@
 #include "output/uncertainty_graphs.h"
 
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPen>
 
 #include <algorithm>
@@ -23,6 +24,20 @@ int roundToInt(long double x) { return static_cast<int>(std::lround(static_cast<
 constexpr int kSteps = 100;
 
 }  // namespace
+
+int scaleLabelDecimals(Real q100, int decimals) {
+  if (!std::isfinite(q100) || q100 <= 0) return decimals;
+  // The labels q100/200, q100/100, 3 q100/200, q100/50 and their negatives:
+  // as many decimals as make them differ from each other and from zero.
+  for (int d = decimals; d < 9; ++d) {
+    // The negative labels mirror the positive ones.
+    std::vector<std::string> labels{formatFixed(0, 1, d)};
+    for (int k = 1; k <= 4; ++k) labels.push_back(formatFixed(k * q100 / 200, 1, d));
+    std::sort(labels.begin(), labels.end());
+    if (std::adjacent_find(labels.begin(), labels.end()) == labels.end()) return d;
+  }
+  return 9;
+}
 
 Real GraphData::envelope(GraphKind kind, size_t i) const {
   const GraphPoint& p = points[i];
@@ -122,6 +137,7 @@ GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w) {
   }
   // Grid levels in units u from the centre line, positive upwards.
   const int decimals = data.q100 / 200 >= 1 ? 1 : 2;
+  const int gridDecimals = scaleLabelDecimals(data.q100, decimals);
   static constexpr double kLevels[] = {0, 0.5, 1.0, 1.5, 2.0, -0.5, -1.0, -1.5, -2.0};
   static constexpr const char* kRelativeLabels[] = {"0",    "+0.5", "+1.0", "+1.5", "+2.0",
                                                     "-0.5", "-1.0", "-1.5", "-2.0"};
@@ -129,12 +145,18 @@ GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w) {
     L.gridY.push_back(L.yc - roundToInt(kLevels[i] * L.u));
     if (kind == GraphKind::Absolute)
       L.gridLabels.push_back(
-          formatFixed(static_cast<Real>(kLevels[i]) * data.q100 / 100, 4, decimals));
+          formatFixed(static_cast<Real>(kLevels[i]) * data.q100 / 100, 4, gridDecimals));
     else
       L.gridLabels.push_back(kRelativeLabels[i]);
   }
   L.q100Text = formatFixed(data.q100, 4, decimals);
-  L.qMinText = formatFixed(data.qMin, 4, 2);
+  // q(min) with two decimals, more when they would show a flowrate above
+  // zero as 0.00.
+  int qMinDecimals = 2;
+  while (qMinDecimals < 6 && data.qMin > 0 && std::isfinite(data.qMin) &&
+         formatFixed(data.qMin, 1, qMinDecimals).find_first_of("123456789") == std::string::npos)
+    ++qMinDecimals;
+  L.qMinText = formatFixed(data.qMin, 4, qMinDecimals);
   L.unitText = data.flowUnitText;
   L.axisUnitText = kind == GraphKind::Absolute ? "[" + data.flowUnitText + "]" : "[%]";
   if (data.failed || data.points.empty()) return L;
@@ -219,6 +241,11 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
   painter.setBackgroundMode(Qt::TransparentMode);
   const int w = L.w, h = L.h;
   const int frameWidth = w > 600 ? 3 : 1;
+  // Curves at least 0.5 pt on paper (the printed graph is about 930 device
+  // units of 1/300 inch wide), the grid thinner, grey and dashed so that it
+  // is never taken for an envelope in black and white.
+  const double curveWidth = std::max(1.0, w / 400.0);
+  const double gridWidth = std::max(1.0, w / 1200.0);
 
   // Grey inside of the envelope (screen only), under everything else.
   if (!printing && L.fill.size() >= 3) {
@@ -234,16 +261,51 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
   painter.setPen(QPen(Qt::black, frameWidth));
   const int inset = frameWidth / 2;
   painter.drawRect(inset, inset, w - 1 - 2 * inset, h - 1 - 2 * inset);
+  // Inner edge of the frame: texts keep clear of it.
+  const int innerLeft = frameWidth + 1, innerRight = w - frameWidth - 1;
+
+  // Labels in "Arial" 8 pt.
+  QFont font;
+  font.setFamilies(pageFontFamilies());
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(8);
+  painter.setFont(font);
+  QFontMetrics fm = painter.fontMetrics();
+  const int zeroHeight = fm.tightBoundingRect(QStringLiteral("0")).height();
+  const int gap = std::max(2, zeroHeight / 4);
+
+  // The scale labels left of the vertical axis and the unit above it must
+  // fit between the frame and the axis: a smaller size when they do not.
+  int widest = 0;
+  for (const std::string& g : L.gridLabels) widest = std::max(widest, fm.horizontalAdvance(qs(g)));
+  const int room = L.x0 - gap - innerLeft;
+  if (widest > room && room > 0) {
+    font.setPixelSize(std::max(1, fm.height() * room / widest * 3 / 4));
+    painter.setFont(font);
+    fm = painter.fontMetrics();
+  }
+  auto widthOf = [&](const std::string& s) { return fm.horizontalAdvance(qs(s)); };
+
+  // Dashed grey grid marks first, under the curves.
+  QPen grid(QColor(140, 140, 140), gridWidth, Qt::DashLine);
+  painter.setPen(grid);
+  for (size_t i = 1; i < L.gridY.size(); ++i) painter.drawLine(L.x0, L.gridY[i], L.xq100, L.gridY[i]);
 
   // Envelope.
-  painter.setPen(QPen(Qt::black, 1));
+  painter.setPen(QPen(Qt::black, curveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   for (const GraphSegment& s : L.envelopeSegments) painter.drawLine(s.a, s.b);
   if (!L.fill.isEmpty()) {
     painter.drawLine(L.startEdge.a, L.startEdge.b);
     painter.drawLine(L.endEdge.a, L.endEdge.b);
   }
 
+  // Bias "linear scale" error curve.
+  painter.setPen(QPen(printing ? Qt::black : Qt::red, curveWidth, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+  for (const GraphSegment& s : L.errorSegments) painter.drawLine(s.a, s.b);
+
   // Axes with arrowheads.
+  painter.setPen(QPen(Qt::black, 1));
   const int barb = h / 25, spread = h / 120;
   painter.drawLine(L.x0, L.yaxis, L.axisRight, L.yaxis);
   if (L.axisRight - L.x0 >= barb) {
@@ -255,66 +317,118 @@ void drawGraph(QPainter& painter, const GraphLayout& L, int left, int top, bool 
     painter.drawLine(L.x0, L.axisTop, L.x0 - spread, L.axisTop + barb);
     painter.drawLine(L.x0, L.axisTop, L.x0 + spread, L.axisTop + barb);
   }
+  painter.setPen(QPen(Qt::black, w > 600 ? 2 : 1));
+  painter.drawLine(L.x0, L.yc, L.xq100, L.yc);
+  painter.setPen(QPen(Qt::black, 1));
 
-  // Labels in "Arial" 8 pt.
-  QFont font;
-  font.setFamilies(pageFontFamilies());
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(8);
-  painter.setFont(font);
-  const QFontMetrics fm = painter.fontMetrics();
-  const int zeroHeight = fm.tightBoundingRect(QStringLiteral("0")).height();
-  const int gap = std::max(2, zeroHeight / 4);
-  auto textAt = [&](const std::string& s, int x, int baseline) {
+  // Texts: kept inside the frame; a text below the axis that a curve's edge
+  // would cross stands on a white ground.  The rectangles taken are kept for
+  // the markers.
+  std::vector<QRect> taken;
+  auto put = [&](const std::string& s, int x, int baseline, bool knockOut) {
+    const int tw = widthOf(s);
+    x = std::clamp(x, innerLeft, std::max(innerLeft, innerRight - tw));
+    baseline = std::clamp(baseline, frameWidth + fm.ascent(), h - frameWidth - fm.descent() - 1);
+    const QRect r(x, baseline - fm.ascent(), tw, fm.height());
+    if (knockOut) painter.fillRect(r.adjusted(-1, 0, 1, 0), Qt::white);
     painter.drawText(QPoint(x, baseline), qs(s));
+    taken.push_back(r);
   };
-  auto widthOf = [&](const std::string& s) { return fm.horizontalAdvance(qs(s)); };
 
   for (size_t k = 0; k < L.tickX.size(); ++k) {
     const int x = L.tickX[k];
     painter.drawLine(x, L.yaxis - zeroHeight / 10 - 1, x, L.yaxis + zeroHeight / 10 + 1);
-    textAt(L.tickLabels[k], x - widthOf(L.tickLabels[k]) / 2, L.yaxis - gap);
+    put(L.tickLabels[k], x - widthOf(L.tickLabels[k]) / 2, L.yaxis - gap, true);
   }
   const std::string qmax = "% qmax";
-  textAt(qmax, L.axisRight - widthOf(qmax), L.yaxis - gap - fm.height());
+  put(qmax, L.axisRight - widthOf(qmax), L.yaxis - gap - fm.height(), true);
   const int below = L.yaxis + w / 60 + fm.ascent();
-  textAt(L.q100Text + "  " + L.unitText, L.xq100 - widthOf(L.q100Text) / 2, below);
-  if (L.xqmin != L.xq100) textAt(L.qMinText, L.xqmin - widthOf(L.qMinText) / 2, below);
-  textAt(L.axisUnitText, L.x0 - gap - widthOf(L.axisUnitText), L.axisTop - gap);
-
-  // Dotted grid marks with their labels left of the vertical axis.
-  QPen dotted(Qt::black, 1, Qt::DotLine);
-  for (size_t i = 0; i < L.gridY.size(); ++i) {
-    const int y = L.gridY[i];
-    if (i > 0) {
-      painter.setPen(dotted);
-      painter.drawLine(L.x0, y, L.xq100, y);
-    }
-    painter.setPen(QPen(Qt::black, 1));
-    textAt(L.gridLabels[i], L.x0 - gap - widthOf(L.gridLabels[i]), y - 1);
+  const std::string q100Label = L.q100Text + "  " + L.unitText;
+  put(q100Label, L.xq100 - widthOf(L.q100Text) / 2, below, true);
+  if (L.xqmin != L.xq100) {
+    // Left of the q100 label when the two would run into each other.
+    int x = L.xqmin - widthOf(L.qMinText) / 2;
+    const int q100Left = taken.back().left();
+    if (x + widthOf(L.qMinText) + gap > q100Left) x = q100Left - gap - widthOf(L.qMinText);
+    put(L.qMinText, x, below, true);
   }
-  painter.setPen(QPen(Qt::black, w > 600 ? 2 : 1));
-  painter.drawLine(L.x0, L.yc, L.xq100, L.yc);
-
-  // Bias "linear scale" error curve.
-  painter.setPen(QPen(printing ? Qt::black : Qt::red, 1));
-  for (const GraphSegment& s : L.errorSegments) painter.drawLine(s.a, s.b);
+  // The axis unit right-aligned against the axis above its top, or beside
+  // the axis when there is no room for it on the left.
+  {
+    int x = L.x0 - gap - widthOf(L.axisUnitText);
+    if (x < innerLeft) x = L.x0 + spread + gap;
+    put(L.axisUnitText, x, L.axisTop - gap, true);
+  }
+  for (size_t i = 0; i < L.gridY.size(); ++i)
+    put(L.gridLabels[i], L.x0 - gap - widthOf(L.gridLabels[i]), L.gridY[i] - 1, false);
 
   if (printing && L.hasMarkers) {
-    painter.setPen(QPen(Qt::black, 1));
     painter.setFont(pageFont(h / 20, true));
     const QFontMetrics mf = painter.fontMetrics();
-    // "1" above and left of the upper envelope, "2" beside the error curve on
-    // the side of its sign.
-    if (L.hasEnvelopeMarker) {
-      const int m1x = L.marker1.x() - mf.horizontalAdvance(QStringLiteral("1")) / 2;
-      const int m1y = std::clamp(L.marker1.y() - gap, mf.ascent(), h - gap);
-      painter.drawText(QPoint(m1x, m1y), QStringLiteral("1"));
+    // Candidate places of a marker: beside its curve's points, first on the
+    // side of the curve's sign at the usual step, then at other steps and on
+    // the other side.  The first place inside the frame's plot area that
+    // overlaps neither a label nor the other marker is taken.
+    const QRect plot(L.x0 + gap, frameWidth + gap, innerRight - L.x0 - 2 * gap,
+                     L.yaxis - frameWidth - 2 * gap);
+    // A curve crossing a place: any envelope or error-curve segment, or the
+    // envelope's vertical edges.
+    std::vector<GraphSegment> curves = L.envelopeSegments;
+    curves.insert(curves.end(), L.errorSegments.begin(), L.errorSegments.end());
+    if (!L.fill.isEmpty()) {
+      curves.push_back(L.startEdge);
+      curves.push_back(L.endEdge);
     }
-    const int m2x = L.marker2.x() - mf.horizontalAdvance(QStringLiteral("2")) / 2;
-    int m2y = L.marker2Side > 0 ? L.marker2.y() - gap : L.marker2.y() + gap + mf.ascent();
-    m2y = std::clamp(m2y, mf.ascent(), h - gap);
-    painter.drawText(QPoint(m2x, m2y), QStringLiteral("2"));
+    auto crossed = [&](const QRect& r) {
+      const QRectF box(r);
+      const QLineF edges[] = {QLineF(box.topLeft(), box.topRight()),
+                              QLineF(box.topRight(), box.bottomRight()),
+                              QLineF(box.bottomRight(), box.bottomLeft()),
+                              QLineF(box.bottomLeft(), box.topLeft())};
+      for (const GraphSegment& s : curves) {
+        if (box.contains(s.a) || box.contains(s.b)) return true;
+        const QLineF line(s.a, s.b);
+        for (const QLineF& e : edges)
+          if (line.intersects(e, nullptr) == QLineF::BoundedIntersection) return true;
+      }
+      return false;
+    };
+    auto place = [&](const QString& mark, const std::vector<QPoint>& points, size_t first,
+                     int side) -> QRect {
+      const int mw = mf.horizontalAdvance(mark), mh = mf.height();
+      static constexpr size_t kSteps[] = {0,  10, 20, 30, 40, 50, 60, 70, 80, 90, 5,
+                                          15, 25, 35, 45, 55, 65, 75, 85, 95};
+      QRect fallback;
+      for (int sideTry : {side, -side})
+        for (size_t step : kSteps) {
+          const size_t i = step == 0 ? first : step;
+          if (i >= points.size() || points[i].isNull()) continue;
+          const QPoint p = points[i];
+          const int y = sideTry > 0 ? p.y() - gap - mh : p.y() + gap;
+          const QRect r(p.x() - mw / 2, y, mw, mh);
+          if (!plot.contains(r)) continue;
+          bool free = true;
+          for (const QRect& t : taken)
+            if (t.intersects(r.adjusted(-gap, -gap, gap, gap))) free = false;
+          if (!free) continue;
+          // Clear of the labels; best clear of the curves too.
+          if (!crossed(r)) return r;
+          if (fallback.isNull()) fallback = r;
+        }
+      return fallback;
+    };
+    auto draw = [&](const QString& mark, const QRect& r) {
+      if (r.isNull()) return;
+      painter.drawText(QPoint(r.left(), r.top() + mf.ascent()), mark);
+      taken.push_back(r);
+    };
+    // "1" above the upper envelope, "2" beside the error curve on the side
+    // of its sign.
+    const size_t step1 = 20, step2 = 10;
+    // Results outside the standard draw no envelope, so no "1" either.
+    if (L.hasEnvelopeMarker)
+      draw(QStringLiteral("1"), place(QStringLiteral("1"), L.upper, step1, 1));
+    draw(QStringLiteral("2"), place(QStringLiteral("2"), L.errorPoints, step2, L.marker2Side));
   }
   painter.restore();
 }

@@ -94,6 +94,12 @@ struct GraphLayout {
 
 GraphLayout layoutGraph(const GraphData& data, GraphKind kind, int h, int w);
 
+// Decimals of the absolute graph's scale labels (0, +-q100/200 ... +-q100/50):
+// `decimals` (1 when q100/200 >= 1, else 2), or as many more as the labels
+// need to differ from each other ("0.03, 0.03" for q100 = 1.74 becomes
+// "0.026, 0.035").
+int scaleLabelDecimals(Real q100, int decimals);
+
 // Paints a layout with its top-left corner at (left, top).  On screen
 // (printing off) the envelope is filled grey and the error curve is red; on
 // paper the curves carry the markers "1" and "2".

@@ -1,7 +1,12 @@
 #include "output/uncertainty_page.h"
 
 #include "calc/loss_uncertainty.h"
+#include "output/calculation_report.h"
+#include "output/page_draw.h"
 #include "output/report_texts.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace dorvel::output {
 
@@ -16,7 +21,10 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   const HeaderStandardLine standard = headerStandardLine(c);
   ctx.headerBlock(standard.text, standard.heightDivisor);
 
-  ctx.nextLine(6);
+  // Under the header: which case the page belongs to, and its page number.
+  ctx.nextLine(5);
+  writeIdentityLine(ctx, c, kCaptionColumn);
+  ctx.nextLine();
   ctx.rightText(ctx.today, ctx.rightEdge);
   ctx.centredTitle(t("UNCERTAINTY ENVELOPES AND BIAS \"LINEAR SCALE\" ERROR",
                      "ANALIZA NIEPEWNOŚCI POMIARU STRUMIENIA"));
@@ -24,8 +32,21 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
   ctx.centredTitle(t("OVER THE MEASUREMENT RANGE", "W CAŁYM ZAKRESIE POMIAROWYM"));
 
   ctx.nextLine(2);
-  ctx.leftText(t("  Description: ", "  Dla obliczenia: ") + c.caseTitle);
-  ctx.nextLine();
+  {
+    // The title runs on to a second line under itself, then ends with an
+    // ellipsis.
+    const std::string label = t("  Description: ", "  Dla obliczenia: ");
+    const double labelWidth = ctx.textWidth(label, ctx.font);
+    const double width =
+        ctx.rightEdge - ctx.columnUnit / 2 - ctx.columnX(kCaptionColumn) - labelWidth;
+    const std::vector<std::string> lines = ctx.wrapText(c.caseTitle, ctx.font, width, 2);
+    ctx.leftText(label + (lines.empty() ? std::string() : lines[0]));
+    for (size_t i = 1; i < lines.size(); ++i) {
+      ctx.nextLine();
+      ctx.leftText(lines[i], kCaptionColumn + labelWidth / std::max(1, ctx.columnUnit));
+    }
+    ctx.nextLine();
+  }
   // The same rules as the uncertainty budget: a transmitter error without
   // its reference value is not declared.
   UncertaintySources sources;
@@ -87,6 +108,7 @@ void writeUncertaintyPage(PageContext& ctx, const CalculationCase& c) {
 PageContext buildUncertaintyPage(const CalculationCase& c, bool english, const std::string& today) {
   PageContext ctx;
   setupBitmapPage(ctx, 1280, 1810);
+  useFontMetrics(ctx);
   ctx.english = english;
   ctx.today = today;
   writeUncertaintyPage(ctx, c);

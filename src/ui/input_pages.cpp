@@ -324,7 +324,7 @@ QWidget* TDanegl::buildBasicPage() {
   edChropow_ = numberEdit("EdchropdlaMimo", &CalculationCase::eccentricRoughness, 191);
   boundEdits_.push_back({edChropow_, &CalculationCase::eccentricRoughness, nullptr, 0, 8, false});
   laSpustUnit_ = label(nullptr, " mm");
-  laSpustNote_ = label("LaSpustNote", "(ISO/TR 15377:2007)");
+  laSpustNote_ = label("LaSpustNote", "(ISO/TR 15377:2018)");
   auto* drainEdits = new QWidget;
   auto* dh = new QHBoxLayout(drainEdits);
   dh->setContentsMargins(0, 0, 0, 0);

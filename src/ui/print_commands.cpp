@@ -22,12 +22,16 @@ namespace dorvel::ui {
 
 bool printPageWithDialog(QWidget* parent, CalculationCase& c, output::PageKind kind,
                          bool english) {
+  return printPagesWithDialog(parent, c, {kind}, english);
+}
+
+bool printPagesWithDialog(QWidget* parent, CalculationCase& c,
+                          const std::vector<output::PageKind>& pages, bool english) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(kind == output::PageKind::CalculationReport ? output::kReportJobTitle
-                                                                  : output::kGraphsJobTitle);
+  printer.setDocName(output::jobTitle(pages));
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
-  return output::printPage(printer, c, kind, english);
+  return output::printPages(printer, c, pages, english);
 }
 
 QImage copyPageToClipboard(CalculationCase& c, output::PageKind kind, bool english,

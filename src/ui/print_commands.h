@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QImage>
 #include <functional>
+#include <vector>
 
 #include "calc/case.h"
 #include "output/page_output.h"
@@ -16,9 +17,13 @@ class QScrollArea;
 namespace dorvel::ui {
 
 // Printer dialog, then on OK the page on the chosen printer under its job
-// title ("Dorvl - report" / "Dorvel - graphs").  Cancelling prints nothing.
+// title ("Dorvel - report" / "Dorvel - graphs").  Cancelling prints nothing.
 // False when cancelled or the printer cannot be started.
 bool printPageWithDialog(QWidget* parent, CalculationCase& c, output::PageKind kind, bool english);
+// The same for several pages printed as one job ("Dorvel - report and
+// graphs"), numbered 1/2, 2/2.
+bool printPagesWithDialog(QWidget* parent, CalculationCase& c,
+                          const std::vector<output::PageKind>& pages, bool english);
 
 // The page drawn on a picture as wide as the screen and round(1.4142857 x)
 // as high, put on the clipboard as an image.  Returns the picture (null when

@@ -219,7 +219,7 @@ QWidget* TDanegl::buildLiquidPanel() {
   g->addWidget(caption("LaInnaCie1", "Density"), 0, 0);
   g->addWidget(edGamaCieczy_, 0, 1);
   g->addWidget(caption(nullptr, "kg/m3"), 0, 2);
-  g->addWidget(caption("LaInnaCie3", "Dynamic vicosity"), 1, 0);
+  g->addWidget(caption("LaInnaCie3", "Dynamic viscosity"), 1, 0);
   g->addWidget(edLepCieczy_, 1, 1);
   g->addWidget(cbjLep2_, 1, 2);
   buPodpowie_ = button("BuPodpowie", "Density table");

@@ -26,10 +26,13 @@ ResultsPage* attachResultsAndHelp(TDanegl& window) {
     }
   };
   QObject::connect(page, &ResultsPage::exitRequested, w, &QWidget::close);
-  // File > "Export PDF...": the report in the interface language, whatever
-  // an earlier printouts command chose.
+  // File > "Export PDF...": the report and the uncertainty page as one
+  // document, numbered 1/2, 2/2, in the interface language, whatever an
+  // earlier printouts command chose.
   window.onExportPdf = [page] {
-    page->exportPdf(output::PageKind::CalculationReport, !polishInterface());
+    page->exportPdf(std::vector<output::PageKind>{output::PageKind::CalculationReport,
+                                                  output::PageKind::UncertaintyAnalysis},
+                    !polishInterface());
   };
   QObject::connect(page, &ResultsPage::resultsAvailable, w->exportPdfAction(),
                    &QAction::setEnabled);

@@ -134,6 +134,10 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
   addItem("WydrukWykres", "Print the graphs and table", [this] {
     printPageWithDialog(this, case_, PageKind::UncertaintyAnalysis, reportEnglish_);
   });
+  addItem("WydrukOba", desktopText("WydrukOba"), [this] {
+    printPagesWithDialog(this, case_, {PageKind::CalculationReport, PageKind::UncertaintyAnalysis},
+                         reportEnglish_);
+  });
   addItem("Podgldwydruku1", "Print preview",
           [this] { showPrintPreview(case_, reportEnglish_, window()); });
   auto screenWidth = [this] {
@@ -156,6 +160,9 @@ ResultsPage::ResultsPage(CalculationCase& c, Interaction& ui, QWidget* parent)
           [this] { exportPdf(PageKind::CalculationReport); });
   addItem("MnPopExportPdfGraphs", desktopText("MnPopExportPdfGraphs"),
           [this] { exportPdf(PageKind::UncertaintyAnalysis); });
+  addItem("MnPopExportPdfBoth", desktopText("MnPopExportPdfBoth"), [this] {
+    exportPdf(std::vector<PageKind>{PageKind::CalculationReport, PageKind::UncertaintyAnalysis});
+  });
 
   connect(print_, &QPushButton::clicked, this, [this] { popUpPrintMenu(print_, true); });
   connect(printPolish_, &QPushButton::clicked, this,
@@ -363,8 +370,22 @@ void ResultsPage::copyResultsText() {
 }
 
 QString ResultsPage::suggestedPdfPath(output::PageKind kind) const {
-  const QString suffix = kind == output::PageKind::CalculationReport ? QStringLiteral("report")
-                                                                     : QStringLiteral("graphs");
+  return suggestedPdfPath(std::vector<output::PageKind>{kind});
+}
+
+bool ResultsPage::exportPdf(output::PageKind kind) {
+  return exportPdf(std::vector<output::PageKind>{kind});
+}
+
+bool ResultsPage::exportPdf(const std::vector<output::PageKind>& pages) {
+  return exportPdf(pages, reportEnglish_);
+}
+
+QString ResultsPage::suggestedPdfPath(const std::vector<output::PageKind>& pages) const {
+  const QString suffix = pages.size() > 1 ? QStringLiteral("report-graphs")
+                         : !pages.empty() && pages[0] == output::PageKind::UncertaintyAnalysis
+                             ? QStringLiteral("graphs")
+                             : QStringLiteral("report");
   if (!case_.dataFilePath.empty()) {
     const QFileInfo file(QString::fromStdString(case_.dataFilePath));
     return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QLatin1Char('-') +
@@ -375,17 +396,15 @@ QString ResultsPage::suggestedPdfPath(output::PageKind kind) const {
   return folder + QStringLiteral("/Dorvel-") + suffix + QStringLiteral(".pdf");
 }
 
-bool ResultsPage::exportPdf(output::PageKind kind) { return exportPdf(kind, reportEnglish_); }
-
-bool ResultsPage::exportPdf(output::PageKind kind, bool english) {
-  if (!hasResults()) return false;
-  const QString suggested = suggestedPdfPath(kind);
+bool ResultsPage::exportPdf(const std::vector<output::PageKind>& pages, bool english) {
+  if (!hasResults() || pages.empty()) return false;
+  const QString suggested = suggestedPdfPath(pages);
   const QString path =
       chooseExportFile ? chooseExportFile(suggested)
                        : QFileDialog::getSaveFileName(window(), desktopText("ExportPdfTitle"),
                                                       suggested, desktopText("PdfFilter"));
   if (path.isEmpty()) return false;
-  if (!output::renderPagePdf(case_, kind, english, path.toStdString())) {
+  if (!output::renderPagesPdf(case_, pages, english, path.toStdString())) {
     const std::string shown = path.toStdString();
     ui_->showMessage({Msg::PdfNotWritten, {shown}});
     return false;

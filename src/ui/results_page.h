@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "calc/case.h"
 #include "calc/interaction.h"
@@ -90,8 +91,12 @@ class ResultsPage : public QWidget {
   // The print menu's items write the language its button chose; File >
   // "Export PDF..." passes the interface language.
   bool exportPdf(output::PageKind kind);
-  bool exportPdf(output::PageKind kind, bool english);
   QString suggestedPdfPath(output::PageKind kind) const;
+  // Several pages in one PDF, numbered 1/2, 2/2 (File > Export PDF... and
+  // the print menu's item for both pages).
+  bool exportPdf(const std::vector<output::PageKind>& pages);
+  bool exportPdf(const std::vector<output::PageKind>& pages, bool english);
+  QString suggestedPdfPath(const std::vector<output::PageKind>& pages) const;
   // The save dialog; replaceable for tests ("" = cancelled).
   std::function<QString(const QString& suggested)> chooseExportFile;
 
