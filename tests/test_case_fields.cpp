@@ -155,7 +155,7 @@ TEST(CaseFields, BadAssignmentsLeaveTheCaseUnchanged) {
 TEST(CaseFields, CodeRangesMatchTheLists) {
   CalculationCase c;
   std::string problem;
-  EXPECT_TRUE(caseCodesValid(c, problem));
+  EXPECT_TRUE(caseCodesValid(c, problem)) << problem;
   for (const auto& [name, lo, hi] : std::initializer_list<std::tuple<const char*, int, int>>{
            {"task", 1, 3}, {"deviceType", 1, 12}, {"pipeMaterial", 1, 7},
            {"fittingOrifice", 1, 12}, {"fittingAsme", 1, 9}, {"fittingNozzle", 1, 10},
