@@ -175,6 +175,11 @@ def messages_page(lang, messages, notes_path, intro):
         note = notes.get(str(number), "")
         if note:
             out.append(note)
+        else:
+            # A message of the table still waiting for its explanation: shown
+            # with its texts only, and named here so that the gap is seen.
+            print(f"manual: warning: {notes_path}: no explanation of message {number}",
+                  file=sys.stderr)
         keywords.append((str(number), f"message-{number}"))
         keywords.append((f'{w["msgkw"]} {number}', f"message-{number}"))
         short = text.replace("\n", " ").strip()
