@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "cli/cli.h"
 #include "files/case_file.h"
 

@@ -5,10 +5,10 @@
 #include <charconv>
 #include <map>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/driver.h"
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "files/case_file.h"
 #include "files/text_encoding.h"
 #include "support/json_mini.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <map>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_file.h"
 #include "support/case_compare.h"
 #include "support/json_mini.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/range_sweep.h"

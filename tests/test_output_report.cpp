@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "output/calculation_report.h"
 #include "output/page_context.h"
 #include "output/page_output.h"

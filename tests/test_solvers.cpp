@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/coefficients.h"
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/solvers.h"
 #include "support/testing.h"
 

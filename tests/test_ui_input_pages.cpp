@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
 #include "version.h"

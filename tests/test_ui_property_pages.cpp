@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "props/properties.h"
 #include "support/ui_window.h"
 #include "ui/dialogs.h"

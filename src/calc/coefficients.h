@@ -12,7 +12,7 @@
 // (limits.h) are computed in the same call as C.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/limits.h"
 #include "calc/solver_status.h"
 

@@ -11,7 +11,7 @@
 // their benchmarks; the driver uses coefficients.h.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/limits.h"
 #include "calc/solver_status.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "calc/coefficients.h"
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/limits.h"
 #include "calc/loss_uncertainty.h"
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "calc/solvers.h"
 #include "props/ammonia.h"
 #include "props/water_steam.h"

@@ -4,8 +4,8 @@
 // a result outside the standard's limits.
 #pragma once
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 
 namespace dorvel {
 

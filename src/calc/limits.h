@@ -9,7 +9,7 @@
 // answered as documented at each function, never with NaN.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/solver_status.h"
 
 namespace dorvel {

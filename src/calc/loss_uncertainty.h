@@ -5,7 +5,7 @@
 // relative, in %.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

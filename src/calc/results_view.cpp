@@ -1,6 +1,6 @@
 #include "calc/results_view.h"
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/limits.h"
 
 namespace dorvel {

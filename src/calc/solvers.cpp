@@ -7,7 +7,7 @@
 
 #include "calc/coefficients.h"
 #include "calc/device_terms.h"
-#include "calc/format.h"
+#include "base/format.h"
 
 namespace dorvel {
 

@@ -20,8 +20,8 @@
 // never NaN, never a stale value.
 #pragma once
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "calc/solver_status.h"
 
 namespace dorvel {

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <sstream>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/driver.h"
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "cli/json_output.h"
 #include "calc/results_view.h"
 #include "files/case_fields.h"

@@ -12,7 +12,7 @@
 #include <limits>
 #include <string_view>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "files/atomic_write.h"
 #include "files/text_encoding.h"
 #include "props/mixture.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "output/report_texts.h"
 
 namespace dorvel::output {

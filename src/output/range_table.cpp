@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/page_draw.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel::output {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/page_draw.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/ammonia.h"
 #include "props/coke_gas.h"

@@ -3,8 +3,8 @@
 // remembers the inputs they were computed from.
 #pragma once
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 
 namespace dorvel {
 

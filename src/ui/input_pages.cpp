@@ -13,8 +13,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "ui/texts/language.h"
 #include "ui/main_window.h"
 #include "ui/page_edit.h"

@@ -34,9 +34,9 @@
 #include <QWhatsThis>
 #include <QWindow>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/limits.h"
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "files/case_file.h"
 #include "files/settings.h"
 #include "ui/texts/language.h"

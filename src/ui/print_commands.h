@@ -7,7 +7,7 @@
 #include <QImage>
 #include <functional>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "output/page_output.h"
 
 class QLabel;

@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/properties.h"
 #include "ui/dialogs.h"

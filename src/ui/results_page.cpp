@@ -17,7 +17,7 @@
 #include <QStandardPaths>
 
 #include "calc/driver.h"
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "calc/results_view.h"
 #include "output/page_output.h"
 #include "props/properties.h"

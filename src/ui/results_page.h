@@ -10,8 +10,8 @@
 #include <array>
 #include <functional>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "output/page_output.h"
 
 class QGroupBox;

@@ -1,6 +1,6 @@
-#include "calc/case.h"
+#include "base/case.h"
 
-#include "calc/format.h"
+#include "base/format.h"
 
 namespace dorvel {
 

@@ -1,8 +1,8 @@
-#include "calc/shared.h"
+#include "base/shared.h"
 
 #include <cstring>
 
-#include "calc/format.h"
+#include "base/format.h"
 
 namespace dorvel {
 
