@@ -99,18 +99,19 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
   const Real lossRatio = pressureLossOf(c, c.dischargeCoefficient, c.beta);
   const Real flowFactor = c.flowUnitFactor;
   const Real dpFactor = c.dpUnitFactor;
-  const Real p1 = c.pressureAt, kappa = c.isentropicExponent, mu = c.viscosityTech;
-  const Real D = c.pipeDiameter, rho = c.density;
   t.q100 = q100;
   t.qMin = qMin;
 
   RangeSweepScope scope(c);
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
 
   // Square-root constant K, flow per sqrt(DELTA p) in display units.
   if (c.task == TaskDiameter) {
     const Real qNom = c.nominalFlowrate;
-    SolveResult r = solveDifferentialPressure(c, qNom / flowFactor, beta);
-    const Real dpNom = c.dpUnit == 1 ? c.dpMmH2O : c.dpKPa;
+    const SolveResult r = solveDifferentialPressure(device, fluid, task, qNom / flowFactor, beta);
+    const Real dpNom = c.dpUnit == 1 ? r.value : r.dpKPa;
     if (r.status != SolverStatus::NoSolution) t.K = qNom / std::sqrt(dpNom);
   } else {
     t.K = q100 / std::sqrt(c.dpInput);
@@ -128,7 +129,7 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
     const Real q = flows[i];
     col.qLinear = q;
     col.dp = (q / t.K) * (q / t.K);
-    const SolveResult r = solveFlowrate(c, col.dp / dpFactor, beta, p1, kappa, mu, D, rho);
+    const SolveResult r = solveFlowrate(device, fluid, task, col.dp / dpFactor, beta);
     col.status = r.status;
     if (r.status == SolverStatus::NoSolution) {
       t.failed = true;
@@ -137,9 +138,10 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
     col.qExact = r.value * flowFactor;
     col.difference = q - col.qExact;
     col.pressureLoss = lossRatio * col.dp;
-    // The uncertainty of C is the one the flowrate solver left for this
+    // The uncertainty of C is the one the flowrate solver gave for this
     // reading, and so is the expansibility the uncertainty routine reads.
-    const FlowUncertainty u = flowUncertaintyOf(c, col.dp / dpFactor, c.cUncertainty);
+    c.expansibility = r.expansibility;
+    const FlowUncertainty u = flowUncertaintyOf(c, col.dp / dpFactor, r.coefficients.uC);
     col.relativeUncertainty = u.flow;
     col.absoluteUncertainty = u.flow * col.qExact / 100;
     col.flowDecimals = rangeFlowDecimals(col.qExact);

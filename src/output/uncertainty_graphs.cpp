@@ -55,17 +55,22 @@ GraphData computeGraphData(CalculationCase& c) {
   }
 
   RangeSweepScope scope(c);
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
   auto pointAt = [&](Real q, bool atQ100) {
     GraphPoint p;
     p.q = q;
     const Real ratio = q / d.q100;
-    const SolveResult r = solveDifferentialPressure(c, massFlow100 * ratio, beta);
+    const SolveResult r = solveDifferentialPressure(device, fluid, task, massFlow100 * ratio, beta);
     if (r.status == SolverStatus::NoSolution) return p;
-    p.dp = mmH2O ? c.dpMmH2O : c.dpKPa;
+    p.dp = mmH2O ? r.value : r.dpKPa;
     if (atQ100) {
       p.uncertainty = d.u100;
     } else {
-      const FlowUncertainty u = flowUncertaintyOf(c, ratio * ratio * dp100, c.cUncertainty);
+      // The uncertainty routine reads the expansibility of this reading.
+      c.expansibility = r.expansibility;
+      const FlowUncertainty u = flowUncertaintyOf(c, ratio * ratio * dp100, r.coefficients.uC);
       if (!u.valid) return p;
       p.uncertainty = u.flow;
     }
