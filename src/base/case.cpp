@@ -9,6 +9,8 @@ bool isCompressible(int k) {
          k == FluidNaturalGas8 || k == FluidNaturalGas || k == FluidSteam13;
 }
 
+bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
+
 bool isOrificePlate(int t) { return t >= DevOrificeCorner && t <= DevOrificeFlange; }
 
 namespace {

@@ -67,6 +67,8 @@ enum Material : int {
 // Compressible kinds: the expansibility factor is computed and the gas-only
 // checks apply.
 bool isCompressible(int fluidKind);
+// Natural gas: code 9, and 8 of the legacy files.
+bool isNaturalGasKind(int fluidKind);
 // Device families.
 bool isOrificePlate(int deviceType);  // codes 1-3
 

@@ -59,10 +59,6 @@ void convertPressureUnits(CalculationCase& c) {
   }
 }
 
-namespace {
-bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
-}  // namespace
-
 void rememberPropertyInputs(CalculationCase& c) {
   PropertySnapshot& s = c.lastPropertyInputs;
   s.fluidKind = c.fluidKind;

@@ -60,7 +60,7 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   } else if ((k == FluidAir || k == FluidOtherGas || k == FluidCokeGas) && c.relativeHumidity > 0) {
     rows.push_back({inter, "Steam mole fraction in gas micture",
                     pageFixed(100 * c.steamMoleFraction, 3), "%", "steamMolePercent"});
-  } else if (k == FluidNaturalGas || k == FluidNaturalGas8) {
+  } else if (isNaturalGasKind(k)) {
     rows.push_back({inter, "Calorific value", pageFixed(c.calorificValue, 3), "MJ/m3",
                     "calorificValue"});
   }
@@ -98,11 +98,8 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
 }
 
 std::string standardInForce(const CalculationCase& c) {
-  switch (governingStandard(c.deviceType, c.pipeDiameter20)) {
-    case Standard::AsmeMfc14M: return "ASME MFC-14M-2003";
-    case Standard::IsoTr15377: return "ISO/TR 15377:2018";
-    default: return "ISO 5167 : 2022";
-  }
+  return standardLabel(governingStandard(c.deviceType, c.pipeDiameter20),
+                       StandardLabelUse::Results);
 }
 
 std::vector<std::string> statusWarnings(const CalculationCase& c) {

@@ -7,11 +7,17 @@
 
 #include "calc/coefficients.h"
 #include "calc/device_terms.h"
+#include "calc/limits.h"
 #include "base/format.h"
 
 namespace dorvel {
 
 namespace {
+
+// The quarter-circle orifice in the beta window: Re_nom below 250 asks the
+// question, below 3300 betaMax is the root of the lower Reynolds limit.
+constexpr Real kQuarterCircleWindowLow = 250;
+constexpr Real kQuarterCircleRootBelow = 3300;
 
 using detail::BetaTerms;
 using detail::ExpansibilityTerms;
@@ -327,100 +333,74 @@ BetaWindowResult checkBetaWindow(const DeviceSetup& device, const FluidState& fl
       !finitePositive(D20) || !finitePositive(dp))
     return w;
 
-  Real bmin = 0, bmax = 0;
+  // The window starts from the admissible beta range of the device and is
+  // narrowed to where Re_nom and Re_D meet the device's Reynolds-number limits
+  // (limits.h); the flags ask whether to go on outside them.
+  using namespace reynolds_limit;
+  if (dev < 1 || dev > 12) return w;
+  const LimitRange range = betaRange(dev, D20);
+  const auto limitsAt = [&](Real beta) { return reynoldsLimitsOf(dev, beta, D, D20); };
+  Real bmin = range.min, bmax = range.max;
   bool low = false, high = false;
   SolverStatus status = SolverStatus::Ok;
-  // Orifice plates: Re_min = 16000 beta^2 above beta 0.56 lowers betaMax.
-  auto limit16000 = [&]() {
-    if (reNom < 16000 * bmax * bmax) bmax = std::sqrt(reNom / 16000);
-  };
   switch (dev) {
     case DevOrificeCorner:
-      if (D20 >= 50) {
-        bmin = 0.1L, bmax = 0.75L;
-        low = reNom < 5000;
-        limit16000();
-      } else if (D20 >= 25) {
-        bmin = 0.23L, bmax = 0.7L;
-        low = reNom < 5000;
-        limit16000();
-      } else {
-        bmin = 0.1L, bmax = 0.8L;
-        low = reNom <= 1000;
-      }
-      break;
     case DevOrificeDD2:
-      bmin = 0.1L, bmax = 0.75L;
-      low = reNom < 5000;
-      limit16000();
-      break;
     case DevOrificeFlange:
-      if (D20 >= 50) {
-        bmin = 0.1L, bmax = 0.75L;
-        low = reNom < 5000 || reNom < 170 * bmin * bmin * D;
-        if (reNom < 170 * bmax * bmax * D) bmax = std::sqrt(reNom / (170 * D));
-      } else {
-        bmin = 0.15L, bmax = 0.7L;
-        low = reNom <= 1000;
+      if (isSmallBoreOrifice(dev, D20)) {
+        // ASME MFC-14M: Re_D above the limit, the limit itself refused.
+        low = reNom <= limitsAt(bmin).min;
+        break;
+      }
+      low = reNom < limitsAt(bmin).min;
+      // Where the limit grows with beta (16000 beta^2 above 0.56, 170 beta^2 D
+      // for flange tappings) betaMax is lowered to the beta at which it
+      // equals Re_nom.
+      if (dev == DevOrificeFlange) {
+        if (reNom < kFlangeBeta2D * bmax * bmax * D) bmax = std::sqrt(reNom / (kFlangeBeta2D * D));
+      } else if (reNom < kOrificeBeta2 * bmax * bmax) {
+        bmax = std::sqrt(reNom / kOrificeBeta2);
       }
       break;
     case DevIsa1932Nozzle:
-      bmin = reNom < 70000 ? 0.44L : 0.3L;
-      bmax = 0.8L;
-      low = reNom < 20000;
-      w.hasReynoldsMax = true;
-      w.reynoldsMax = 1e7L;
-      high = re > 1e7L;
-      break;
     case DevLongRadiusNozzle:
-      bmin = 0.2L, bmax = 0.8L;
-      low = reNom < 10000;
-      w.hasReynoldsMax = true;
-      w.reynoldsMax = 1e7L;
-      high = re > 1e7L;
-      break;
     case DevVenturiNozzle:
-      bmin = 0.316L, bmax = 0.775L;
-      low = reNom < 150000;
+    case DevVenturiAsCast:
+    case DevVenturiMachined:
+    case DevVenturiRoughWelded: {
+      // ISA 1932: below Re_nom 70000 only the betas from 0.44 up.
+      if (dev == DevIsa1932Nozzle && reNom < kIsaLowBeta) bmin = kIsaStepBeta;
+      low = reNom < limitsAt(bmin).min;
+      const ReynoldsLimits top = limitsAt(bmax);
       w.hasReynoldsMax = true;
-      w.reynoldsMax = 2e6L;
-      high = re > 2e6L;
+      w.reynoldsMax = top.max;
+      high = re > top.max;
       break;
+    }
     case DevEccentricOrifice:
-      bmin = 0.46L, bmax = 0.84L;
-      low = reNom < 200000 * 0.46L * 0.46L;
-      high = re > 840000;
+      low = reNom < limitsAt(bmin).min;
+      high = re > limitsAt(bmax).max;
       break;
     case DevQuarterCircle:
-      bmin = 0.245L, bmax = 0.6L;
-      low = reNom < 250;
-      if (reNom < 3300) {
+      // The window's own thresholds: Re_nom 250 for the question, and below
+      // 3300 betaMax is the root of the lower limit.
+      low = reNom < kQuarterCircleWindowLow;
+      if (reNom < kQuarterCircleRootBelow) {
         const SolveResult root = quarterCircleBetaLimit(reNom);
         bmax = root.value;
         status = root.status;
       }
-      if (re > 60000)
+      if (re > limitsAt(range.max).max)
         high = true;
-      else if (re > 24500)
-        bmin = re / 100000;
-      break;
-    case DevVenturiAsCast:
-    case DevVenturiMachined:
-    case DevVenturiRoughWelded:
-      bmin = dev == DevVenturiAsCast ? 0.3L : 0.4L;
-      bmax = dev == DevVenturiRoughWelded ? 0.7L : 0.75L;
-      low = reNom < 200000;
-      w.hasReynoldsMax = true;
-      w.reynoldsMax = 2e6L;
-      high = re > 2e6L;
+      else if (re > limitsAt(range.min).max)
+        bmin = re / kQuarterCircleMaxBeta;
       break;
     case DevConicalEntrance:
-      bmin = 0.1L, bmax = 0.316L;
-      low = reNom < 80;
-      if (re > 63200)
+      low = reNom < limitsAt(bmin).min;
+      if (re > limitsAt(range.max).max)
         high = true;
-      else if (re > 20000)
-        bmin = re / 200000;
+      else if (re > limitsAt(range.min).max)
+        bmin = re / kConicalMaxBeta;
       break;
     default:
       return w;

@@ -143,8 +143,9 @@ class GatedTabWidget : public QTabWidget {
   GatedTabBar* bar_;
 };
 
-const char* const kStandardTexts[3] = {"ISO 5167:2022", "ISO/TR 15377:2018", "ASME-MFC-14M-2003"};
 const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
+constexpr std::array<Standard, 3> kStandards = {Standard::Iso5167, Standard::IsoTr15377,
+                                                Standard::AsmeMfc14M};
 }  // namespace
 
 TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
@@ -468,7 +469,8 @@ void TDanegl::buildTaskPanel() {
 void TDanegl::resetStandardLabels() {
   for (int i = 0; i < 3; ++i) {
     QLabel* l = standardLabels_[static_cast<size_t>(i)];
-    l->setText(QString::fromLatin1(kStandardTexts[i]));
+    l->setText(QString::fromLatin1(
+        dorvel::standardLabel(kStandards[static_cast<size_t>(i)], StandardLabelUse::Window)));
     QPalette p = l->palette();
     p.setColor(QPalette::Window, Qt::white);
     p.setColor(QPalette::WindowText, Qt::black);
