@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <condition_variable>
 #include <cstdio>
 #include <mutex>
 #include <optional>
@@ -318,33 +317,28 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
     return status;
   }
 
-  // Workers take the next file; this thread prints each file's outcome as
-  // soon as it and every file before it are done.
+  // Every thread, this one among them, takes the next file; the thread that
+  // completes the first file not yet printed prints it and every finished
+  // file after it, in order.  Nobody waits for anybody but at the lock.
   std::vector<std::optional<CalcOutcome>> outcomes(files.size());
   std::mutex mutex;
-  std::condition_variable done;
+  size_t printed = 0;
   std::atomic<size_t> next{0};
   const auto work = [&] {
     for (size_t i = next++; i < files.size(); i = next++) {
       CalcOutcome r = calcOne(o, files[i], fromCommandLine);
       const std::lock_guard<std::mutex> lock(mutex);
       outcomes[i] = std::move(r);
-      done.notify_one();
+      for (; printed < files.size() && outcomes[printed]; ++printed) {
+        emit(*outcomes[printed]);
+        outcomes[printed].reset();
+      }
     }
   };
   std::vector<std::thread> workers;
-  workers.reserve(jobs);
-  for (size_t j = 0; j < jobs; ++j) workers.emplace_back(work);
-  for (size_t i = 0; i < files.size(); ++i) {
-    CalcOutcome r;
-    {
-      std::unique_lock<std::mutex> lock(mutex);
-      done.wait(lock, [&] { return outcomes[i].has_value(); });
-      r = std::move(*outcomes[i]);
-      outcomes[i].reset();
-    }
-    emit(r);
-  }
+  workers.reserve(jobs - 1);
+  for (size_t j = 1; j < jobs; ++j) workers.emplace_back(work);
+  work();
   for (std::thread& t : workers) t.join();
   return status;
 }
