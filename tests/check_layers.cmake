@@ -2,7 +2,8 @@
 # compiled with that layer's include folder finds the headers of its own layer
 # and of the layers below, and does not find those of the layers above.
 #
-#   cmake -DCXX=<compiler> -DLAYERS=<build>/src/layers -DGENERATED=<dir> -P check_layers.cmake
+#   cmake -DCXX=<compiler> -DLAYERS=<build>/src/layers -DGENERATED=<dir>
+#         -DSOURCES=<source>/src -P check_layers.cmake
 #
 # Every pair is tried with the compiler (syntax only), so the check fails if
 # the include folders ever let a wrong-way include through, and equally if a
@@ -33,6 +34,19 @@ foreach(layer IN LISTS order)
     endif()
   endforeach()
 endforeach()
+# A relative include ("../calc/limits.h") is found next to the source
+# whatever the include folders say: no engine source may use one.
+if(SOURCES)
+  foreach(layer IN LISTS order)
+    file(GLOB files ${SOURCES}/${layer}/*.cpp ${SOURCES}/${layer}/*.h)
+    foreach(f IN LISTS files)
+      file(STRINGS ${f} relative REGEX "^[ \t]*#[ \t]*include[ \t]*\"\\.\\./")
+      if(relative)
+        string(APPEND failures "${f}: relative include ${relative}\n")
+      endif()
+    endforeach()
+  endforeach()
+endif()
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()
