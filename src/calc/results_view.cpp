@@ -77,7 +77,8 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
 
   rows.push_back({limits, "Lower range flowrate", pageFixed(c.lowerRangeFlowrate, 3),
                   flowUnitText(c.flowUnit), "lowerRangeFlowrate"});
-  if (c.deviceType >= 4 && c.deviceType <= 12)
+  // Devices with an upper Reynolds-number limit (not the orifice plates).
+  if (reynoldsLimitsOf(c.deviceType, c.beta, c.pipeDiameter, c.pipeDiameter20).hasMax)
     rows.push_back({limits, "Flowrate for Reynolds number upper limit",
                     pageFixed(c.reynoldsLimitFlowrate, 0), flowUnitText(c.flowUnit),
                     "reynoldsLimitFlowrate"});

@@ -45,10 +45,6 @@ constexpr std::array<Pair, 7> kMaterials{{
     {"Hot-rolled brass", "Mosiądz walcowany na gorąco"},
 }};
 
-// Pipe-diameter limits of the device types 1..12, mm.
-constexpr std::array<int, 12> kMinimumD{12, 50, 25, 50, 50, 65, 100, 25, 100, 50, 200, 25};
-constexpr std::array<int, 12> kMaximumD{1000, 1000, 1000, 500, 630, 500,
-                                        1000, 500,  800,  350, 1200, 500};
 
 }  // namespace
 
@@ -104,14 +100,13 @@ SignOffLabels signOffLabels(bool english) {
   return {"Nr punktu", "Wyd.", "Data", "Opracował", "Sprawdził", "Zatwierdził"};
 }
 
+// The engine's pipe-diameter range of the device (whole millimetres).
 int minimumPipeDiameter(int deviceType) {
-  if (deviceType < 1 || deviceType > 12) return 0;
-  return kMinimumD[static_cast<size_t>(deviceType - 1)];
+  return static_cast<int>(pipeDiameterRange(deviceType).min);
 }
 
 int maximumPipeDiameter(int deviceType) {
-  if (deviceType < 1 || deviceType > 12) return 0;
-  return kMaximumD[static_cast<size_t>(deviceType - 1)];
+  return static_cast<int>(pipeDiameterRange(deviceType).max);
 }
 
 std::string reportFlowUnitText(int flowUnit, bool english) {
