@@ -241,7 +241,8 @@ EnterOutcome ResultsPage::enter() {
   panel_->hide();
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(false);
   emit resultsAvailable(false);
-  convertPressureUnits(case_);
+  // The property routines and the driver convert the pressure units
+  // themselves.
   const int kind = case_.fluidKind;
   if (!propertiesCurrent(case_, kind)) {
     const bool computedHere = kind == FluidWater || kind == FluidSteam ||
