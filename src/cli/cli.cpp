@@ -227,7 +227,8 @@ void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConfo
 // several threads and printed in the order of the command line.
 struct CalcOutcome {
   std::string out;
-  std::string err;
+  std::string err;       // messages of the calculation, before its results
+  std::string errAfter;  // a failed --save, after them
   bool unreadable = false;  // a read error (or a failed --save): exit 2
   bool refused = false;     // the calculation was refused: exit 1
 };
@@ -289,7 +290,7 @@ CalcOutcome calcOne(const Options& o, const std::string& file, bool fromCommandL
     RecordingInteraction rec;
     std::string reason;
     if (!writeCaseFile(o.saveTo, c, rec, &reason)) {
-      err << "dorvel-cli: " << o.saveTo << ": Output error (" << reason << ")\n";
+      r.errAfter = "dorvel-cli: " + o.saveTo + ": Output error (" + reason + ")\n";
       r.unreadable = true;
     }
   }
@@ -308,6 +309,7 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
   const auto emit = [&](const CalcOutcome& r) {
     err << r.err;
     out << r.out;
+    err << r.errAfter;
     if (r.unreadable) status = kExitUsage;
     if (r.refused && status == kExitOk) status = kExitRefused;
   };
