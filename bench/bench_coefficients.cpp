@@ -20,11 +20,12 @@ CalculationCase benchCase(int device) {
 }
 
 void BM_DeviceCoefficients(benchmark::State& state) {
-  CalculationCase c = benchCase(static_cast<int>(state.range(0)));
+  const CalculationCase c = benchCase(static_cast<int>(state.range(0)));
+  const DeviceSetup device = deviceSetupOf(c);
+  const TaskContext task = taskContextOf(c);
   Real re = 2e5L;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(deviceCoefficients(c, 0.55L, re));
-    benchmark::DoNotOptimize(c.dischargeCoefficient);
+    benchmark::DoNotOptimize(deviceCoefficients(device, task, 0.55L, re));
     re += 1;
   }
 }
@@ -38,13 +39,12 @@ void BM_DeviceCoefficientsPrepared(benchmark::State& state) {
   detail::GeometryTerms g;
   detail::BetaTerms t;
   detail::ReynoldsTerms r;
-  detail::prepareGeometry(c, g);
+  detail::prepareGeometry(deviceSetupOf(c), taskContextOf(c), g);
   detail::prepareBeta(g, 0.55L, true, t);
   Real re = 2e5L;
   for (auto _ : state) {
     detail::prepareReynolds(g, re, r);
-    benchmark::DoNotOptimize(detail::evaluateCoefficients(c, g, t, r));
-    benchmark::DoNotOptimize(c.dischargeCoefficient);
+    benchmark::DoNotOptimize(detail::evaluateCoefficients(g, t, r));
     re += 1;
   }
 }
@@ -54,7 +54,8 @@ void BM_Expansibility(benchmark::State& state) {
   CalculationCase c = benchCase(static_cast<int>(state.range(0)));
   Real dp = 2000;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(expansibilityFactor(c, 1.4L, 0.55L, dp, 5.0986L));
+    benchmark::DoNotOptimize(
+        expansibilityFactor(c.deviceType, taskContextOf(c), 1.4L, 0.55L, dp, 5.0986L));
     dp += 0.001L;
   }
 }

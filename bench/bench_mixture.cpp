@@ -1,8 +1,8 @@
 // Cost of the gas-mixture property routines.
 #include <benchmark/benchmark.h>
 
-#include "calc/interaction.h"
-#include "calc/shared.h"
+#include "base/interaction.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/mixture.h"
 

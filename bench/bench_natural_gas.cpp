@@ -1,7 +1,7 @@
 // Per-call cost of the natural-gas and coke-oven gas property routines.
 #include <benchmark/benchmark.h>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "props/coke_gas.h"
 #include "props/components.h"
 #include "props/natural_gas.h"

@@ -4,9 +4,9 @@
 
 #include <QImage>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/driver.h"
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "output/calculation_report.h"
 #include "output/page_output.h"
 #include "output/range_table.h"

@@ -30,10 +30,12 @@ void BM_SolveFlowrate(benchmark::State& state) {
   const bool gas = state.range(1) != 0;
   CalculationCase c = benchCase(static_cast<int>(state.range(0)), gas);
   Real dp = benchDp(gas);
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
   int passes = 0;
   for (auto _ : state) {
-    const SolveResult r = solveFlowrate(c, dp, 0.55L, c.pressureAt, 1.4L, c.viscosityTech,
-                                        c.pipeDiameter, c.density);
+    const SolveResult r = solveFlowrate(device, fluid, task, dp, 0.55L);
     benchmark::DoNotOptimize(r);
     passes = r.passes;
     dp += 0.001L;
@@ -47,9 +49,12 @@ void BM_SolveDifferentialPressure(benchmark::State& state) {
   CalculationCase c = benchCase(static_cast<int>(state.range(0)), gas);
   c.task = TaskDifferentialPressure;
   Real m = gas ? 8000 : 150000;
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
   int passes = 0;
   for (auto _ : state) {
-    const SolveResult r = solveDifferentialPressure(c, m, 0.55L);
+    const SolveResult r = solveDifferentialPressure(device, fluid, task, m, 0.55L);
     benchmark::DoNotOptimize(r);
     passes = r.passes;
     m += 0.001L;
@@ -65,9 +70,12 @@ void BM_SolveBeta(benchmark::State& state) {
   c.nominalPercent = 70;
   const Real dp = benchDp(gas);
   Real re = gas ? 1e6L : 3e5L;
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
   int passes = 0;
   for (auto _ : state) {
-    const SolveResult r = solveBeta(c, dp, re);
+    const SolveResult r = solveBeta(device, fluid, task, dp, re);
     benchmark::DoNotOptimize(r);
     passes = r.passes;
     re += 0.01L;
@@ -82,7 +90,12 @@ void BM_CheckBetaWindow(benchmark::State& state) {
   c.massFlowKgH = 150000;
   const Real re = 4 * (c.massFlowKgH / 3600) / (kPi * c.viscosityPaS * 0.15L);
   RecordingInteraction ui(true);
-  for (auto _ : state) benchmark::DoNotOptimize(checkBetaWindow(c, ui, benchDp(false), 100, re));
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        checkBetaWindow(device, fluid, task, ui, benchDp(false), c.massFlowKgH, re, c.dpUnit));
 }
 BENCHMARK(BM_CheckBetaWindow);
 

@@ -4,7 +4,7 @@
 // table lookup.
 #include <benchmark/benchmark.h>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "props/ammonia.h"
 #include "props/water_steam.h"
 

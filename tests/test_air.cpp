@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/interaction.h"
-#include "calc/shared.h"
+#include "base/interaction.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/mixture.h"
 #include "props/water_steam.h"

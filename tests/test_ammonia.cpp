@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "props/ammonia.h"
 #include "support/testing.h"
 

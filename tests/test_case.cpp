@@ -6,9 +6,9 @@
 #include <clocale>
 #include <cmath>
 
-#include "calc/case.h"
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/case.h"
+#include "base/format.h"
+#include "base/shared.h"
 
 using namespace dorvel;
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <sstream>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_fields.h"
 
 using namespace dorvel;
@@ -23,7 +23,7 @@ TEST(CaseFields, NamesAreUniqueAndFindable) {
 // Every member of the case record (read from its header) is in the registry,
 // so a field added later cannot be missed by --set and the JSON output.
 TEST(CaseFields, EveryMemberOfTheRecordIsRegistered) {
-  std::ifstream in(std::string(DORVEL_SOURCE_DIR) + "/src/calc/case.h");
+  std::ifstream in(std::string(DORVEL_SOURCE_DIR) + "/src/base/case.h");
   std::stringstream ss;
   ss << in.rdbuf();
   std::string text = ss.str();

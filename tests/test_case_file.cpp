@@ -15,8 +15,8 @@
 #include <cmath>
 #include <random>
 
-#include "calc/case.h"
-#include "calc/format.h"
+#include "base/case.h"
+#include "base/format.h"
 #include "files/case_fields.h"
 #include "files/atomic_write.h"
 #include "files/case_file.h"

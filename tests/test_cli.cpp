@@ -2,13 +2,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <map>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/driver.h"
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "files/case_file.h"
 #include "files/text_encoding.h"
 #include "support/json_mini.h"
@@ -363,4 +365,38 @@ TEST(CliFiles, JsonIsUtf8AndFifosNeitherBlockNorVanish) {
     ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
   }
+}
+
+TEST(Cli, JobsComputeInParallelAndPrintInTheOrderOfTheFiles) {
+  // Every example, a missing file and a refused case between them, twice
+  // over: -j 1, -j 2, -j 7 and the default give the same bytes, in the same
+  // order, and the same exit status (2: the missing file).
+  TempDir dir;
+  std::vector<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator(std::string(DORVEL_SOURCE_DIR) + "/examples"))
+    if (e.path().extension() == ".dvl") files.push_back(e.path().string());
+  std::sort(files.begin(), files.end());
+  files.insert(files.begin() + 3, dir.file("missing.dvl"));
+  files.insert(files.begin() + 5, files[0]);
+  files.insert(files.end(), files.begin(), files.end());
+  for (const char* mode : {"--json", "--accept-deviations"}) {
+    const CliRun one = run(with({"calc", mode, "-j", "1"}, files));
+    EXPECT_EQ(one.status, 2);
+    EXPECT_NE((one.out + one.err).find("missing.dvl"), std::string::npos);
+    for (const std::vector<std::string>& jobs :
+         {std::vector<std::string>{"-j", "2"}, {"--jobs=7"}, {"-j3"}, {}}) {
+      const CliRun many = run(with(with({"calc", mode}, jobs), files));
+      EXPECT_EQ(many.status, one.status) << mode;
+      EXPECT_EQ(many.out, one.out) << mode;
+      EXPECT_EQ(many.err, one.err) << mode;
+    }
+  }
+  // Each file's output is its own: the first object names the first file.
+  const CliRun json = run(with({"calc", "--json", "-j", "2"}, files));
+  std::map<std::string, std::string> m;
+  ASSERT_TRUE(JsonMini::topLevel(lines(json.out)[0], m));
+  EXPECT_NE(m["file"].find(std::filesystem::path(files[0]).filename().string()), std::string::npos);
+  for (const char* bad : {"0", "x", "1025", "-1"})
+    EXPECT_EQ(run({"calc", "-j", bad, files[0]}).status, 2) << bad;
+  EXPECT_EQ(run({"convert", "-j", "2", files[0], dir.file("out.dvl")}).status, 2);
 }

@@ -21,6 +21,29 @@ CalculationCase flowrateCase(int device, Real D) {
   return c;
 }
 
+// The coefficient routine on the case's device and task, its results stored
+// into the case as the driver stores them.
+SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds) {
+  const Coefficients k =
+      dorvel::deviceCoefficients(deviceSetupOf(c), taskContextOf(c), beta, reynolds);
+  c.dischargeCoefficient = k.C;
+  c.cUncertainty = k.uC;
+  c.roughnessLimitFactor = k.roughnessLimitFactor;
+  c.upstreamLengthRequired = k.lengths.upstreamA;
+  c.upstreamLengthB = k.lengths.upstreamB;
+  c.downstreamLengthRequired = k.lengths.downstreamA;
+  c.downstreamLengthB = k.lengths.downstreamB;
+  if (k.status != SolverStatus::NoSolution) {
+    c.reynoldsMin = k.reynoldsLimits.min;
+    if (k.reynoldsLimits.hasMax) c.reynoldsMax = k.reynoldsLimits.max;
+  }
+  return k.status;
+}
+
+Real expansibilityFactor(const CalculationCase& c, Real kappa, Real beta, Real dp, Real p1) {
+  return dorvel::expansibilityFactor(c.deviceType, taskContextOf(c), kappa, beta, dp, p1);
+}
+
 Real dischargeCoefficient(int device, Real D, Real d, Real re) {
   CalculationCase c = flowrateCase(device, D);
   EXPECT_EQ(deviceCoefficients(c, d / D, re), SolverStatus::Ok);
@@ -56,51 +79,39 @@ TEST(ThermalExpansion, LinearRuleAndPolynomial) {
 }
 
 TEST(ThermalExpansion, CaseFactorsAndPipeDiameter) {
-  CalculationCase c;
-  c.pipeMaterial = MatCarbonSteel;
-  c.deviceMaterial = MatStainless;
-  c.temperature = 100;
-  c.pipeDiameter20 = 200;
-  expansionFactors(c);
-  EXPECT_REL_NEAR(c.pipeExpansionFactor, 1.0009275L, 1e-15L);
-  EXPECT_REL_NEAR(c.deviceExpansionFactor, 1.00132L, 1e-15L);
-  EXPECT_REL_NEAR(c.pipeDiameter, 200.1855L, 1e-15L);
+  const ThermalExpansion e = expansionFactors(MatCarbonSteel, MatStainless, 100, 200);
+  EXPECT_REL_NEAR(e.pipeFactor, 1.0009275L, 1e-15L);
+  EXPECT_REL_NEAR(e.deviceFactor, 1.00132L, 1e-15L);
+  EXPECT_REL_NEAR(e.pipeDiameter, 200.1855L, 1e-15L);
 }
 
 TEST(DeviceGeometry, DrainHoleAndBeta) {
-  CalculationCase c;
-  c.deviceType = DevOrificeFlange;
-  c.deviceDiameter20 = 50;
-  c.drainHoleDiameter = 4;
-  c.deviceExpansionFactor = 1.001L;
-  c.pipeDiameter = 100.1L;
-  ASSERT_TRUE(deviceGeometry(c));
-  EXPECT_EQ(c.drainHoleFactor, 0.55L);
-  EXPECT_REL_NEAR(c.deviceDiameter, 50 * (1 + 0.55L * 0.0064L) * 1.001L, 1e-15L);
-  EXPECT_REL_NEAR(c.beta, c.deviceDiameter / 100.1L, 1e-18L);
+  DeviceGeometry g = deviceGeometry(DevOrificeFlange, 50, 4, 1.001L, 100.1L);
+  ASSERT_TRUE(g.valid);
+  EXPECT_EQ(g.drainHoleFactor, 0.55L);
+  EXPECT_REL_NEAR(g.deviceDiameter, 50 * (1 + 0.55L * 0.0064L) * 1.001L, 1e-15L);
+  EXPECT_REL_NEAR(g.beta, g.deviceDiameter / 100.1L, 1e-18L);
 
-  c.deviceType = DevIsa1932Nozzle;
-  ASSERT_TRUE(deviceGeometry(c));
-  EXPECT_EQ(c.drainHoleFactor, 0.40L);
-  EXPECT_EQ(c.drainHoleDiameter, 4);
+  g = deviceGeometry(DevIsa1932Nozzle, 50, 4, 1.001L, 100.1L);
+  ASSERT_TRUE(g.valid);
+  EXPECT_EQ(g.drainHoleFactor, 0.40L);
+  EXPECT_EQ(g.drainHoleDiameter, 4);
 
   // Devices without a drain-hole correction clear the drain hole.
   for (int dev : {5, 6, 7, 8, 9, 10, 11, 12}) {
-    c.deviceType = dev;
-    c.drainHoleDiameter = 4;
-    ASSERT_TRUE(deviceGeometry(c));
-    EXPECT_EQ(c.drainHoleFactor, 0);
-    EXPECT_EQ(c.drainHoleDiameter, 0);
-    EXPECT_REL_NEAR(c.deviceDiameter, 50.05L, 1e-15L);
+    g = deviceGeometry(dev, 50, 4, 1.001L, 100.1L);
+    ASSERT_TRUE(g.valid);
+    EXPECT_EQ(g.drainHoleFactor, 0);
+    EXPECT_EQ(g.drainHoleDiameter, 0);
+    EXPECT_REL_NEAR(g.deviceDiameter, 50.05L, 1e-15L);
   }
 
-  c.deviceDiameter20 = 0;
-  EXPECT_FALSE(deviceGeometry(c));
-  EXPECT_EQ(c.beta, 0);
-  c.deviceDiameter20 = 50;
-  c.pipeDiameter = 0;
-  EXPECT_FALSE(deviceGeometry(c));
-  EXPECT_EQ(c.deviceDiameter, 0);
+  g = deviceGeometry(DevOrificeFlange, 0, 4, 1.001L, 100.1L);
+  EXPECT_FALSE(g.valid);
+  EXPECT_EQ(g.beta, 0);
+  g = deviceGeometry(DevOrificeFlange, 50, 4, 1.001L, 0);
+  EXPECT_FALSE(g.valid);
+  EXPECT_EQ(g.deviceDiameter, 0);
 }
 
 // ---- discharge coefficient ------------------------------------------------------------

@@ -9,7 +9,7 @@
 
 #include "calc/coefficients.h"
 #include "calc/driver.h"
-#include "calc/format.h"
+#include "base/format.h"
 #include "props/water_steam.h"
 #include "support/driven_cases.h"
 #include "support/testing.h"

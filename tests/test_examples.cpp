@@ -9,7 +9,7 @@
 #include <map>
 #include <regex>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_file.h"
 #include "support/case_compare.h"
 #include "support/json_mini.h"

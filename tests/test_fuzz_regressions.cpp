@@ -6,7 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_fields.h"
 #include "files/case_file.h"
 

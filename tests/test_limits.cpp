@@ -297,23 +297,26 @@ TEST(StraightLengthCheck, Statuses) {
 }
 
 TEST(StraightLengthCheck, InsideTheCoefficientCall) {
-  CalculationCase c;
-  c.task = TaskFlowrate;
-  c.deviceType = DevOrificeDD2;
-  c.pipeDiameter = c.pipeDiameter20 = 100;
-  c.fittingOrifice = 1;
-  ASSERT_EQ(deviceCoefficients(c, 0.45L, 1e6L), SolverStatus::Ok);
-  EXPECT_EQ(c.cUncertainty, 0.5L);
-  EXPECT_REL_NEAR(c.upstreamLengthRequired, 19, 1e-15L);
-  EXPECT_REL_NEAR(c.upstreamLengthB, 6, 1e-15L);
-  EXPECT_EQ(c.downstreamLengthRequired, 6);
-  EXPECT_EQ(c.downstreamLengthB, 3);
-  c.upstreamLengthActual = 0.8L * 1.9L;
-  ASSERT_EQ(deviceCoefficients(c, 0.45L, 1e6L), SolverStatus::Ok);
-  EXPECT_EQ(c.cUncertainty, 1.0L);
-  c.downstreamLengthActual = 0.5L;
-  EXPECT_EQ(deviceCoefficients(c, 0.45L, 1e6L), SolverStatus::BothLengthsTooShort);
-  EXPECT_EQ(c.cUncertainty, 1.0L);
+  DeviceSetup d;
+  const TaskContext task{TaskFlowrate, false, 100};
+  d.deviceType = DevOrificeDD2;
+  d.pipeDiameter = d.pipeDiameter20 = 100;
+  d.fittingOrifice = 1;
+  Coefficients k = deviceCoefficients(d, task, 0.45L, 1e6L);
+  ASSERT_EQ(k.status, SolverStatus::Ok);
+  EXPECT_EQ(k.uC, 0.5L);
+  EXPECT_REL_NEAR(k.lengths.upstreamA, 19, 1e-15L);
+  EXPECT_REL_NEAR(k.lengths.upstreamB, 6, 1e-15L);
+  EXPECT_EQ(k.lengths.downstreamA, 6);
+  EXPECT_EQ(k.lengths.downstreamB, 3);
+  d.upstreamLengthActual = 0.8L * 1.9L;
+  k = deviceCoefficients(d, task, 0.45L, 1e6L);
+  ASSERT_EQ(k.status, SolverStatus::Ok);
+  EXPECT_EQ(k.uC, 1.0L);
+  d.downstreamLengthActual = 0.5L;
+  k = deviceCoefficients(d, task, 0.45L, 1e6L);
+  EXPECT_EQ(k.status, SolverStatus::BothLengthsTooShort);
+  EXPECT_EQ(k.uC, 1.0L);
 }
 
 // ---- ranges ------------------------------------------------------------------------------

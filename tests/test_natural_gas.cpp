@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "props/natural_gas.h"
 #include "support/sgerg_annex_c.h"
 #include "support/testing.h"

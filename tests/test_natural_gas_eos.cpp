@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "files/case_fields.h"
 #include "files/case_file.h"
 #include "props/components.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/range_sweep.h"
@@ -251,20 +251,22 @@ TEST(RangeTableDiameterTask, SquareRootConstantFromTheNominalFlow) {
   // reading (rangeMode set).
   CalculationCase probe = before;
   probe.rangeMode = true;
-  solveDifferentialPressure(probe, 12000 / before.flowUnitFactor, before.beta);
-  EXPECT_REL_NEAR(t.K, 12000 / std::sqrt(probe.dpKPa), 1e-14L);
+  const SolveResult rp = solveDifferentialPressure(deviceSetupOf(probe), fluidStateOf(probe),
+                                                   taskContextOf(probe),
+                                                   12000 / before.flowUnitFactor, before.beta);
+  EXPECT_REL_NEAR(t.K, 12000 / std::sqrt(rp.dpKPa), 1e-14L);
   // The 100 % column: the flowrate solver at 20 kPa with rangeMode set takes
   // C at the upper-range Reynolds number ...
   CalculationCase sweep = before, sizing = before;
   sweep.rangeMode = true;
-  const SolveResult r1 = solveFlowrate(sweep, t.columns[0].dp / before.dpUnitFactor, before.beta,
-                                       before.pressureAt, before.isentropicExponent,
-                                       before.viscosityTech, before.pipeDiameter, before.density);
+  const SolveResult r1 = solveFlowrate(deviceSetupOf(sweep), fluidStateOf(sweep),
+                                       taskContextOf(sweep),
+                                       t.columns[0].dp / before.dpUnitFactor, before.beta);
   EXPECT_REL_NEAR(t.columns[0].qExact, r1.value * before.flowUnitFactor, 1e-15L);
   // ... which is not the C of the sizing, taken at the nominal flow.
-  const SolveResult r0 = solveFlowrate(sizing, t.columns[0].dp / before.dpUnitFactor, before.beta,
-                                       before.pressureAt, before.isentropicExponent,
-                                       before.viscosityTech, before.pipeDiameter, before.density);
+  const SolveResult r0 = solveFlowrate(deviceSetupOf(sizing), fluidStateOf(sizing),
+                                       taskContextOf(sizing),
+                                       t.columns[0].dp / before.dpUnitFactor, before.beta);
   EXPECT_GT(std::fabs(r0.value - r1.value), 1e-6L * r1.value);
   expectSameResults(c, before);
   EXPECT_FALSE(c.rangeMode);
@@ -272,7 +274,7 @@ TEST(RangeTableDiameterTask, SquareRootConstantFromTheNominalFlow) {
 
 TEST(RangeSweep, RangeModeClearedAfterAFailedSweep) {
   CalculationCase c = calculated(waterInput(TaskFlowrate));
-  c.viscosityTech = 0;  // the flowrate solver has no solution now
+  c.viscosityPaS = 0;  // the flowrate solver (viscosity in Pa*s) has no solution now
   const CalculationCase before = c;
   RangeTable t = computeRangeTable(c, true);
   EXPECT_TRUE(t.failed);
@@ -393,10 +395,14 @@ TEST(GraphData, EnvelopeAndErrorOverTheRange) {
       // With DELTA p = (q/q100)^2 x DELTA p(q100) and the C uncertainty of
       // the reading.
       CalculationCase u = before;
-      solveDifferentialPressure(u, before.massFlowKgH * p.q / g.q100, before.beta);
+      const SolveResult s = solveDifferentialPressure(deviceSetupOf(u), fluidStateOf(u),
+                                                      taskContextOf(u),
+                                                      before.massFlowKgH * p.q / g.q100, before.beta);
+      u.expansibility = s.expansibility;
       const Real r = p.q / g.q100;
       EXPECT_REL_NEAR(p.uncertainty,
-                      flowUncertaintyOf(uncertaintyInputsOf(u, r * r * before.dpMmH2O, u.cUncertainty))
+                      flowUncertaintyOf(uncertaintyInputsOf(u, r * r * before.dpMmH2O,
+                                                            s.coefficients.uC))
                           .total,
                       1e-15L);
     }
@@ -422,8 +428,10 @@ TEST(GraphData, DiameterTaskSweepsWithCAtTheReadingsReynoldsNumber) {
   // (C at the upper-range Reynolds number) ...
   CalculationCase sweep = before;
   sweep.rangeMode = true;
-  solveDifferentialPressure(sweep, before.massFlowKgH, before.beta);
-  EXPECT_REL_NEAR(g.points[0].dp, sweep.dpKPa, 1e-15L);
+  const SolveResult r = solveDifferentialPressure(deviceSetupOf(sweep), fluidStateOf(sweep),
+                                                  taskContextOf(sweep), before.massFlowKgH,
+                                                  before.beta);
+  EXPECT_REL_NEAR(g.points[0].dp, r.dpKPa, 1e-15L);
   // ... not the sizing's C at the nominal flow, which gives back dpInput.
   EXPECT_REL_NEAR(before.dpInput, 20, 1e-12L);
   EXPECT_GT(std::fabs(g.points[0].dp - 20), 1e-6L);

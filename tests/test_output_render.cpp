@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "output/page_output.h"
 #include "output/range_table.h"
 #include "output/uncertainty_graphs.h"

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/format.h"
+#include "base/format.h"
+#include "calc/limits.h"
 #include "calc/results_view.h"
 #include "output/calculation_report.h"
 #include "output/page_context.h"
@@ -209,7 +210,7 @@ TEST(ReportDescriptive, FittingListFollowsDeviceAndPipe) {
   EXPECT_EQ(fittingName(c, false), "Pojedyncze kolano 90°, dwa kolana 90° w odstępie >30D");
   c.deviceType = DevOrificeDD2;  // no small-bore list for D and D/2 tappings
   c.pipeDiameter20 = 20;
-  EXPECT_EQ(fittingListFor(c.deviceType, c.pipeDiameter20), FittingList::Orifice);
+  EXPECT_EQ(straightLengthTable(c.deviceType, c.pipeDiameter20), LengthTable::Orifice);
   for (int d : {4, 5, 6, 8}) {
     c.deviceType = d;
     EXPECT_EQ(fittingName(c, true), "Thermometer pocket or well of 0.03D<d<0.13D") << d;
@@ -218,7 +219,7 @@ TEST(ReportDescriptive, FittingListFollowsDeviceAndPipe) {
     c.deviceType = d;
     EXPECT_EQ(fittingName(c, true), "Thermometer pocket or well of d<0.13D") << d;
   }
-  for (int d : {7, 12}) EXPECT_EQ(fittingListFor(d, 20), FittingList::Orifice);
+  for (int d : {7, 12}) EXPECT_EQ(straightLengthTable(d, 20), LengthTable::Orifice);
 }
 
 TEST(ReportDescriptive, TitleOf61CharactersMovesToAFreeLine) {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "props/components.h"
 #include "props/properties.h"
 #include "props/water_steam.h"

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "cli/json_output.h"
 #include "calc/results_view.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "calc/coefficients.h"
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/solvers.h"
 #include "support/testing.h"
 
@@ -58,9 +58,59 @@ Real testDp(const Fluid& f) {
   return isCompressible(f.kind) ? 0.05L * 10000 * f.p1 : 200000 * kPaToKgm2;
 }
 
+// The solvers take the case's device, fluid and task as values; these
+// helpers store what they return into the case as the driver does, so that
+// the checks below read the case fields the results page shows.
+void store(CalculationCase& c, const Coefficients& k) {
+  c.dischargeCoefficient = k.C;
+  c.cUncertainty = k.uC;
+  c.roughnessLimitFactor = k.roughnessLimitFactor;
+  c.upstreamLengthRequired = k.lengths.upstreamA;
+  c.upstreamLengthB = k.lengths.upstreamB;
+  c.downstreamLengthRequired = k.lengths.downstreamA;
+  c.downstreamLengthB = k.lengths.downstreamB;
+  if (k.status == SolverStatus::NoSolution) return;
+  c.reynoldsMin = k.reynoldsLimits.min;
+  if (k.reynoldsLimits.hasMax) c.reynoldsMax = k.reynoldsLimits.max;
+}
+
+void store(CalculationCase& c, const SolveResult& r) {
+  if (r.coefficientsEvaluated) store(c, r.coefficients);
+  if (r.status != SolverStatus::NoSolution) c.expansibility = r.expansibility;
+  if (r.reynoldsKnown) c.reynolds = r.reynolds;
+}
+
 SolveResult flowrate(CalculationCase& c, Real dp, Real beta) {
-  return solveFlowrate(c, dp, beta, c.pressureAt, c.isentropicExponent, c.viscosityTech,
-                       c.pipeDiameter, c.density);
+  const SolveResult r = solveFlowrate(deviceSetupOf(c), fluidStateOf(c), taskContextOf(c), dp, beta);
+  store(c, r);
+  c.massFlowKgH = r.value;
+  return r;
+}
+
+SolveResult solveDifferentialPressure(CalculationCase& c, Real massFlowKgH, Real beta) {
+  const SolveResult r = dorvel::solveDifferentialPressure(deviceSetupOf(c), fluidStateOf(c),
+                                                          taskContextOf(c), massFlowKgH, beta);
+  store(c, r);
+  c.dpMmH2O = r.value;
+  c.dpKPa = r.dpKPa;
+  return r;
+}
+
+SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
+  const SolveResult r = dorvel::solveBeta(deviceSetupOf(c), fluidStateOf(c), taskContextOf(c), dp, reynolds);
+  store(c, r);
+  c.beta = r.value;
+  return r;
+}
+
+SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds) {
+  const Coefficients k = dorvel::deviceCoefficients(deviceSetupOf(c), taskContextOf(c), beta, reynolds);
+  store(c, k);
+  return k.status;
+}
+
+Real expansibilityFactor(const CalculationCase& c, Real kappa, Real beta, Real dp, Real p1) {
+  return dorvel::expansibilityFactor(c.deviceType, taskContextOf(c), kappa, beta, dp, p1);
 }
 
 // ISO 5167-1 flow equation with the case's C and eps [kg/h].
@@ -398,7 +448,16 @@ struct Window {
     c.nominalPercent = nominalPercent;
     c.massFlowKgH = massFlowForReynolds(c, re);
     c.dpMmH2O = dp > 0 ? dp : testDp(kWater);
-    return checkBetaWindow(c, ui, c.dpMmH2O, nominalPercent, re);
+    TaskContext task = taskContextOf(c);
+    task.nominalPercent = nominalPercent;
+    const BetaWindowResult r = checkBetaWindow(deviceSetupOf(c), fluidStateOf(c), task, ui,
+                                               c.dpMmH2O, c.massFlowKgH, re, c.dpUnit);
+    // What the driver keeps of the check.
+    if (r.hasReynoldsMax) c.reynoldsMax = r.reynoldsMax;
+    if (r.acceptedLow || r.acceptedHigh) c.rangePartlyOutside = true;
+    if (r.acceptedLow) c.warnReynoldsLow = true;
+    if (r.acceptedHigh) c.warnReynoldsHigh = true;
+    return r;
   }
 };
 

@@ -19,7 +19,7 @@
 #include <QTimer>
 #include <set>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_file.h"
 #include "files/case_fields.h"
 #include "support/ui_window.h"

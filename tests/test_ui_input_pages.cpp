@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
 #include "version.h"
@@ -107,11 +107,19 @@ TEST_F(UiWindowTest, FittingListFollowsPipeDiameter) {
   EXPECT_TRUE(find<QComboBox>("CBKolanoISO")->isHidden());
   type("EdD20", "25");
   EXPECT_FALSE(find<QComboBox>("CBKolanoISO")->isHidden());
-  type("EdD20", "5");
-  EXPECT_FALSE(find<QComboBox>("CBKolanoISO")->isHidden());
+  type("EdD20", "5");  // the engine's small-bore rule has no lower bound
+  EXPECT_FALSE(find<QComboBox>("CBkolanoASME")->isHidden());
   choose("CBTyp", 2);  // flange tappings: small bore below 50 mm
   type("EdD20", "40");
   EXPECT_FALSE(find<QComboBox>("CBkolanoASME")->isHidden());
+  // Below 25 mm as well (a deviation the calculation asks about): the window
+  // shows the list the engine reads, the small-bore one.
+  type("EdD20", "20");
+  EXPECT_FALSE(find<QComboBox>("CBkolanoASME")->isHidden());
+  EXPECT_TRUE(find<QComboBox>("CBKolanoISO")->isHidden());
+  EXPECT_TRUE(c().asmeFittingListShown);
+  choose("CBkolanoASME", 4);
+  EXPECT_EQ(c().fittingAsme, 5);
 }
 
 TEST_F(UiWindowTest, FluidChangeResetsTheFlowUnit) {

@@ -25,8 +25,8 @@
 #include <set>
 #include <string>
 
-#include "calc/case.h"
-#include "calc/shared.h"
+#include "base/case.h"
+#include "base/shared.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
 #include "props/liquids.h"

@@ -8,7 +8,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
-#include "calc/format.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/properties.h"
 #include "support/ui_window.h"
 #include "ui/dialogs.h"
@@ -126,6 +127,30 @@ TEST_F(UiWindowTest, FixedLabelsKeepTheirSignificantDigits) {
   type("Ed5ges", "1234.567891");
   find<QPushButton>("Bu5wpisz1")->click();
   EXPECT_EQ(text("La5ges"), "1234.56790");
+}
+
+// The four "<-" buttons of the other gas take the hand-typed values as the
+// command line takes them (the property routines' transfer): the same case.
+TEST_F(UiWindowTest, OtherGasButtonsTakeWhatTheCommandLineTakes) {
+  choose("CBPlyn", 5);
+  window->setCurrentPage(ui::TDanegl::PageProperties);
+  type("Ed5ges", "1.25");
+  type("Ed5Lep", "1.7e-5");
+  type("Ed5kapa", "1.31");
+  type("Ed5K1", "0.97");
+  CalculationCase commandLine = c();
+  takeManualGasProperties(commandLine);
+  for (const char* b : {"Bu5wpisz1", "Bu5wpisz2", "Bu5wpisz3", "Bu5wpisz4"})
+    find<QPushButton>(b)->click();
+  EXPECT_EQ(c().enteredDensity, commandLine.enteredDensity);
+  EXPECT_EQ(c().density, commandLine.density);
+  EXPECT_EQ(c().refDensity, commandLine.refDensity);
+  EXPECT_EQ(c().densityEnteredByHand, commandLine.densityEnteredByHand);
+  EXPECT_EQ(c().viscosityEntered, 1.7e-5L);
+  EXPECT_EQ(c().viscosityEntered, commandLine.viscosityEntered);
+  EXPECT_EQ(c().isentropicExponent, commandLine.isentropicExponent);
+  EXPECT_EQ(c().compressibilityK1, commandLine.compressibilityK1);
+  EXPECT_TRUE(propertiesCurrent(c(), FluidOtherGas));
 }
 
 TEST_F(UiWindowTest, NaturalGasInputChoiceEnablesItsGroup) {

@@ -15,8 +15,8 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 
-#include "calc/case.h"
-#include "calc/shared.h"
+#include "base/case.h"
+#include "base/shared.h"
 #include "files/case_file.h"
 #include "support/temp_dir.h"
 #include "support/ui_window.h"

@@ -20,7 +20,7 @@
 
 #include <set>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
 #include "ui/about_window.h"

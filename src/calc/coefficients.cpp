@@ -75,10 +75,13 @@ Real thermalExpansionFactor(int material, Real t) {
   return 1 + e / 1000;
 }
 
-void expansionFactors(CalculationCase& c) {
-  c.pipeExpansionFactor = thermalExpansionFactor(c.pipeMaterial, c.temperature);
-  c.deviceExpansionFactor = thermalExpansionFactor(c.deviceMaterial, c.temperature);
-  c.pipeDiameter = c.pipeExpansionFactor * c.pipeDiameter20;
+ThermalExpansion expansionFactors(int pipeMaterial, int deviceMaterial, Real temperatureC,
+                                  Real pipeDiameter20) {
+  ThermalExpansion e;
+  e.pipeFactor = thermalExpansionFactor(pipeMaterial, temperatureC);
+  e.deviceFactor = thermalExpansionFactor(deviceMaterial, temperatureC);
+  e.pipeDiameter = e.pipeFactor * pipeDiameter20;
+  return e;
 }
 
 Real drainHoleFactorOf(int deviceType) {
@@ -87,23 +90,19 @@ Real drainHoleFactorOf(int deviceType) {
   return 0;
 }
 
-bool deviceGeometry(CalculationCase& c) {
-  c.drainHoleFactor = drainHoleFactorOf(c.deviceType);
-  if (c.drainHoleFactor == 0) c.drainHoleDiameter = 0;
-  if (!finitePositive(c.deviceDiameter20) || !finitePositive(c.pipeDiameter)) {
-    c.deviceDiameter = 0;
-    c.beta = 0;
-    return false;
-  }
-  const Real r = c.drainHoleDiameter / c.deviceDiameter20;
-  c.deviceDiameter = c.deviceDiameter20 * (1 + c.drainHoleFactor * r * r) * c.deviceExpansionFactor;
-  c.beta = c.deviceDiameter / c.pipeDiameter;
-  if (!std::isfinite(c.beta)) {
-    c.deviceDiameter = 0;
-    c.beta = 0;
-    return false;
-  }
-  return true;
+DeviceGeometry deviceGeometry(int deviceType, Real d20, Real dh, Real deviceFactor, Real D) {
+  DeviceGeometry g;
+  g.drainHoleFactor = drainHoleFactorOf(deviceType);
+  g.drainHoleDiameter = g.drainHoleFactor == 0 ? 0 : dh;
+  if (!finitePositive(d20) || !finitePositive(D)) return g;
+  const Real r = g.drainHoleDiameter / d20;
+  const Real d = d20 * (1 + g.drainHoleFactor * r * r) * deviceFactor;
+  const Real beta = d / D;
+  if (!std::isfinite(beta)) return g;
+  g.deviceDiameter = d;
+  g.beta = beta;
+  g.valid = true;
+  return g;
 }
 
 Real quarterCircleRadiusRatio(Real beta) {
@@ -115,7 +114,7 @@ Real quarterCircleRadiusRatio(Real beta) {
 
 namespace detail {
 
-void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
+void prepareGeometry(const DeviceSetup& c, const TaskContext& task, GeometryTerms& g) {
   g = GeometryTerms{};
   const int dev = c.deviceType;
   g.device = dev;
@@ -123,8 +122,8 @@ void prepareGeometry(const CalculationCase& c, GeometryTerms& g) {
   g.D20 = c.pipeDiameter20;  // range tests
   if (dev < 1 || dev > 12 || !finitePositive(g.D) || !finitePositive(g.D20)) return;
   g.reFactor = 1;
-  if (c.task == TaskDiameter && !c.rangeMode) {
-    g.reFactor = c.nominalPercent / 100;
+  if (task.task == TaskDiameter && !task.rangeMode) {
+    g.reFactor = task.nominalPercent / 100;
     if (!finitePositive(g.reFactor)) return;
   }
   g.smallBore = isSmallBoreOrifice(dev, g.D20);
@@ -475,46 +474,30 @@ bool dischargeCoefficientOf(const GeometryTerms& g, const BetaTerms& t, const Re
   return true;
 }
 
-namespace {
-
-SolverStatus clearCoefficients(CalculationCase& c) {
-  c.dischargeCoefficient = 0;
-  c.cUncertainty = 0;
-  c.roughnessLimitFactor = 0;
-  c.upstreamLengthRequired = 0;
-  c.upstreamLengthB = 0;
-  c.downstreamLengthRequired = 0;
-  c.downstreamLengthB = 0;
-  return SolverStatus::NoSolution;
-}
-
-}  // namespace
-
-SolverStatus evaluateCoefficients(CalculationCase& c, const GeometryTerms& g, const BetaTerms& t,
+Coefficients evaluateCoefficients(const GeometryTerms& g, const BetaTerms& t,
                                   const ReynoldsTerms& r) {
+  Coefficients k;
   Real C = 0;
-  if (!t.withLimits || !dischargeCoefficientOf(g, t, r, C)) return clearCoefficients(c);
-  c.dischargeCoefficient = C;
+  if (!t.withLimits || !dischargeCoefficientOf(g, t, r, C)) return k;
+  k.C = C;
   Real u = t.u0;
   if (t.lowReAdd && r.re < 10000) u += 0.5L;
   if (t.lengthCheck.addUncertainty) u += 0.5L;
-  c.cUncertainty = u;
-  c.reynoldsMin = t.reynoldsLimits.min;
-  if (t.reynoldsLimits.hasMax) c.reynoldsMax = t.reynoldsLimits.max;
-  c.roughnessLimitFactor =
+  k.uC = u;
+  k.reynoldsLimits = t.reynoldsLimits;
+  k.roughnessLimitFactor =
       t.roughnessFromTable ? orificeRoughnessTable(t.beta, r.re) * kPi : t.roughnessFactor;
-  c.upstreamLengthRequired = t.lengths.upstreamA;
-  c.upstreamLengthB = t.lengths.upstreamB;
-  c.downstreamLengthRequired = t.lengths.downstreamA;
-  c.downstreamLengthB = t.lengths.downstreamB;
-  return t.lengthCheck.status;
+  k.lengths = t.lengths;
+  k.status = t.lengthCheck.status;
+  return k;
 }
 
 // ---- expansibility ------------------------------------------------------------------
 
-void prepareExpansibility(const CalculationCase& c, Real kappa, ExpansibilityTerms& e) {
+void prepareExpansibility(int deviceType, const TaskContext& task, Real kappa,
+                          ExpansibilityTerms& e) {
   e = ExpansibilityTerms{};
-  switch (c.deviceType) {
+  switch (deviceType) {
     case DevOrificeCorner:
     case DevOrificeDD2:
     case DevOrificeFlange:
@@ -539,8 +522,8 @@ void prepareExpansibility(const CalculationCase& c, Real kappa, ExpansibilityTer
   if (!finitePositive(kappa)) return;
   if (e.family != EpsFamily::Orifice && kappa == 1) return;
   e.xFactor = 1;
-  if (c.task == TaskDiameter && !c.rangeMode) {
-    const Real n = c.nominalPercent / 100;
+  if (task.task == TaskDiameter && !task.rangeMode) {
+    const Real n = task.nominalPercent / 100;
     e.xFactor = n * n;
     if (!std::isfinite(e.xFactor)) return;
   }
@@ -609,19 +592,40 @@ bool evaluateExpansibility(const ExpansibilityTerms& e, Real dp, Real p1, Real& 
 
 }  // namespace detail
 
-SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds) {
+DeviceSetup deviceSetupOf(const CalculationCase& c) {
+  DeviceSetup d;
+  d.deviceType = c.deviceType;
+  d.pipeDiameter20 = c.pipeDiameter20;
+  d.pipeDiameter = c.pipeDiameter;
+  d.eccentricRoughness = c.eccentricRoughness;
+  d.fittingOrifice = c.fittingOrifice;
+  d.fittingAsme = c.fittingAsme;
+  d.fittingNozzle = c.fittingNozzle;
+  d.fittingVenturi = c.fittingVenturi;
+  d.upstreamLengthActual = c.upstreamLengthActual;
+  d.downstreamLengthActual = c.downstreamLengthActual;
+  return d;
+}
+
+TaskContext taskContextOf(const CalculationCase& c) {
+  return TaskContext{c.task, c.rangeMode, c.nominalPercent};
+}
+
+Coefficients deviceCoefficients(const DeviceSetup& device, const TaskContext& task, Real beta,
+                                Real reynolds) {
   detail::GeometryTerms g;
   detail::BetaTerms t;
   detail::ReynoldsTerms r;
-  detail::prepareGeometry(c, g);
+  detail::prepareGeometry(device, task, g);
   detail::prepareBeta(g, beta, true, t);
   detail::prepareReynolds(g, reynolds, r);
-  return detail::evaluateCoefficients(c, g, t, r);
+  return detail::evaluateCoefficients(g, t, r);
 }
 
-Real expansibilityFactor(const CalculationCase& c, Real kappa, Real beta, Real dp, Real p1) {
+Real expansibilityFactor(int deviceType, const TaskContext& task, Real kappa, Real beta, Real dp,
+                         Real p1) {
   detail::ExpansibilityTerms e;
-  detail::prepareExpansibility(c, kappa, e);
+  detail::prepareExpansibility(deviceType, task, kappa, e);
   detail::setExpansibilityBeta(e, beta);
   Real eps = 1;
   if (!detail::evaluateExpansibility(e, dp, p1, eps)) return 1;

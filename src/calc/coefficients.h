@@ -10,9 +10,13 @@
 // Units: diameters mm, differential pressure kG/m2 (= mm H2O), absolute
 // pressure kG/cm2, temperature degC.  The limits of use and straight lengths
 // (limits.h) are computed in the same call as C.
+//
+// Values in, values out: every routine here takes the device set-up and the
+// task context as values and returns its results; none reads or writes a
+// calculation case.  The driver (driver.h) stores the results.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/limits.h"
 #include "calc/solver_status.h"
 
@@ -26,24 +30,35 @@ namespace dorvel {
 //! An unknown material code or a non-finite temperature gives 1.
 Real thermalExpansionFactor(int material, Real temperatureC);
 
-//! Reads `pipeMaterial`, `deviceMaterial`, `temperature`, `pipeDiameter20`;
-//! writes `pipeExpansionFactor`, `deviceExpansionFactor` and
-//! `pipeDiameter` = pipeExpansionFactor * pipeDiameter20 [mm].
-void expansionFactors(CalculationCase& c);
+//! Thermal expansion of the pipe and the device at the working temperature.
+struct ThermalExpansion {
+  Real pipeFactor = 1;    // -> `pipeExpansionFactor`
+  Real deviceFactor = 1;  // -> `deviceExpansionFactor`
+  Real pipeDiameter = 0;  // D at t = pipeFactor * D20 [mm] -> `pipeDiameter`
+};
+ThermalExpansion expansionFactors(int pipeMaterial, int deviceMaterial, Real temperatureC,
+                                  Real pipeDiameter20);
 
 //! Drain-hole factor k: 0.55 for orifice plates (codes 1-3), 0.40 for the
 //! ISA 1932 nozzle, 0 for every other (and unknown) device.
 Real drainHoleFactorOf(int deviceType);
 
-//! Differential-pressure and flowrate tasks.  Reads `deviceType`,
-//! `deviceDiameter20`, `drainHoleDiameter`, `deviceExpansionFactor`,
-//! `pipeDiameter`; writes `drainHoleFactor`, for devices with k = 0 also
-//! `drainHoleDiameter` = 0 (the input page must then show "0"),
-//!   `deviceDiameter` = d20 * (1 + k*(dh/d20)^2) * deviceExpansionFactor [mm],
-//!   `beta` = deviceDiameter / pipeDiameter.
-//! With d20 or D not positive and finite, `deviceDiameter` and `beta` are set
-//! to 0 and the result is false.
-bool deviceGeometry(CalculationCase& c);
+//! The device at the working temperature, in the differential-pressure and
+//! flowrate tasks.
+struct DeviceGeometry {
+  bool valid = false;           // d20 and D positive and finite, beta finite
+  Real drainHoleFactor = 0;     // k -> `drainHoleFactor`
+  Real drainHoleDiameter = 0;   // the drain hole in force: 0 for devices with k = 0
+                                // (the input page must then show "0")
+  Real deviceDiameter = 0;      // d20 * (1 + k*(dh/d20)^2) * deviceFactor [mm]; 0 if invalid
+  Real beta = 0;                // deviceDiameter / D; 0 if invalid
+};
+//! @param deviceDiameter20  d20 [mm]
+//! @param drainHoleDiameter dh [mm]
+//! @param deviceFactor      thermal expansion factor of the device
+//! @param pipeDiameter      D at t [mm]
+DeviceGeometry deviceGeometry(int deviceType, Real deviceDiameter20, Real drainHoleDiameter,
+                              Real deviceFactor, Real pipeDiameter);
 
 //! Profile radius ratio r/d of a quarter-circle orifice (ISO/TR 15377):
 //! r/d = 3.17e-6*e^(16.8*beta) + 0.0554*e^(1.016*beta) + 0.029.
@@ -52,31 +67,63 @@ Real quarterCircleRadiusRatio(Real beta);
 
 // ---- discharge coefficient, limits and straight lengths -----------------------
 
+//! The primary device as installed: what the coefficient equations, the
+//! limits of use and the straight lengths read.
+struct DeviceSetup {
+  int deviceType = 0;
+  Real pipeDiameter20 = 0;      // D20 [mm]: size ranges, straight lengths
+  Real pipeDiameter = 0;        // D at t [mm]: in the equations
+  Real eccentricRoughness = 0;  // k [mm], eccentric orifice (code 7)
+  // Fitting codes of the four lists; the list in force is chosen by
+  // `straightLengthTable` (limits.h).
+  int fittingOrifice = 1, fittingAsme = 1, fittingNozzle = 1, fittingVenturi = 1;
+  Real upstreamLengthActual = 0;    // L1 [m], 0: not stated
+  Real downstreamLengthActual = 0;  // L2 [m], 0: not stated
+};
+//! The set-up of a case: `deviceType`, `pipeDiameter20`, `pipeDiameter`,
+//! `eccentricRoughness`, the four fitting codes and the installed lengths.
+DeviceSetup deviceSetupOf(const CalculationCase& c);
+
+//! What the task changes in the coefficients: in the diameter task (task 1)
+//! outside a range sweep (rangeMode false) C and epsilon are taken at the
+//! nominal flow, nominalPercent % of the upper-range flow.
+struct TaskContext {
+  int task = TaskFlowrate;
+  bool rangeMode = false;
+  Real nominalPercent = 100;
+};
+TaskContext taskContextOf(const CalculationCase& c);
+
+//! Result of one coefficient evaluation.
+struct Coefficients {
+  //! The straight-length status (Ok, 1305, 1306, 1307), or NoSolution.
+  SolverStatus status = SolverStatus::NoSolution;
+  Real C = 0;                     // -> `dischargeCoefficient`
+  Real uC = 0;                    // % -> `cUncertainty`
+  ReynoldsLimits reynoldsLimits;  // -> `reynoldsMin`, `reynoldsMax` (only with hasMax)
+  Real roughnessLimitFactor = 0;  // -> `roughnessLimitFactor`
+  StraightLengths lengths;        // multiples of D -> the four required lengths
+};
+
 //! One evaluation of the coefficient equations of the device at (beta, Re_D).
 //!
-//! Reads `deviceType`, `task`, `rangeMode`, `nominalPercent`, `pipeDiameter`
-//! (D at t, in the equations), `pipeDiameter20` (range tests, straight
-//! lengths), `eccentricRoughness` (code 7), the four fitting codes,
-//! `upstreamLengthActual`, `downstreamLengthActual`.
-//!
 //! The equations use Re_c = Re_D * nominalPercent/100 when task = 1 and
-//! rangeMode = 0 (the diameter is sized for C at the nominal flow), else
+//! rangeMode = false (the diameter is sized for C at the nominal flow), else
 //! Re_c = Re_D.
 //!
-//! Writes `dischargeCoefficient` (C), `cUncertainty` [%] (including the 0.5 %
-//! for straight lengths between B and A), `reynoldsMin`, `reynoldsMax` (only
-//! devices 4-12; the orifice plates keep the driver's 1e9),
-//! `roughnessLimitFactor`, `upstreamLengthRequired`, `upstreamLengthB`,
-//! `downstreamLengthRequired`, `downstreamLengthB` (multiples of D).
+//! C, its uncertainty u(C) [%] (including the 0.5 % for straight lengths
+//! between B and A), the Reynolds limits (`hasMax` only for devices 4-12; the
+//! orifice plates keep the driver's 1e9), the roughness limit factor and the
+//! required straight lengths A and B upstream and downstream.
 //!
-//! Returns the straight-length status (Ok, 1305, 1306, 1307), or NoSolution
-//! when the inputs admit no coefficient: unknown device code, beta not in
-//! (0, 1), Re_c not a positive finite number, D or D20 not positive and
-//! finite, a negative or non-finite roughness for the eccentric orifice, or an
-//! equation whose value is not finite.  C, its uncertainty, the roughness
-//! limit and the straight lengths are then 0; `reynoldsMin`/`reynoldsMax` are
-//! left unchanged.
-SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds);
+//! Status: the straight-length status, or NoSolution when the inputs admit no
+//! coefficient: unknown device code, beta not in (0, 1), Re_c not a positive
+//! finite number, D or D20 not positive and finite, a negative or non-finite
+//! roughness for the eccentric orifice, or an equation whose value is not
+//! finite.  C, its uncertainty, the roughness limit and the straight lengths
+//! are then 0 and the Reynolds limits are not given (min = max = 0, no max).
+Coefficients deviceCoefficients(const DeviceSetup& device, const TaskContext& task, Real beta,
+                                Real reynolds);
 
 // ---- expansibility ------------------------------------------------------------
 
@@ -92,13 +139,14 @@ SolverStatus deviceCoefficients(CalculationCase& c, Real beta, Real reynolds);
 //!     sqrt[kappa tau^(2/kappa)/(kappa-1) * (1-beta^4)/(1-beta^4 tau^(2/kappa))
 //!          * (1 - tau^((kappa-1)/kappa))/(1 - tau)]
 //!   conical entrance orifice (12): mean of the two.
-//! Reads `task`, `deviceType`, `rangeMode`, `nominalPercent`.  Whether the
-//! fluid is compressible is the caller's business (liquids: eps = 1).
+//! Whether the fluid is compressible is the caller's business (liquids:
+//! eps = 1).
 //!
 //! Outside the domain of the equations (non-finite inputs, beta not in (0, 1),
 //! kappa <= 0, kappa = 1 for the nozzle family, p1 <= 0, dp < 0, x >= 1, an
 //! unknown device code) the factor is 1, i.e. no correction; the solvers test
 //! their inputs first and report NoSolution instead.
-Real expansibilityFactor(const CalculationCase& c, Real kappa, Real beta, Real dpKgm2, Real p1At);
+Real expansibilityFactor(int deviceType, const TaskContext& task, Real kappa, Real beta,
+                         Real dpKgm2, Real p1At);
 
 }  // namespace dorvel

@@ -11,7 +11,7 @@
 // their benchmarks; the driver uses coefficients.h.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/limits.h"
 #include "calc/solver_status.h"
 
@@ -90,7 +90,7 @@ struct ReynoldsTerms {
   Real rNozzle = 0;  // ISA (1e6/Re)^1.15, long radius (1e6/Re)^0.5, ASME 1/sqrt(Re)
 };
 
-void prepareGeometry(const CalculationCase& c, GeometryTerms& g);
+void prepareGeometry(const DeviceSetup& device, const TaskContext& task, GeometryTerms& g);
 // With `near` (the terms of a previous beta on the same geometry; it may be
 // `t` itself) a beta within 1 % of near's takes its fractional powers from
 // near's roots by the binomial series instead of new exponentials.
@@ -106,9 +106,8 @@ void prepareReynolds(const GeometryTerms& g, Real reynolds, ReynoldsTerms& r);
 bool dischargeCoefficientOf(const GeometryTerms& g, const BetaTerms& t, const ReynoldsTerms& r,
                             Real& C);
 
-// Writes the case fields of `deviceCoefficients` and returns its status.
-// `t` must have been prepared with limits.
-SolverStatus evaluateCoefficients(CalculationCase& c, const GeometryTerms& g, const BetaTerms& t,
+// The result of `deviceCoefficients`.  `t` must have been prepared with limits.
+Coefficients evaluateCoefficients(const GeometryTerms& g, const BetaTerms& t,
                                   const ReynoldsTerms& r);
 
 // ---- expansibility ----
@@ -134,7 +133,8 @@ struct PressureTerms {
   Real taukk = 1;  // tau^((kappa - 1)/kappa)
 };
 
-void prepareExpansibility(const CalculationCase& c, Real kappa, ExpansibilityTerms& e);
+void prepareExpansibility(int deviceType, const TaskContext& task, Real kappa,
+                          ExpansibilityTerms& e);
 bool setExpansibilityBeta(ExpansibilityTerms& e, Real beta);
 // dp [kG/m2], p1 [kG/cm2]
 bool preparePressure(const ExpansibilityTerms& e, Real dpKgm2, Real p1At, PressureTerms& p);

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "calc/coefficients.h"
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/limits.h"
 #include "calc/loss_uncertainty.h"
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "calc/solvers.h"
 #include "props/ammonia.h"
 #include "props/water_steam.h"
@@ -17,6 +17,29 @@ namespace dorvel {
 namespace {
 
 bool finite(Real x) { return std::isfinite(x); }
+
+// The case fields of a coefficient evaluation: a NoSolution clears C, u(C),
+// the roughness limit and the lengths and leaves the Reynolds limits as they
+// were; the orifice plates keep the driver's upper limit.
+void storeCoefficients(CalculationCase& c, const Coefficients& k) {
+  c.dischargeCoefficient = k.C;
+  c.cUncertainty = k.uC;
+  c.roughnessLimitFactor = k.roughnessLimitFactor;
+  c.upstreamLengthRequired = k.lengths.upstreamA;
+  c.upstreamLengthB = k.lengths.upstreamB;
+  c.downstreamLengthRequired = k.lengths.downstreamA;
+  c.downstreamLengthB = k.lengths.downstreamB;
+  if (k.status == SolverStatus::NoSolution) return;
+  c.reynoldsMin = k.reynoldsLimits.min;
+  if (k.reynoldsLimits.hasMax) c.reynoldsMax = k.reynoldsLimits.max;
+}
+
+// What a solve leaves in the case besides its unknown: the last coefficients,
+// and on success epsilon.
+void storeSolve(CalculationCase& c, const SolveResult& r) {
+  if (r.coefficientsEvaluated) storeCoefficients(c, r.coefficients);
+  if (r.status != SolverStatus::NoSolution) c.expansibility = r.expansibility;
+}
 
 // One run of the driver: the case, the user and the error bookkeeping of the
 // checkpoints.
@@ -55,7 +78,24 @@ class Run {
     return c_.dpMmH2O * 0.0001L / c_.pressureAt;
   }
 
-  bool vaporizes();
+  // Vaporization behind the device, and the liquid-ammonia properties the
+  // check computes on the way.
+  struct Vaporization {
+    bool occurs = false;
+    bool ammonia = false;
+    Real density = 0, viscosity = 0;  // liquid ammonia at t, p1 [kg/m3, viscosityUnit]
+  };
+  Vaporization vaporization() const;
+  // The step that checks for vaporization goes on with the ammonia
+  // properties of the check.
+  bool vaporizes() {
+    const Vaporization v = vaporization();
+    if (v.ammonia) {
+      c_.density = v.density;
+      c_.viscosityEntered = v.viscosity;
+    }
+    return v.occurs;
+  }
   bool otherGasChecks();
   void rangeChecks();
   bool solve();
@@ -74,20 +114,23 @@ class Run {
 
 // Vaporization behind the device (water and liquid ammonia): the pressure
 // after the device, p1 - dp, at or below the saturation pressure.
-bool Run::vaporizes() {
+Run::Vaporization Run::vaporization() const {
+  Vaporization v;
   if (c_.fluidKind == FluidWater) {
     const Real ps = saturationPressure(c_.temperature);  // Pa
     const Real p2 = (c_.pressureAt - c_.dpMmH2O * 0.0001L) * 100000 / kBarToAt;
-    return p2 <= ps;
+    v.occurs = p2 <= ps;
+    return v;
   }
   if (c_.fluidKind == FluidLiquidAmmonia) {
     const AmmoniaProperties r =
         liquidAmmoniaProperties(c_.temperature, c_.pressureAt, c_.dpMmH2O, ui_);
-    c_.density = r.density;
-    c_.viscosityEntered = r.viscosity;
-    return r.status == AmmoniaEvaporation;
+    v.ammonia = true;
+    v.density = r.density;
+    v.viscosity = r.viscosity;
+    v.occurs = r.status == AmmoniaEvaporation;
   }
-  return false;
+  return v;
 }
 
 // Other gas: pressure, completeness of the typed properties and the humidity
@@ -114,9 +157,7 @@ bool Run::otherGasChecks() {
     }
     // Dry part of the working density over the reference density:
     // (p - phi*ps) * Tref / (T * pref * K1).
-    const Real F = (c_.pressureKPa - phi * c_.satPressure / kBarToAt) *
-                   (c_.refTemperature + kKelvin) /
-                   ((c_.temperature + kKelvin) * c_.refPressure * c_.compressibilityK1);
+    const Real F = humidityCorrectionFactor(c_);
     // A factor that is not finite and positive (K1 = 0, a temperature below
     // absolute zero, odd reference conditions) is refused only where it
     // spoils the density the calculation goes on with, and only after the
@@ -210,8 +251,16 @@ void Run::drainHoleChecks() {
 // Step 16: the solver of the task.
 bool Run::solve() {
   SolverStatus status = SolverStatus::Ok;
+  const DeviceSetup device = deviceSetupOf(c_);
+  const FluidState fluid = fluidStateOf(c_);
+  const TaskContext task = taskContextOf(c_);
   if (c_.task == 1) {
-    const BetaWindowResult w = checkBetaWindow(c_, ui_, c_.dpMmH2O, c_.nominalPercent, c_.reynolds);
+    const BetaWindowResult w = checkBetaWindow(device, fluid, task, ui_, c_.dpMmH2O,
+                                               c_.massFlowKgH, c_.reynolds, c_.dpUnit);
+    if (w.hasReynoldsMax) c_.reynoldsMax = w.reynoldsMax;
+    if (w.acceptedLow || w.acceptedHigh) c_.rangePartlyOutside = true;
+    if (w.acceptedLow) c_.warnReynoldsLow = true;
+    if (w.acceptedHigh) c_.warnReynoldsHigh = true;
     if (w.status != SolverStatus::Ok) {
       const std::string limit =
           formatFixedReadable(w.limit, 8, 2) + (c_.dpUnit == 1 ? " mmH20" : " kPa");
@@ -240,7 +289,9 @@ bool Run::solve() {
       return false;
     }
     if (c_.rangePartlyOutside) nonConforming_ = true;
-    const SolveResult r = solveBeta(c_, c_.dpMmH2O, c_.reynolds);
+    const SolveResult r = solveBeta(device, fluid, task, c_.dpMmH2O, c_.reynolds);
+    storeSolve(c_, r);
+    c_.beta = r.value;
     status = r.status;
     if (status == SolverStatus::NoSolution) {
       ui_.showMessage(Msg::NoSolution);
@@ -264,7 +315,12 @@ bool Run::solve() {
       nonConforming_ = true;
     }
   } else if (c_.task == 2) {
-    status = solveDifferentialPressure(c_, c_.massFlowKgH, c_.beta).status;
+    const SolveResult r = solveDifferentialPressure(device, fluid, task, c_.massFlowKgH, c_.beta);
+    storeSolve(c_, r);
+    if (r.reynoldsKnown) c_.reynolds = r.reynolds;
+    c_.dpMmH2O = r.value;
+    c_.dpKPa = r.dpKPa;
+    status = r.status;
     // Re_D above 1e9: no coefficient there; the Reynolds window below says so.
     if (status == SolverStatus::NoSolution && !(c_.reynolds > 1e9L)) {
       ui_.showMessage(Msg::NoSolution);
@@ -272,9 +328,11 @@ bool Run::solve() {
     }
     if (status == SolverStatus::NoSolution) status = SolverStatus::Ok;
   } else {
-    status = solveFlowrate(c_, c_.dpMmH2O, c_.beta, c_.pressureAt, c_.isentropicExponent,
-                           c_.viscosityTech, c_.pipeDiameter, c_.density)
-                 .status;
+    const SolveResult r = solveFlowrate(device, fluid, task, c_.dpMmH2O, c_.beta);
+    storeSolve(c_, r);
+    if (r.reynoldsKnown) c_.reynolds = r.reynolds;
+    c_.massFlowKgH = r.value;
+    status = r.status;
     if (status == SolverStatus::NoSolution) {
       ui_.showMessage(Msg::NoSolution);
       return false;
@@ -376,9 +434,18 @@ bool Run::execute() {
   }
 
   // 12. Geometry at the working temperature.
-  expansionFactors(c_);
+  const ThermalExpansion te =
+      expansionFactors(c_.pipeMaterial, c_.deviceMaterial, c_.temperature, c_.pipeDiameter20);
+  c_.pipeExpansionFactor = te.pipeFactor;
+  c_.deviceExpansionFactor = te.deviceFactor;
+  c_.pipeDiameter = te.pipeDiameter;
   if (c_.task == 2 || c_.task == 3) {
-    deviceGeometry(c_);
+    const DeviceGeometry g = deviceGeometry(c_.deviceType, c_.deviceDiameter20,
+                                            c_.drainHoleDiameter, te.deviceFactor, te.pipeDiameter);
+    c_.drainHoleFactor = g.drainHoleFactor;
+    c_.drainHoleDiameter = g.drainHoleDiameter;
+    c_.deviceDiameter = g.deviceDiameter;
+    c_.beta = g.beta;
     const LimitRange br = betaRange(c_.deviceType, c_.pipeDiameter20);
     const std::string b = formatGeneral(c_.beta, 8);
     if (!(c_.beta >= br.min)) {
@@ -434,11 +501,7 @@ bool Run::execute() {
     case 3: c_.flowUnitFactor = 0.001L; break;
     case 4: c_.flowUnitFactor = 1 / c_.density; break;
     case 5: {
-      const Real phi = c_.relativeHumidity;
-      const Real G = (c_.pressureKPa - phi * c_.satPressure / kBarToAt) *
-                     (c_.refTemperature + kKelvin) /
-                     ((c_.temperature + kKelvin) * c_.refPressure * c_.compressibilityK1);
-      c_.flowUnitFactor = G / c_.density;
+      c_.flowUnitFactor = humidityCorrectionFactor(c_) / c_.density;
       break;
     }
     default: c_.flowUnitFactor = 0; break;
@@ -516,6 +579,12 @@ bool Run::execute() {
 }
 
 }  // namespace
+
+Real humidityCorrectionFactor(const CalculationCase& c) {
+  const Real phi = c.relativeHumidity;
+  return (c.pressureKPa - phi * c.satPressure / kBarToAt) * (c.refTemperature + kKelvin) /
+         ((c.temperature + kKelvin) * c.refPressure * c.compressibilityK1);
+}
 
 bool runCalculation(CalculationCase& c, Interaction& ui, bool& nonConforming) {
   nonConforming = false;

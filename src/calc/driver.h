@@ -4,8 +4,8 @@
 // a result outside the standard's limits.
 #pragma once
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 
 namespace dorvel {
 
@@ -17,6 +17,15 @@ namespace dorvel {
 //! raised or a deviation from the standard was accepted.  A false return
 //! leaves the derived fields as far as they had been updated.
 bool runCalculation(CalculationCase& c, Interaction& ui, bool& nonConforming);
+
+//! The dry part of the working density over the reference density of a gas
+//! with the relative humidity phi:
+//!   F = (p - phi*ps) * Tref / (T * pref * K1)
+//! with p = `pressureKPa`, ps = `satPressure` (kG/cm2, in kPa), Tref, pref the
+//! reference conditions and K1 = `compressibilityK1`.  It corrects a
+//! hand-typed density of an other gas (rho = rhoRef*F + phi*rho_vapour) and
+//! gives the reference-volume flowrate unit (m3/h per kg/h = F/rho).
+Real humidityCorrectionFactor(const CalculationCase& c);
 
 //! After a successful run: writes the task's result back into its input
 //! field in the user's unit (task 2 `dpInput`, task 3 `flowrateInput`; task 1

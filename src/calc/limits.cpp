@@ -161,6 +161,15 @@ bool isSmallBoreOrifice(int deviceType, Real D20) {
          (deviceType == DevOrificeFlange && D20 < 50);
 }
 
+const char* standardLabel(Standard standard, StandardLabelUse use) {
+  switch (standard) {
+    case Standard::AsmeMfc14M:
+      return use == StandardLabelUse::Window ? "ASME-MFC-14M-2003" : "ASME MFC-14M-2003";
+    case Standard::IsoTr15377: return "ISO/TR 15377:2018";
+    default: return use == StandardLabelUse::Results ? "ISO 5167 : 2022" : "ISO 5167:2022";
+  }
+}
+
 Standard governingStandard(int deviceType, Real D20) {
   if (isSmallBoreOrifice(deviceType, D20)) return Standard::AsmeMfc14M;
   if ((deviceType == DevOrificeCorner && D20 < 50) || deviceType == DevEccentricOrifice ||
@@ -208,36 +217,37 @@ LimitRange betaRange(int deviceType, Real D20) {
 }
 
 ReynoldsLimits reynoldsLimitsOf(int deviceType, Real beta, Real D, Real D20) {
+  using namespace reynolds_limit;
   const Real b2 = beta * beta;
   switch (deviceType) {
     case DevOrificeCorner:
     case DevOrificeDD2:
-      if (deviceType == DevOrificeCorner && D20 < 25) return {1000, 0, false};
-      return {beta > 0.56L ? 16000 * b2 : Real(5000), 0, false};
+      if (isSmallBoreOrifice(deviceType, D20)) return {kSmallBore, 0, false};
+      return {beta > kOrificeSteepBeta ? kOrificeBeta2 * b2 : kOrifice, 0, false};
     case DevOrificeFlange: {
-      if (D20 < 50) return {1000, 0, false};
-      const Real m = 170 * b2 * D;
-      return {m > 5000 ? m : Real(5000), 0, false};
+      if (isSmallBoreOrifice(deviceType, D20)) return {kSmallBore, 0, false};
+      const Real m = kFlangeBeta2D * b2 * D;
+      return {m > kOrifice ? m : kOrifice, 0, false};
     }
     case DevIsa1932Nozzle:
-      return {beta < 0.44L ? Real(70000) : Real(20000), 1e7L, true};
+      return {beta < kIsaStepBeta ? kIsaLowBeta : kIsaHighBeta, kNozzleMax, true};
     case DevLongRadiusNozzle:
-      return {10000, 1e7L, true};
+      return {kLongRadius, kNozzleMax, true};
     case DevVenturiNozzle:
-      return {150000, 2e6L, true};
+      return {kVenturiNozzle, kVenturiMax, true};
     case DevEccentricOrifice:
-      return {200000 * b2, 1e6L * beta, true};
+      return {kEccentricBeta2 * b2, kEccentricMaxBeta * beta, true};
     case DevQuarterCircle: {
       const Real u = beta - 0.24L;
       const Real u2 = u * u, u4 = u2 * u2;
-      return {1000 * beta + 9.4e6L * u4 * u4, 1e5L * beta, true};
+      return {1000 * beta + 9.4e6L * u4 * u4, kQuarterCircleMaxBeta * beta, true};
     }
     case DevVenturiAsCast:
     case DevVenturiMachined:
     case DevVenturiRoughWelded:
-      return {200000, 2e6L, true};
+      return {kVenturiTube, kVenturiMax, true};
     case DevConicalEntrance:
-      return {80, 200000 * beta, true};
+      return {kConical, kConicalMaxBeta * beta, true};
     default:
       return {0, 0, false};
   }
@@ -392,15 +402,127 @@ StraightLengths straightLengthsFor(LengthTable table, int fitting, Real beta) {
 
 StraightLengths requiredStraightLengths(const CalculationCase& c, Real beta) {
   const LengthTable t = straightLengthTable(c.deviceType, c.pipeDiameter20);
-  int fitting = 0;
-  switch (t) {
-    case LengthTable::Orifice: fitting = c.fittingOrifice; break;
-    case LengthTable::SmallBore: fitting = c.fittingAsme; break;
-    case LengthTable::Nozzle: fitting = c.fittingNozzle; break;
-    case LengthTable::Venturi: fitting = c.fittingVenturi; break;
-    case LengthTable::None: break;
+  return straightLengthsFor(t, t == LengthTable::None ? 0 : c.*fittingFieldOf(t), beta);
+}
+
+int CalculationCase::*fittingFieldOf(LengthTable list) {
+  switch (list) {
+    case LengthTable::SmallBore: return &CalculationCase::fittingAsme;
+    case LengthTable::Nozzle: return &CalculationCase::fittingNozzle;
+    case LengthTable::Venturi: return &CalculationCase::fittingVenturi;
+    default: return &CalculationCase::fittingOrifice;
   }
-  return straightLengthsFor(t, fitting, beta);
+}
+
+namespace {
+
+// The printed names of the items of the fitting lists, English and Polish.
+struct FittingName {
+  const char* english;
+  const char* polish;
+};
+
+constexpr std::array<FittingName, 12> kFittingsOrifice{{
+    {"Single 90° bend. Two 90° bends in any plane (S>30D)",
+     "Pojedyncze kolano 90°, dwa kolana 90° w odstępie >30D"},
+    {"Two 90° bends in the same plane:S-conf.(30D>S>10D)",
+     "Dwa kolana 90° w jednej płaszcz. w odstępie 30D do 10D"},
+    {"Two 90° bends in the same plane: S-conf.(10D>S)",
+     "Dwa kolana 90° w jednej płaszczyźnie w odstępie <10D"},
+    {"Two 90° bends in perpendicular planes (30D>S>5D)",
+     "Dwa kolana 90° w różnych płaszcz. w odstępie 30D do 5D"},
+    {"Two 90° bends in perpendicular planes (5D>S)",
+     "Dwa kolana 90° w różnych płaszczyznach w odstępie <5D"},
+    {"Single 90° tee. Mitre 90° bend.", "Trójnik 90°, kolano segmentowe 90°"},
+    {"Single 45° bend. Two bends 45° in the same plane S>2D",
+     "Jedno lub dwa kolana 45° w tej samej płaszczyźnie"},
+    {"Concentric reducer 2D to D over a length of 1.5D to 3D",
+     "Konfuzor 2D do D na długości 1.5D do 3D"},
+    {"Concentric expander 0.5D to D over a length of D to 2D",
+     "Dyfuzor z 0.5D do D na długości D do 2D"},
+    {"Full bore ball or gate valve fully open", "Zawór kulowy lub zasuwa całkowicie otwarte"},
+    {"Abrupt symmetrical reduction", "Skokowe zwężenie symetryczne"},
+    {"Thermometer pocket or well of diameter < 0.03D",
+     "Tuleja lub gniazdo termometru o średnicy <0.03D"},
+}};
+
+constexpr std::array<FittingName, 9> kFittingsSmallBore{{
+    {"Single 90° bend or tee (flow from one branch only)",
+     "Pojedyncze kolano 90° lub trójnik (przepływ jedną gałęzią)"},
+    {"Two or more 90° bends in the same plane",
+     "Dwa lub więcej kolan 90° w tej samej płaszczyźnie"},
+    {"Two or more 90° bends in different planes",
+     "Dwa lub więcej kolan 90° w różnych płaszczyznach"},
+    {"Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
+    {"Expander 0.5D to D over a length of D to 2D", "Dyfuzor z 0.5D do D na długości D do 2D"},
+    {"Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
+    {"Full bore ball or gate valve fully open",
+     "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
+    {"Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
+    {"Thermometer pocket or well", "Osłona lub gniazdo czujnika termometrycznego"},
+}};
+
+constexpr std::array<FittingName, 10> kFittingsNozzle{{
+    {"Single 90° bend or tee (flow from one branch only)",
+     "Pojedyncze kolano 90° lub trójnik (przepływ jedną gałęzią)"},
+    {"Two or more 90° bends in the same plane",
+     "Dwa lub więcej kolan 90° w tej samej płaszczyźnie"},
+    {"Two or more 90° bends in different planes",
+     "Dwa lub więcej kolan 90° w różnych płaszczyznach"},
+    {"Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
+    {"Expander 0.5D to D over a length of D to 2D", "Dyfuzor 0.5D do D na długości D do 2D"},
+    {"Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
+    {"Full bore ball or gate valve fully open",
+     "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
+    {"Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
+    {"Thermometer pocket or well of diameter <=0.03D", "Osłona lub gniazdo termometru o d<=0.03D"},
+    {"Thermometer pocket or well of 0.03D<d<0.13D",
+     "Osłona lub gniazdo termometru o 0.03D<d<0.13D"},
+}};
+
+constexpr std::array<FittingName, 8> kFittingsVenturi{{
+    {"Single 90° bend", "Pojedyncze kolano 90°"},
+    {"Two or more 90° bends in the same plane or differ.planes",
+     "Dwa lub więcej kolan 90° w tej samej lub różnych płaszcz."},
+    {"Reducer 1.33D to D over a length of 2.3D", "Konfuzor z 1.33D do D na długości 2.3D"},
+    {"Expander 0.67D to D over a length of 2.5D", "Dyfuzor 0.67D do D na długości 2.5D"},
+    {"Reducer 3D to D over a length of 3.5D", "Konfuzor 3D do D na długości 3.5D"},
+    {"Expander 0.75D to D over a length of D", "Dyfuzor z 0.75D do D na długości D"},
+    {"Full bore ball or gate valve fully open",
+     "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
+    {"Thermometer pocket or well of d<0.13D",
+     "Osłona lub gniazdo czujnika termometrycznego o d<0.13D"},
+}};
+
+template <std::size_t N>
+const char* pickFitting(const std::array<FittingName, N>& names, int code, bool english) {
+  if (code < 1 || code > static_cast<int>(N)) return "";
+  const FittingName& n = names[static_cast<std::size_t>(code - 1)];
+  return english ? n.english : n.polish;
+}
+
+}  // namespace
+
+int fittingCount(LengthTable list) {
+  switch (list) {
+    case LengthTable::Orifice: return static_cast<int>(kFittingsOrifice.size());
+    case LengthTable::SmallBore: return static_cast<int>(kFittingsSmallBore.size());
+    case LengthTable::Nozzle: return static_cast<int>(kFittingsNozzle.size());
+    case LengthTable::Venturi: return static_cast<int>(kFittingsVenturi.size());
+    case LengthTable::None: return 0;
+  }
+  return 0;
+}
+
+const char* fittingItemName(LengthTable list, int code, bool english) {
+  switch (list) {
+    case LengthTable::Orifice: return pickFitting(kFittingsOrifice, code, english);
+    case LengthTable::SmallBore: return pickFitting(kFittingsSmallBore, code, english);
+    case LengthTable::Nozzle: return pickFitting(kFittingsNozzle, code, english);
+    case LengthTable::Venturi: return pickFitting(kFittingsVenturi, code, english);
+    case LengthTable::None: return "";
+  }
+  return "";
 }
 
 StraightLengthCheck checkStraightLengths(const StraightLengths& req, Real L1, Real L2, Real D20) {

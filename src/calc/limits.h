@@ -9,7 +9,7 @@
 // answered as documented at each function, never with NaN.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/solver_status.h"
 
 namespace dorvel {
@@ -20,7 +20,9 @@ struct LimitRange {
 };
 
 // Small-bore orifice plate (ASME MFC-14M): corner tappings with D20 < 25 mm or
-// flange tappings with D20 < 50 mm.
+// flange tappings with D20 < 50 mm.  The one rule: the driver, the
+// coefficients, the fitting list in force, the file, the pages and the window
+// all ask it.
 bool isSmallBoreOrifice(int deviceType, Real pipeDiameter20);
 
 // The standard a measuring point is designed to: ASME MFC-14M-2003 for the
@@ -29,6 +31,12 @@ bool isSmallBoreOrifice(int deviceType, Real pipeDiameter20);
 // otherwise.
 enum class Standard { Iso5167, IsoTr15377, AsmeMfc14M };
 Standard governingStandard(int deviceType, Real pipeDiameter20);
+
+// The label of a standard where it is shown: the results (the results page,
+// the command line and its JSON), the printed page header, and the window's
+// three standard labels.
+enum class StandardLabelUse { Results, Printed, Window };
+const char* standardLabel(Standard standard, StandardLabelUse use);
 
 // Admissible pipe diameter D20 [mm] of a device.  Unknown code: {0, 0}, so
 // every diameter is reported too large.
@@ -55,6 +63,29 @@ struct ReynoldsLimits {
   bool hasMax = false;
 };
 ReynoldsLimits reynoldsLimitsOf(int deviceType, Real beta, Real pipeDiameter, Real pipeDiameter20);
+
+// The numbers of those limits, for the rules that invert them (the beta
+// window of the diameter task finds the betas at which Re_D meets them).
+namespace reynolds_limit {
+inline constexpr Real kOrifice = 5000;              // orifice plates, Re_D >= 5000
+inline constexpr Real kOrificeSteepBeta = 0.56L;    // above it Re_D >= 16000 beta^2
+inline constexpr Real kOrificeBeta2 = 16000;
+inline constexpr Real kFlangeBeta2D = 170;          // flange tappings, Re_D >= 170 beta^2 D
+inline constexpr Real kSmallBore = 1000;            // ASME MFC-14M, Re_D > 1000
+inline constexpr Real kIsaStepBeta = 0.44L;         // ISA 1932: 70000 below it, 20000 above
+inline constexpr Real kIsaLowBeta = 70000;
+inline constexpr Real kIsaHighBeta = 20000;
+inline constexpr Real kNozzleMax = 1e7L;            // ISA 1932 and long radius nozzles
+inline constexpr Real kLongRadius = 10000;
+inline constexpr Real kVenturiNozzle = 150000;
+inline constexpr Real kVenturiMax = 2e6L;           // Venturi nozzle and tubes
+inline constexpr Real kEccentricBeta2 = 200000;     // eccentric: Re_D >= 200000 beta^2
+inline constexpr Real kEccentricMaxBeta = 1e6L;     //            Re_D <= 1e6 beta
+inline constexpr Real kQuarterCircleMaxBeta = 1e5L; // quarter circle: Re_D <= 1e5 beta
+inline constexpr Real kVenturiTube = 200000;
+inline constexpr Real kConical = 80;                // conical entrance: Re_D >= 80,
+inline constexpr Real kConicalMaxBeta = 200000;     //                   Re_D <= 200000 beta
+}  // namespace reynolds_limit
 
 // Upper limit of 10^4*Ra/D for orifice plates (ISO 5167-2:2003 Table 3),
 // bilinear in beta and Re_D (not yet multiplied by pi).
@@ -83,10 +114,19 @@ struct StraightLengths {
   bool known = false;
 };
 enum class LengthTable { Orifice, SmallBore, Nozzle, Venturi, None };
-// The table a device uses: orifice (codes 1-3 unless small-bore, 7, 12),
-// small-bore (codes 1 and 3 in small pipes), nozzle (4, 5, 6, 8), Venturi
-// (9, 10, 11).
+// The table a device uses, which is also the upstream-fitting list in force
+// (the list the input page offers, whose code the file stores and the
+// printed page names): orifice (codes 1-3 unless small-bore, 7, 12),
+// small-bore (codes 1 and 3 in small pipes, `isSmallBoreOrifice`), nozzle (4,
+// 5, 6, 8), Venturi (9, 10, 11); None for an unknown code.
 LengthTable straightLengthTable(int deviceType, Real pipeDiameter20);
+// The case field that holds the fitting code of a list: `fittingOrifice`
+// (also for None), `fittingAsme`, `fittingNozzle`, `fittingVenturi`.
+int CalculationCase::*fittingFieldOf(LengthTable list);
+// Number of items of a list (12, 9, 10, 8; None: 0).
+int fittingCount(LengthTable list);
+// Printed name of item `code` (1-based) of a list, "" outside it.
+const char* fittingItemName(LengthTable list, int code, bool english);
 // Lookup for one table and fitting code (1-based, as in the case).
 StraightLengths straightLengthsFor(LengthTable table, int fitting, Real beta);
 // Lookup for the case: device, D20 and the fitting code of the family

@@ -8,8 +8,8 @@
 // result carries.  Uncertainties are relative, in %.
 #pragma once
 
-#include "calc/case.h"
-#include "calc/uncertainty_budget.h"
+#include "base/case.h"
+#include "base/uncertainty_budget.h"
 
 namespace dorvel {
 

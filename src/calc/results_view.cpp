@@ -1,6 +1,6 @@
 #include "calc/results_view.h"
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/limits.h"
 #include "props/natural_gas_eos.h"
 
@@ -109,7 +109,7 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   } else if ((k == FluidAir || k == FluidOtherGas || k == FluidCokeGas) && c.relativeHumidity > 0) {
     rows.push_back({inter, "Steam mole fraction in gas mixture",
                     pageFixed(100 * c.steamMoleFraction, 3), "%", "steamMolePercent"});
-  } else if (k == FluidNaturalGas || k == FluidNaturalGas8) {
+  } else if (isNaturalGasKind(k)) {
     rows.push_back({inter, "Calorific value", pageFixed(c.calorificValue, 3), "MJ/m3",
                     "calorificValue"});
   }
@@ -126,7 +126,8 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
 
   rows.push_back({limits, "Lower range flowrate", pageFixed(c.lowerRangeFlowrate, 3),
                   flowUnitText(c), "lowerRangeFlowrate"});
-  if (c.deviceType >= 4 && c.deviceType <= 12)
+  // Devices with an upper Reynolds-number limit (not the orifice plates).
+  if (reynoldsLimitsOf(c.deviceType, c.beta, c.pipeDiameter, c.pipeDiameter20).hasMax)
     rows.push_back({limits, "Flowrate for Reynolds number upper limit",
                     pageFixed(c.reynoldsLimitFlowrate, 0), flowUnitText(c),
                     "reynoldsLimitFlowrate"});
@@ -147,15 +148,12 @@ std::vector<ResultRow> resultsPage(const CalculationCase& c) {
 }
 
 std::string standardInForce(const CalculationCase& c) {
-  switch (governingStandard(c.deviceType, c.pipeDiameter20)) {
-    case Standard::AsmeMfc14M: return "ASME MFC-14M-2003";
-    case Standard::IsoTr15377: return "ISO/TR 15377:2018";
-    default: return "ISO 5167 : 2022";
-  }
+  return standardLabel(governingStandard(c.deviceType, c.pipeDiameter20),
+                       StandardLabelUse::Results);
 }
 
 std::string equationOfState(const CalculationCase& c) {
-  if (c.fluidKind != FluidNaturalGas && c.fluidKind != FluidNaturalGas8) return {};
+  if (!isNaturalGasKind(c.fluidKind)) return {};
   return std::string(naturalGasEquationName(naturalGasEquationInForce(c)));
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
-#include "calc/format.h"
+#include "base/case.h"
+#include "base/format.h"
 
 namespace dorvel {
 

@@ -7,11 +7,17 @@
 
 #include "calc/coefficients.h"
 #include "calc/device_terms.h"
-#include "calc/format.h"
+#include "calc/limits.h"
+#include "base/format.h"
 
 namespace dorvel {
 
 namespace {
+
+// The quarter-circle orifice in the beta window: Re_nom below 250 asks the
+// question, below 3300 betaMax is the root of the lower Reynolds limit.
+constexpr Real kQuarterCircleWindowLow = 250;
+constexpr Real kQuarterCircleRootBelow = 3300;
 
 using detail::BetaTerms;
 using detail::ExpansibilityTerms;
@@ -29,6 +35,8 @@ bool validGas(Real p1, Real kappa) { return finitePositive(p1) && finitePositive
 
 struct DpSolution {
   SolverStatus status = SolverStatus::NoSolution;
+  Coefficients coefficients;
+  bool coefficientsEvaluated = false;
   Real dpPa = 0;
   Real reynolds = 0;
   Real eps = 1;
@@ -36,13 +44,13 @@ struct DpSolution {
   bool reynoldsKnown = false;
 };
 
-// The differential-pressure solve proper.  Writes only the fields of the
-// coefficient routine; the caller decides what else goes into the case.
-DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
+// The differential-pressure solve proper.
+DpSolution solveDp(const DeviceSetup& device, const FluidState& fluid, const TaskContext& task,
+                   Real massFlowKgH, Real beta) {
   DpSolution s;
-  const Real rho = c.density;
-  const Real mu = c.viscosityPaS;
-  const Real Dm = c.pipeDiameter * 0.001L;
+  const Real rho = fluid.density;
+  const Real mu = fluid.viscosity;
+  const Real Dm = device.pipeDiameter * 0.001L;
   if (!finitePositive(massFlowKgH) || !validBeta(beta) || !finitePositive(rho) ||
       !finitePositive(mu) || !finitePositive(Dm))
     return s;
@@ -52,15 +60,17 @@ DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
   if (!(s.reynolds <= 1e9L)) return s;
 
   // C does not depend on dp: one evaluation.
-  const SolverStatus st = deviceCoefficients(c, beta, s.reynolds);
+  s.coefficients = deviceCoefficients(device, task, beta, s.reynolds);
+  s.coefficientsEvaluated = true;
+  const SolverStatus st = s.coefficients.status;
   if (st == SolverStatus::NoSolution) return s;
-  const bool gas = isCompressible(c.fluidKind);
+  const bool gas = fluid.compressible;
   ExpansibilityTerms e;
   if (gas) {
-    detail::prepareExpansibility(c, c.isentropicExponent, e);
+    detail::prepareExpansibility(device.deviceType, task, fluid.kappa, e);
     if (!detail::setExpansibilityBeta(e, beta)) return s;
   }
-  const Real C = c.dischargeCoefficient;
+  const Real C = s.coefficients.C;
   if (!(C > 0)) return s;
 
   // dp for eps = 1, from qm = C/sqrt(1-b4) (pi/4) d^2 sqrt(2 dp rho).
@@ -72,8 +82,8 @@ DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
 
   Real dp = dp1, eps = 1;
   if (gas) {
-    const Real p1 = c.pressureAt;
-    if (!validGas(p1, c.isentropicExponent)) return s;
+    const Real p1 = fluid.pressureAt;
+    if (!validGas(p1, fluid.kappa)) return s;
     // Beyond dp/p1 = 0.25 the expansibility equations are not valid: the
     // differential pressure is given for eps = 1.
     if (!(dp1 * kPaToKgm2 / p1 / 10000 > 0.25L)) {
@@ -93,82 +103,49 @@ DpSolution solveDp(CalculationCase& c, Real massFlowKgH, Real beta) {
   return s;
 }
 
-// Case fields that the coefficient routine and the solvers write; saved and
-// restored around the trial solves of the beta-window check.
-struct SavedResults {
-  Real dischargeCoefficient, cUncertainty, reynoldsMin, reynoldsMax, roughnessLimitFactor;
-  Real upstreamLengthRequired, upstreamLengthB, downstreamLengthRequired, downstreamLengthB;
-  Real expansibility, reynolds, dpMmH2O, dpKPa;
-
-  explicit SavedResults(const CalculationCase& c)
-      : dischargeCoefficient(c.dischargeCoefficient), cUncertainty(c.cUncertainty),
-        reynoldsMin(c.reynoldsMin), reynoldsMax(c.reynoldsMax),
-        roughnessLimitFactor(c.roughnessLimitFactor),
-        upstreamLengthRequired(c.upstreamLengthRequired), upstreamLengthB(c.upstreamLengthB),
-        downstreamLengthRequired(c.downstreamLengthRequired),
-        downstreamLengthB(c.downstreamLengthB), expansibility(c.expansibility),
-        reynolds(c.reynolds), dpMmH2O(c.dpMmH2O), dpKPa(c.dpKPa) {}
-
-  void restore(CalculationCase& c) const {
-    c.dischargeCoefficient = dischargeCoefficient;
-    c.cUncertainty = cUncertainty;
-    c.reynoldsMin = reynoldsMin;
-    c.reynoldsMax = reynoldsMax;
-    c.roughnessLimitFactor = roughnessLimitFactor;
-    c.upstreamLengthRequired = upstreamLengthRequired;
-    c.upstreamLengthB = upstreamLengthB;
-    c.downstreamLengthRequired = downstreamLengthRequired;
-    c.downstreamLengthB = downstreamLengthB;
-    c.expansibility = expansibility;
-    c.reynolds = reynolds;
-    c.dpMmH2O = dpMmH2O;
-    c.dpKPa = dpKPa;
-  }
-};
-
 }  // namespace
 
 // ---- flowrate -----------------------------------------------------------------------
 
-SolveResult solveFlowrate(CalculationCase& c, Real dp, Real beta, Real p1, Real kappa, Real mu,
-                          Real D, Real rho) {
+SolveResult solveFlowrate(const DeviceSetup& device, const FluidState& fluid,
+                          const TaskContext& task, Real dp, Real beta) {
   SolveResult r;
   auto fail = [&]() {
-    c.massFlowKgH = 0;
     r.value = 0;
     r.status = SolverStatus::NoSolution;
     return r;
   };
+  const Real mu = fluid.viscosity, D = device.pipeDiameter, rho = fluid.density;
   if (!finitePositive(dp) || !validBeta(beta) || !finitePositive(mu) || !finitePositive(D) ||
       !finitePositive(rho))
     return fail();
 
   // 1. eps once: it depends on dp, not on the flow.
   Real eps = 1;
-  if (isCompressible(c.fluidKind)) {
-    if (!validGas(p1, kappa)) return fail();
+  if (fluid.compressible) {
+    if (!validGas(fluid.pressureAt, fluid.kappa)) return fail();
     ExpansibilityTerms e;
-    detail::prepareExpansibility(c, kappa, e);
-    if (!detail::setExpansibilityBeta(e, beta) || !detail::evaluateExpansibility(e, dp, p1, eps))
+    detail::prepareExpansibility(device.deviceType, task, fluid.kappa, e);
+    if (!detail::setExpansibilityBeta(e, beta) ||
+        !detail::evaluateExpansibility(e, dp, fluid.pressureAt, eps))
       return fail();
   }
 
   // 2. Re_D = C*X with X = eps beta^2 D sqrt(2 dp rho)/(sqrt(1 - beta^4) mu), SI.
-  const Real muSI = mu / kPaToKgm2;
   const Real Dm = D * 0.001L;
   const Real b2 = beta * beta;
   const Real X = eps * b2 * Dm * std::sqrt(2 * (dp / kPaToKgm2) * rho) /
-                 (std::sqrt(1 - b2 * b2) * muSI);
+                 (std::sqrt(1 - b2 * b2) * mu);
   if (!finitePositive(X)) return fail();
 
   // 3. Start from C at Re_D = 1e6, iterate Re_D = C*X, C = C(Re_D).  beta is
   // fixed: its terms are prepared once, and a pass evaluates only the
-  // Reynolds terms and C; the full coefficient call (uncertainty, limits,
-  // straight lengths) is made once, for the last Re_D.
+  // Reynolds terms and C; the full coefficient evaluation (uncertainty,
+  // limits, straight lengths) is made once, for the last Re_D.
   GeometryTerms g;
   BetaTerms t;
   ReynoldsTerms rt;
-  detail::prepareGeometry(c, g);
+  detail::prepareGeometry(device, task, g);
   detail::prepareBeta(g, beta, true, t);
   detail::prepareReynolds(g, 1e6L, rt);
   Real C = 0;
@@ -185,75 +162,87 @@ SolveResult solveFlowrate(CalculationCase& c, Real dp, Real beta, Real p1, Real 
     C = Cnew;
     if (done) break;
   }
-  const SolverStatus st = detail::evaluateCoefficients(c, g, t, rt);
-  if (st == SolverStatus::NoSolution) return fail();
+  r.coefficients = detail::evaluateCoefficients(g, t, rt);
+  r.coefficientsEvaluated = true;
+  if (r.coefficients.status == SolverStatus::NoSolution) return fail();
 
   // 4. qm = (pi/4) mu D Re_D, with the last Re_D (formed with the previous C).
-  c.reynolds = re;
-  c.expansibility = eps;
-  c.massFlowKgH = kPi / 4 * muSI * Dm * re * 3600;
-  r.value = c.massFlowKgH;
-  r.status = st;
+  r.reynolds = re;
+  r.reynoldsKnown = true;
+  r.expansibility = eps;
+  r.value = kPi / 4 * mu * Dm * re * 3600;
+  r.status = r.coefficients.status;
   return r;
 }
 
 // ---- differential pressure ----------------------------------------------------------
 
-SolveResult solveDifferentialPressure(CalculationCase& c, Real massFlowKgH, Real beta) {
-  const DpSolution s = solveDp(c, massFlowKgH, beta);
+SolveResult solveDifferentialPressure(const DeviceSetup& device, const FluidState& fluid,
+                                      const TaskContext& task, Real massFlowKgH, Real beta) {
+  const DpSolution s = solveDp(device, fluid, task, massFlowKgH, beta);
   SolveResult r;
   r.passes = s.passes;
-  if (s.reynoldsKnown) c.reynolds = s.reynolds;
+  r.coefficients = s.coefficients;
+  r.coefficientsEvaluated = s.coefficientsEvaluated;
+  r.reynolds = s.reynolds;
+  r.reynoldsKnown = s.reynoldsKnown;
   if (s.status == SolverStatus::NoSolution) {
-    c.dpMmH2O = 0;
-    c.dpKPa = 0;
     r.status = SolverStatus::NoSolution;
     return r;
   }
-  c.expansibility = s.eps;
-  c.dpMmH2O = s.dpPa * kPaToKgm2;
-  c.dpKPa = s.dpPa * 0.001L;
-  r.value = c.dpMmH2O;
+  r.expansibility = s.eps;
+  r.value = s.dpPa * kPaToKgm2;
+  r.dpKPa = s.dpPa * 0.001L;
   r.status = s.status;
   return r;
 }
 
+FluidState fluidStateOf(const CalculationCase& c) {
+  FluidState f;
+  f.density = c.density;
+  f.viscosity = c.viscosityPaS;
+  f.kappa = c.isentropicExponent;
+  f.pressureAt = c.pressureAt;
+  f.compressible = isCompressible(c.fluidKind);
+  return f;
+}
+
 // ---- diameter ratio -----------------------------------------------------------------
 
-SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
+SolveResult solveBeta(const DeviceSetup& device, const FluidState& fluid,
+                      const TaskContext& task, Real dp, Real reynolds) {
   SolveResult r;
   auto fail = [&]() {
-    c.beta = 0;
     r.value = 0;
     r.status = SolverStatus::NoSolution;
     return r;
   };
-  const Real rho = c.density;
-  const Real mu = c.viscosityTech;
-  const Real D = c.pipeDiameter;
-  const bool gas = isCompressible(c.fluidKind);
+  const Real rho = fluid.density;
+  const Real mu = fluid.viscosity;
+  const Real D = device.pipeDiameter;
+  const bool gas = fluid.compressible;
   if (!finitePositive(dp) || !finitePositive(reynolds) || !finitePositive(rho) ||
       !finitePositive(mu) || !finitePositive(D))
     return fail();
-  if (gas && !validGas(c.pressureAt, c.isentropicExponent)) return fail();
+  if (gas && !validGas(fluid.pressureAt, fluid.kappa)) return fail();
 
   // 1. A = C eps beta^2/sqrt(1 - beta^4), known from Re_D and dp.
-  const Real A = reynolds * (mu / kPaToKgm2) / ((D * 0.001L) * std::sqrt(2 * (dp / kPaToKgm2) * rho));
+  const Real A = reynolds * mu / ((D * 0.001L) * std::sqrt(2 * (dp / kPaToKgm2) * rho));
   if (!finitePositive(A)) return fail();
 
   // 2. beta from X = A/(C eps): X^2 = beta^4/(1 - beta^4).  Re_D and dp are
   // fixed, so their terms are prepared once; each pass needs only C and eps
   // at the new beta, and the limits and straight lengths are evaluated for
-  // the final beta (the values the last coefficient call leaves).
+  // the final beta.
   GeometryTerms g;
   ReynoldsTerms rt;
-  detail::prepareGeometry(c, g);
+  detail::prepareGeometry(device, task, g);
   detail::prepareReynolds(g, reynolds, rt);
   ExpansibilityTerms e;
   PressureTerms pt;
   if (gas) {
-    detail::prepareExpansibility(c, c.isentropicExponent, e);
-    if (!detail::preparePressure(e, dp, c.pressureAt, pt)) return fail();
+    detail::prepareExpansibility(device.deviceType, task, fluid.kappa, e);
+    if (!detail::preparePressure(e, dp, fluid.pressureAt, pt)) return fail();
   }
   Real C = 0.6L, eps = 1, beta = 0;
   BetaTerms t;
@@ -271,14 +260,14 @@ SolveResult solveBeta(CalculationCase& c, Real dp, Real reynolds) {
     if (std::fabs(X * C * eps - A) / A < kSolverTolerance) break;
   }
   detail::addLimits(g, t);
-  const SolverStatus st = detail::evaluateCoefficients(c, g, t, rt);
-  if (st == SolverStatus::NoSolution) return fail();
+  r.coefficients = detail::evaluateCoefficients(g, t, rt);
+  r.coefficientsEvaluated = true;
+  if (r.coefficients.status == SolverStatus::NoSolution) return fail();
 
-  // 3. The straight-length status of the last coefficient call.
-  c.beta = beta;
-  c.expansibility = eps;
+  // 3. The straight-length status of the last coefficient evaluation.
+  r.expansibility = eps;
   r.value = beta;
-  r.status = st;
+  r.status = r.coefficients.status;
   return r;
 }
 
@@ -330,108 +319,88 @@ SolveResult quarterCircleBetaLimit(Real reNom) {
 
 // ---- beta window ---------------------------------------------------------------------
 
-BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
-                                 Real nominalPercent, Real reynolds) {
+BetaWindowResult checkBetaWindow(const DeviceSetup& device, const FluidState& fluid,
+                                 const TaskContext& task, Interaction& ui, Real dp,
+                                 Real massFlowKgH, Real reynolds, int dpUnit) {
   BetaWindowResult w;
   w.status = SolverStatus::NoSolution;
-  const Real D20 = c.pipeDiameter20;  // size tests
-  const Real D = c.pipeDiameter;      // formulas
+  const int dev = device.deviceType;
+  const Real D20 = device.pipeDiameter20;  // size tests
+  const Real D = device.pipeDiameter;      // formulas
   const Real re = reynolds;
-  const Real reNom = re * nominalPercent / 100;
+  const Real reNom = re * task.nominalPercent / 100;
   if (!finitePositive(re) || !finitePositive(reNom) || !finitePositive(D) ||
       !finitePositive(D20) || !finitePositive(dp))
     return w;
 
-  Real bmin = 0, bmax = 0;
+  // The window starts from the admissible beta range of the device and is
+  // narrowed to where Re_nom and Re_D meet the device's Reynolds-number limits
+  // (limits.h); the flags ask whether to go on outside them.
+  using namespace reynolds_limit;
+  if (dev < 1 || dev > 12) return w;
+  const LimitRange range = betaRange(dev, D20);
+  const auto limitsAt = [&](Real beta) { return reynoldsLimitsOf(dev, beta, D, D20); };
+  Real bmin = range.min, bmax = range.max;
   bool low = false, high = false;
   SolverStatus status = SolverStatus::Ok;
-  // Orifice plates: Re_min = 16000 beta^2 above beta 0.56 lowers betaMax.
-  auto limit16000 = [&]() {
-    if (reNom < 16000 * bmax * bmax) bmax = std::sqrt(reNom / 16000);
-  };
-  switch (c.deviceType) {
+  switch (dev) {
     case DevOrificeCorner:
-      if (D20 >= 50) {
-        bmin = 0.1L, bmax = 0.75L;
-        low = reNom < 5000;
-        limit16000();
-      } else if (D20 >= 25) {
-        bmin = 0.23L, bmax = 0.7L;
-        low = reNom < 5000;
-        limit16000();
-      } else {
-        bmin = 0.1L, bmax = 0.8L;
-        low = reNom <= 1000;
-      }
-      break;
     case DevOrificeDD2:
-      bmin = 0.1L, bmax = 0.75L;
-      low = reNom < 5000;
-      limit16000();
-      break;
     case DevOrificeFlange:
-      if (D20 >= 50) {
-        bmin = 0.1L, bmax = 0.75L;
-        low = reNom < 5000 || reNom < 170 * bmin * bmin * D;
-        if (reNom < 170 * bmax * bmax * D) bmax = std::sqrt(reNom / (170 * D));
-      } else {
-        bmin = 0.15L, bmax = 0.7L;
-        low = reNom <= 1000;
+      if (isSmallBoreOrifice(dev, D20)) {
+        // ASME MFC-14M: Re_D above the limit, the limit itself refused.
+        low = reNom <= limitsAt(bmin).min;
+        break;
+      }
+      low = reNom < limitsAt(bmin).min;
+      // Where the limit grows with beta (16000 beta^2 above 0.56, 170 beta^2 D
+      // for flange tappings) betaMax is lowered to the beta at which it
+      // equals Re_nom.
+      if (dev == DevOrificeFlange) {
+        if (reNom < kFlangeBeta2D * bmax * bmax * D) bmax = std::sqrt(reNom / (kFlangeBeta2D * D));
+      } else if (reNom < kOrificeBeta2 * bmax * bmax) {
+        bmax = std::sqrt(reNom / kOrificeBeta2);
       }
       break;
     case DevIsa1932Nozzle:
-      bmin = reNom < 70000 ? 0.44L : 0.3L;
-      bmax = 0.8L;
-      low = reNom < 20000;
-      c.reynoldsMax = 1e7L;
-      high = re > 1e7L;
-      break;
     case DevLongRadiusNozzle:
-      bmin = 0.2L, bmax = 0.8L;
-      low = reNom < 10000;
-      c.reynoldsMax = 1e7L;
-      high = re > 1e7L;
-      break;
     case DevVenturiNozzle:
-      bmin = 0.316L, bmax = 0.775L;
-      low = reNom < 150000;
-      c.reynoldsMax = 2e6L;
-      high = re > 2e6L;
+    case DevVenturiAsCast:
+    case DevVenturiMachined:
+    case DevVenturiRoughWelded: {
+      // ISA 1932: below Re_nom 70000 only the betas from 0.44 up.
+      if (dev == DevIsa1932Nozzle && reNom < kIsaLowBeta) bmin = kIsaStepBeta;
+      low = reNom < limitsAt(bmin).min;
+      const ReynoldsLimits top = limitsAt(bmax);
+      w.hasReynoldsMax = true;
+      w.reynoldsMax = top.max;
+      high = re > top.max;
       break;
+    }
     case DevEccentricOrifice:
-      bmin = 0.46L, bmax = 0.84L;
-      low = reNom < 200000 * 0.46L * 0.46L;
-      high = re > 840000;
+      low = reNom < limitsAt(bmin).min;
+      high = re > limitsAt(bmax).max;
       break;
     case DevQuarterCircle:
-      bmin = 0.245L, bmax = 0.6L;
-      low = reNom < 250;
-      if (reNom < 3300) {
+      // The window's own thresholds: Re_nom 250 for the question, and below
+      // 3300 betaMax is the root of the lower limit.
+      low = reNom < kQuarterCircleWindowLow;
+      if (reNom < kQuarterCircleRootBelow) {
         const SolveResult root = quarterCircleBetaLimit(reNom);
         bmax = root.value;
         status = root.status;
       }
-      if (re > 60000)
+      if (re > limitsAt(range.max).max)
         high = true;
-      else if (re > 24500)
-        bmin = re / 100000;
-      break;
-    case DevVenturiAsCast:
-    case DevVenturiMachined:
-    case DevVenturiRoughWelded:
-      bmin = c.deviceType == DevVenturiAsCast ? 0.3L : 0.4L;
-      bmax = c.deviceType == DevVenturiRoughWelded ? 0.7L : 0.75L;
-      low = reNom < 200000;
-      c.reynoldsMax = 2e6L;
-      high = re > 2e6L;
+      else if (re > limitsAt(range.min).max)
+        bmin = re / kQuarterCircleMaxBeta;
       break;
     case DevConicalEntrance:
-      bmin = 0.1L, bmax = 0.316L;
-      low = reNom < 80;
-      if (re > 63200)
+      low = reNom < limitsAt(bmin).min;
+      if (re > limitsAt(range.max).max)
         high = true;
-      else if (re > 20000)
-        bmin = re / 200000;
+      else if (re > limitsAt(range.min).max)
+        bmin = re / kConicalMaxBeta;
       break;
     default:
       return w;
@@ -452,8 +421,7 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
   if (low) {
     const std::string v = formatGeneral(reNom, 8);
     if (ui.askQuestion({Msg::ReynoldsNominalTooSmall, {v}})) {
-      c.rangePartlyOutside = true;
-      c.warnReynoldsLow = true;
+      w.acceptedLow = true;
     } else {
       w.status = SolverStatus::ReynoldsLowDeclined;
       w.limit = reNom;
@@ -463,8 +431,7 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
   if (high) {
     const std::string v = formatGeneral(re, 8);
     if (ui.askQuestion({Msg::ReynoldsMaximumTooLarge, {v}})) {
-      c.rangePartlyOutside = true;
-      c.warnReynoldsHigh = true;
+      w.acceptedHigh = true;
     } else {
       w.status = SolverStatus::ReynoldsHighDeclined;
       w.limit = re;
@@ -476,17 +443,15 @@ BetaWindowResult checkBetaWindow(CalculationCase& c, Interaction& ui, Real dp,
   // lowest dp, betaMin the highest.
   // A failure of either solve, a straight length too short for that beta
   // among them, ends the check with its status.
-  const SavedResults saved(c);
-  const DpSolution atMax = solveDp(c, c.massFlowKgH, bmax);
+  const DpSolution atMax = solveDp(device, fluid, task, massFlowKgH, bmax);
   DpSolution atMin;
-  if (atMax.status == SolverStatus::Ok) atMin = solveDp(c, c.massFlowKgH, bmin);
-  saved.restore(c);
+  if (atMax.status == SolverStatus::Ok) atMin = solveDp(device, fluid, task, massFlowKgH, bmin);
   if (atMax.status != SolverStatus::Ok || atMin.status != SolverStatus::Ok) {
     w.status = atMax.status != SolverStatus::Ok ? atMax.status : atMin.status;
     return w;
   }
   const auto inDpUnit = [&](Real dpPa) {
-    return c.dpUnit == 1 ? dpPa * kPaToKgm2 : dpPa * 0.001L;
+    return dpUnit == 1 ? dpPa * kPaToKgm2 : dpPa * 0.001L;
   };
   const Real dpLow = atMax.dpPa * kPaToKgm2;
   const Real dpHigh = atMin.dpPa * kPaToKgm2;

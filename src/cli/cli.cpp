@@ -1,13 +1,18 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <mutex>
+#include <optional>
 #include <sstream>
+#include <thread>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/driver.h"
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "cli/json_output.h"
 #include "calc/results_view.h"
 #include "files/case_fields.h"
@@ -66,7 +71,27 @@ struct Options {
   bool json = false;
   bool acceptDeviations = false;
   std::string saveTo;
+  size_t jobs = 0;  // calc -j N; 0: one per processor core
 };
+
+// The number of processor cores, at least 1.
+size_t defaultJobs() {
+  const unsigned n = std::thread::hardware_concurrency();
+  return n > 0 ? n : 1;
+}
+
+// The N of -j N: a whole number from 1 to 1024.
+bool parseJobs(const std::string& text, size_t& jobs) {
+  if (text.empty() || text.size() > 4) return false;
+  size_t n = 0;
+  for (char ch : text) {
+    if (ch < '0' || ch > '9') return false;
+    n = n * 10 + static_cast<size_t>(ch - '0');
+  }
+  if (n < 1 || n > 1024) return false;
+  jobs = n;
+  return true;
+}
 
 // What each read error means, for the command line's own error line.
 std::string readErrorMeaning(int error) {
@@ -171,6 +196,22 @@ bool parseOptions(const std::vector<std::string>& args, size_t first, Options& o
       CalculationCase scratch;
       if (!setCaseField(scratch, as.name, as.value, problem)) return false;
       o.sets.push_back(as);
+    } else if (a == "-j" || a == "--jobs" || a.rfind("--jobs=", 0) == 0 ||
+               (a.size() > 2 && a.rfind("-j", 0) == 0)) {
+      std::string n;
+      if (a == "-j" || a == "--jobs") {
+        if (i + 1 >= args.size()) {
+          problem = a + " needs a number of jobs";
+          return false;
+        }
+        n = args[++i];
+      } else {
+        n = a.rfind("--jobs=", 0) == 0 ? a.substr(7) : a.substr(2);
+      }
+      if (!parseJobs(n, o.jobs)) {
+        problem = "the number of jobs must be a whole number from 1 to 1024, got '" + n + "'";
+        return false;
+      }
     } else if (a == "--save") {
       if (i + 1 >= args.size()) {
         problem = "--save needs a file name";
@@ -215,6 +256,84 @@ void printTextResults(std::ostream& out, const CalculationCase& c, bool nonConfo
   if (nonConforming || c.hasWarnings()) out << "The results do not conform to the standard.\n";
 }
 
+// One file of `calc`: its standard output and error text, and what it
+// contributes to the exit status.  The files are independent: each has its
+// own case and its own answers to the questions, so they may be computed on
+// several threads and printed in the order of the command line.
+struct CalcOutcome {
+  std::string out;
+  std::string err;       // messages of the calculation, before its results
+  std::string errAfter;  // a failed --save, after them
+  bool unreadable = false;  // a read error (or a failed --save): exit 2
+  bool refused = false;     // the calculation was refused: exit 1
+};
+
+CalcOutcome calcOne(const Options& o, const std::string& file, bool fromCommandLine) {
+  CalcOutcome r;
+  std::ostringstream err;
+  CalculationCase c;
+  CliInteraction ui(o.json ? nullptr : &err, o.acceptDeviations);
+  if (fromCommandLine) {
+    resetCase(c);
+    c.task = TaskFlowrate;  // as the program starts
+  } else {
+    std::string error;
+    std::vector<ShownText> shown;
+    if (!readFreshCase(file, c, error, shown)) {
+      if (o.json) {
+        appendFileErrorJson(r.out, file, error, shown);
+        r.out += '\n';
+      } else {
+        err << "dorvel-cli: " << file << ": " << error << '\n';
+      }
+      r.unreadable = true;
+      r.err = err.str();
+      return r;
+    }
+  }
+  std::string problem;
+  applySets(c, o.sets, problem);  // checked while parsing
+
+  bool nonConforming = false;
+  bool ok = false;
+  if (!caseCodesValid(c, problem)) {
+    ui.showMessage({Msg::CodeOutOfRange, {problem}});
+  } else if (preparePropertiesAsPage(c, ui)) {
+    ok = runCalculation(c, ui, nonConforming);
+    if (ok) storeTaskResult(c);
+    if (ok) ok = resultsWithinRange(c, ui);
+  }
+  r.refused = !ok;
+
+  if (o.json) {
+    appendCaseJson(r.out, c, file, ok, nonConforming, ui.shown,
+                   ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string(),
+                   ok ? statusWarnings(c) : std::vector<std::string>());
+    r.out += '\n';
+  } else {
+    std::ostringstream text;
+    text << "== " << (fromCommandLine ? std::string("(case from the command line)") : file);
+    if (!c.caseTitle.empty()) text << "  " << c.caseTitle;
+    text << '\n';
+    if (ok)
+      printTextResults(text, c, nonConforming);
+    else
+      text << "No results: the calculation was refused.\n";
+    r.out = text.str();
+  }
+
+  if (!o.saveTo.empty()) {
+    RecordingInteraction rec;
+    std::string reason;
+    if (!writeCaseFile(o.saveTo, c, rec, &reason)) {
+      r.errAfter = "dorvel-cli: " + o.saveTo + ": Output error (" + reason + ")\n";
+      r.unreadable = true;
+    }
+  }
+  r.err = err.str();
+  return r;
+}
+
 int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
   if (!o.saveTo.empty() && o.files.size() > 1)
     return usage(err, "--save takes the result of one case only");
@@ -223,69 +342,42 @@ int runCalc(const Options& o, std::ostream& out, std::ostream& err) {
   if (fromCommandLine) files.push_back({});
 
   int status = kExitOk;
-  std::string buffer;
-  for (const std::string& file : files) {
-    CalculationCase c;
-    CliInteraction ui(o.json ? nullptr : &err, o.acceptDeviations);
-    buffer.clear();
-    if (fromCommandLine) {
-      resetCase(c);
-      c.task = TaskFlowrate;  // as the program starts
-    } else {
-      std::string error;
-      std::vector<ShownText> shown;
-      if (!readFreshCase(file, c, error, shown)) {
-        if (o.json) {
-          appendFileErrorJson(buffer, file, error, shown);
-          out << buffer << '\n';
-        } else {
-          err << "dorvel-cli: " << file << ": " << error << '\n';
-        }
-        status = kExitUsage;
-        continue;
-      }
-    }
-    std::string problem;
-    applySets(c, o.sets, problem);  // checked while parsing
-
-    bool nonConforming = false;
-    bool ok = false;
-    if (!caseCodesValid(c, problem)) {
-      ui.showMessage({Msg::CodeOutOfRange, {problem}});
-    } else if (preparePropertiesAsPage(c, ui)) {
-      ok = runCalculation(c, ui, nonConforming);
-      if (ok) storeTaskResult(c);
-      if (ok) ok = resultsWithinRange(c, ui);
-    }
-    if (!ok && status == kExitOk) status = kExitRefused;
-
-    if (o.json) {
-      appendCaseJson(buffer, c, file, ok, nonConforming, ui.shown,
-                     ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string(),
-                     ok ? statusWarnings(c) : std::vector<std::string>());
-      buffer += '\n';
-      out << buffer;
-    } else {
-      std::ostringstream text;
-      text << "== " << (fromCommandLine ? std::string("(case from the command line)") : file);
-      if (!c.caseTitle.empty()) text << "  " << c.caseTitle;
-      text << '\n';
-      if (ok)
-        printTextResults(text, c, nonConforming);
-      else
-        text << "No results: the calculation was refused.\n";
-      out << text.str();
-    }
-
-    if (!o.saveTo.empty()) {
-      RecordingInteraction rec;
-      std::string reason;
-      if (!writeCaseFile(o.saveTo, c, rec, &reason)) {
-        err << "dorvel-cli: " << o.saveTo << ": Output error (" << reason << ")\n";
-        status = kExitUsage;
-      }
-    }
+  const auto emit = [&](const CalcOutcome& r) {
+    err << r.err;
+    out << r.out;
+    err << r.errAfter;
+    if (r.unreadable) status = kExitUsage;
+    if (r.refused && status == kExitOk) status = kExitRefused;
+  };
+  const size_t jobs = std::min(files.size(), o.jobs > 0 ? o.jobs : defaultJobs());
+  if (jobs <= 1) {
+    for (const std::string& file : files) emit(calcOne(o, file, fromCommandLine));
+    return status;
   }
+
+  // Every thread, this one among them, takes the next file; the thread that
+  // completes the first file not yet printed prints it and every finished
+  // file after it, in order.  Nobody waits for anybody but at the lock.
+  std::vector<std::optional<CalcOutcome>> outcomes(files.size());
+  std::mutex mutex;
+  size_t printed = 0;
+  std::atomic<size_t> next{0};
+  const auto work = [&] {
+    for (size_t i = next++; i < files.size(); i = next++) {
+      CalcOutcome r = calcOne(o, files[i], fromCommandLine);
+      const std::lock_guard<std::mutex> lock(mutex);
+      outcomes[i] = std::move(r);
+      for (; printed < files.size() && outcomes[printed]; ++printed) {
+        emit(*outcomes[printed]);
+        outcomes[printed].reset();
+      }
+    }
+  };
+  std::vector<std::thread> workers;
+  workers.reserve(jobs - 1);
+  for (size_t j = 1; j < jobs; ++j) workers.emplace_back(work);
+  work();
+  for (std::thread& t : workers) t.join();
   return status;
 }
 
@@ -414,7 +506,7 @@ int runPageCommand(const std::vector<std::string>& args, std::ostream& out, std:
 std::string helpText() {
   return R"(Usage:
   dorvel-cli calc [FILE...] [--json] [--accept-deviations] [--set NAME=VALUE]...
-                  [--save OUT]
+                  [--save OUT] [-j N]
   dorvel-cli convert IN OUT [--set NAME=VALUE]...
   dorvel-cli fields [--json]
   dorvel-cli report [FILE] [--page report|graphs|both] [--lang en|pl] --out OUT.pdf|OUT.png
@@ -453,6 +545,9 @@ calc     Reads each case file (any version), computes the fluid properties as
                               blanks ignored): --set fluidKind="Natural gas"
          --save OUT           writes the case after the calculation to OUT
                               (one case only)
+         -j N, --jobs N       computes N files at a time (default: one per
+                              processor core); the output keeps the order
+                              of the files
 convert  Reads a case file of any version and writes it as version L.
 fields   Lists every case field: name (arrays with their slots), type, unit
          in the case's own units ({pressureUnit}: the unit chosen by that
@@ -506,6 +601,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   Options o;
   std::string problem;
   if (!parseOptions(args, 1, o, problem)) return usage(err, problem);
+  if (cmd == "convert" && o.jobs > 0) return usage(err, "-j is an option of calc");
   return cmd == "calc" ? runCalc(o, out, err) : runConvert(o, err);
 }
 

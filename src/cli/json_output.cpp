@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/results_view.h"
 #include "files/case_fields.h"
 #include "files/text_encoding.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel::cli {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "cli/cli.h"
 #include "cli/page_commands.h"
 #include "output/page_output.h"

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "calc/format.h"
+#include "base/format.h"
 
 namespace dorvel {
 

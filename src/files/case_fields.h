@@ -14,7 +14,7 @@
 #include <variant>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

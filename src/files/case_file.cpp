@@ -13,7 +13,8 @@
 #include <limits>
 #include <string_view>
 
-#include "calc/format.h"
+#include "base/format.h"
+#include "calc/limits.h"
 #include "files/atomic_write.h"
 #include "files/text_encoding.h"
 #include "props/mixture.h"
@@ -39,30 +40,12 @@ constexpr Real kDefaultRefPressure = 101.325L;  // kPa
 // computes such a case with SGERG-88.  An SGERG-88 case has no such line.
 constexpr int kEquationLineIndex = kCompositionSlots + 1;
 
-bool isNaturalGasKind(int k) { return k == FluidNaturalGas8 || k == FluidNaturalGas; }
 bool isSteamKind(int k) { return k == FluidSteam || k == FluidSteam13; }
 
-// The upstream-fitting field that the file stores for the device: the list
-// shown for it on the input page.  Corner and flange tappings use the
-// small-bore (ASME) list below 25 and 50 mm.
+// The upstream-fitting field that the file stores for the device: the code
+// of the fitting list in force (the orifice list for codes no list offers).
 int& fittingField(CalculationCase& c) {
-  switch (c.deviceType) {
-    case DevOrificeCorner:
-      return c.pipeDiameter20 < 25 ? c.fittingAsme : c.fittingOrifice;
-    case DevOrificeFlange:
-      return c.pipeDiameter20 < 50 ? c.fittingAsme : c.fittingOrifice;
-    case DevIsa1932Nozzle:
-    case DevLongRadiusNozzle:
-    case DevVenturiNozzle:
-    case DevQuarterCircle:
-      return c.fittingNozzle;
-    case DevVenturiAsCast:
-    case DevVenturiMachined:
-    case DevVenturiRoughWelded:
-      return c.fittingVenturi;
-    default:  // 2, 7, 12 and codes no list offers
-      return c.fittingOrifice;
-  }
+  return c.*fittingFieldOf(straightLengthTable(c.deviceType, c.pipeDiameter20));
 }
 
 // ---- reading ----------------------------------------------------------------

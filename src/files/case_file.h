@@ -12,8 +12,8 @@
 
 #include <string>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 
 namespace dorvel {
 

@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 
 namespace dorvel {
 

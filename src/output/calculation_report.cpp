@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/results_view.h"
 #include "output/page_draw.h"
 #include "output/report_texts.h"
@@ -27,7 +27,6 @@ size_t characterCount(const std::string& s) {
 std::string fixed(Real x, int width, int decimals) { return formatFixed(x, width, decimals); }
 
 bool isSteamKind(int k) { return k == FluidSteam || k == FluidSteam13; }
-bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
 // The gas kinds of the report: air, other gas, coke-oven gas, natural gas.
 bool isReportGas(int k) {
   return k == FluidAir || k == FluidOtherGas || k == FluidCokeGas || isNaturalGasKind(k);

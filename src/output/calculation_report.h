@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "output/page_context.h"
 
 namespace dorvel::output {

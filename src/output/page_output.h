@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "output/page_context.h"
 
 namespace dorvel::output {

@@ -4,7 +4,7 @@
 // the diameter task).
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel::output {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/page_draw.h"
@@ -103,8 +103,6 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
                                        c.beta);
   const Real flowFactor = c.flowUnitFactor;
   const Real dpFactor = c.dpUnitFactor;
-  const Real p1 = c.pressureAt, kappa = c.isentropicExponent, mu = c.viscosityTech;
-  const Real D = c.pipeDiameter, rho = c.density;
   // The 100 % reading is the main result: its uncertainty is the report's.
   const Real u100 = c.flowUncertainty;
   t.q100 = q100;
@@ -113,12 +111,15 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
   t.uncertaintyKnown = !c.hasWarnings();
 
   RangeSweepScope scope(c);
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
 
   // Square-root constant K, flow per sqrt(DELTA p) in display units.
   if (c.task == TaskDiameter) {
     const Real qNom = c.nominalFlowrate;
-    SolveResult r = solveDifferentialPressure(c, qNom / flowFactor, beta);
-    const Real dpNom = c.dpUnit == 1 ? c.dpMmH2O : c.dpKPa;
+    const SolveResult r = solveDifferentialPressure(device, fluid, task, qNom / flowFactor, beta);
+    const Real dpNom = c.dpUnit == 1 ? r.value : r.dpKPa;
     if (r.status != SolverStatus::NoSolution) t.K = qNom / std::sqrt(dpNom);
   } else {
     t.K = q100 / std::sqrt(c.dpInput);
@@ -136,11 +137,11 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
     const Real q = flows[i];
     col.qLinear = q;
     col.dp = (q / t.K) * (q / t.K);
-    const SolveResult r = solveFlowrate(c, col.dp / dpFactor, beta, p1, kappa, mu, D, rho);
+    const SolveResult r = solveFlowrate(device, fluid, task, col.dp / dpFactor, beta);
     col.status = r.status;
     // A coefficient outside (0, 1] is no reading either.
     if (r.status == SolverStatus::NoSolution ||
-        !(c.dischargeCoefficient > 0 && c.dischargeCoefficient <= 1)) {
+        !(r.coefficients.C > 0 && r.coefficients.C <= 1)) {
       t.failed = true;
       break;
     }
@@ -148,12 +149,13 @@ RangeTable computeRangeTable(CalculationCase& c, bool english) {
     col.difference = q - col.qExact;
     col.pressureLoss = lossRatio * col.dp;
     // The same budget as the main result: the equation's u(C) and the
-    // expansibility that the flowrate solver left for this reading, the
+    // expansibility that the flowrate solver gave for this reading, the
     // drain-hole increment and every declared source.
+    c.expansibility = r.expansibility;
     if (t.uncertaintyKnown) {
       const Real u = i == 0 ? u100
                             : flowUncertaintyOf(uncertaintyInputsOf(c, col.dp / dpFactor,
-                                                                    c.cUncertainty))
+                                                                    r.coefficients.uC))
                                   .total;
       col.relativeUncertainty = u;
       col.absoluteUncertainty = u * col.qExact / 100;

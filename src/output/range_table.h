@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/solver_status.h"
 
 namespace dorvel::output {

@@ -45,82 +45,6 @@ constexpr std::array<Pair, 7> kMaterials{{
     {"Hot-rolled brass", "Mosiądz walcowany na gorąco"},
 }};
 
-constexpr std::array<Pair, 12> kFittingsOrifice{{
-    {"Single 90° bend. Two 90° bends in any plane (S>30D)",
-     "Pojedyncze kolano 90°, dwa kolana 90° w odstępie >30D"},
-    {"Two 90° bends in the same plane:S-conf.(30D>S>10D)",
-     "Dwa kolana 90° w jednej płaszcz. w odstępie 30D do 10D"},
-    {"Two 90° bends in the same plane: S-conf.(10D>S)",
-     "Dwa kolana 90° w jednej płaszczyźnie w odstępie <10D"},
-    {"Two 90° bends in perpendicular planes (30D>S>5D)",
-     "Dwa kolana 90° w różnych płaszcz. w odstępie 30D do 5D"},
-    {"Two 90° bends in perpendicular planes (5D>S)",
-     "Dwa kolana 90° w różnych płaszczyznach w odstępie <5D"},
-    {"Single 90° tee. Mitre 90° bend.", "Trójnik 90°, kolano segmentowe 90°"},
-    {"Single 45° bend. Two bends 45° in the same plane S>2D",
-     "Jedno lub dwa kolana 45° w tej samej płaszczyźnie"},
-    {"Concentric reducer 2D to D over a length of 1.5D to 3D",
-     "Konfuzor 2D do D na długości 1.5D do 3D"},
-    {"Concentric expander 0.5D to D over a length of D to 2D",
-     "Dyfuzor z 0.5D do D na długości D do 2D"},
-    {"Full bore ball or gate valve fully open", "Zawór kulowy lub zasuwa całkowicie otwarte"},
-    {"Abrupt symmetrical reduction", "Skokowe zwężenie symetryczne"},
-    {"Thermometer pocket or well of diameter < 0.03D",
-     "Tuleja lub gniazdo termometru o średnicy <0.03D"},
-}};
-
-constexpr std::array<Pair, 9> kFittingsSmallBore{{
-    {"Single 90° bend or tee (flow from one branch only)",
-     "Pojedyncze kolano 90° lub trójnik (przepływ jedną gałęzią)"},
-    {"Two or more 90° bends in the same plane",
-     "Dwa lub więcej kolan 90° w tej samej płaszczyźnie"},
-    {"Two or more 90° bends in different planes",
-     "Dwa lub więcej kolan 90° w różnych płaszczyznach"},
-    {"Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
-    {"Expander 0.5D to D over a length of D to 2D", "Dyfuzor z 0.5D do D na długości D do 2D"},
-    {"Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
-    {"Full bore ball or gate valve fully open",
-     "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
-    {"Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
-    {"Thermometer pocket or well", "Osłona lub gniazdo czujnika termometrycznego"},
-}};
-
-constexpr std::array<Pair, 10> kFittingsNozzle{{
-    {"Single 90° bend or tee (flow from one branch only)",
-     "Pojedyncze kolano 90° lub trójnik (przepływ jedną gałęzią)"},
-    {"Two or more 90° bends in the same plane",
-     "Dwa lub więcej kolan 90° w tej samej płaszczyźnie"},
-    {"Two or more 90° bends in different planes",
-     "Dwa lub więcej kolan 90° w różnych płaszczyznach"},
-    {"Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
-    {"Expander 0.5D to D over a length of D to 2D", "Dyfuzor 0.5D do D na długości D do 2D"},
-    {"Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
-    {"Full bore ball or gate valve fully open",
-     "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
-    {"Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
-    {"Thermometer pocket or well of diameter <=0.03D", "Osłona lub gniazdo termometru o d<=0.03D"},
-    {"Thermometer pocket or well of 0.03D<d<0.13D",
-     "Osłona lub gniazdo termometru o 0.03D<d<0.13D"},
-}};
-
-constexpr std::array<Pair, 8> kFittingsVenturi{{
-    {"Single 90° bend", "Pojedyncze kolano 90°"},
-    {"Two or more 90° bends in the same plane or differ.planes",
-     "Dwa lub więcej kolan 90° w tej samej lub różnych płaszcz."},
-    {"Reducer 1.33D to D over a length of 2.3D", "Konfuzor z 1.33D do D na długości 2.3D"},
-    {"Expander 0.67D to D over a length of 2.5D", "Dyfuzor 0.67D do D na długości 2.5D"},
-    {"Reducer 3D to D over a length of 3.5D", "Konfuzor 3D do D na długości 3.5D"},
-    {"Expander 0.75D to D over a length of D", "Dyfuzor z 0.75D do D na długości D"},
-    {"Full bore ball or gate valve fully open",
-     "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
-    {"Thermometer pocket or well of d<0.13D",
-     "Osłona lub gniazdo czujnika termometrycznego o d<0.13D"},
-}};
-
-// Pipe-diameter limits of the device types 1..12, mm.
-constexpr std::array<int, 12> kMinimumD{12, 50, 25, 50, 50, 65, 100, 25, 100, 50, 200, 25};
-constexpr std::array<int, 12> kMaximumD{1000, 1000, 1000, 500, 630, 500,
-                                        1000, 500,  800,  350, 1200, 500};
 
 }  // namespace
 
@@ -146,31 +70,11 @@ std::string materialName(int material, bool english) {
   return pick(kMaterials, material, english);
 }
 
-FittingList fittingListFor(int deviceType, Real pipeDiameter20) {
-  switch (deviceType) {
-    case DevOrificeCorner:
-      return pipeDiameter20 < 25.0L ? FittingList::SmallBore : FittingList::Orifice;
-    case DevOrificeFlange:
-      return pipeDiameter20 < 50.0L ? FittingList::SmallBore : FittingList::Orifice;
-    case DevIsa1932Nozzle:
-    case DevLongRadiusNozzle:
-    case DevVenturiNozzle:
-    case DevQuarterCircle: return FittingList::Nozzle;
-    case DevVenturiAsCast:
-    case DevVenturiMachined:
-    case DevVenturiRoughWelded: return FittingList::Venturi;
-    default: return FittingList::Orifice;  // 2, 7, 12
-  }
-}
-
 std::string fittingName(const CalculationCase& c, bool english) {
-  switch (fittingListFor(c.deviceType, c.pipeDiameter20)) {
-    case FittingList::Orifice: return pick(kFittingsOrifice, c.fittingOrifice, english);
-    case FittingList::SmallBore: return pick(kFittingsSmallBore, c.fittingAsme, english);
-    case FittingList::Nozzle: return pick(kFittingsNozzle, c.fittingNozzle, english);
-    case FittingList::Venturi: return pick(kFittingsVenturi, c.fittingVenturi, english);
-  }
-  return {};
+  // The list in force; a device no list offers names its orifice-list code.
+  LengthTable list = straightLengthTable(c.deviceType, c.pipeDiameter20);
+  if (list == LengthTable::None) list = LengthTable::Orifice;
+  return fittingItemName(list, c.*fittingFieldOf(list), english);
 }
 
 std::string selectorName(const CalculationCase& c, char selector, bool english) {
@@ -186,11 +90,9 @@ std::string selectorName(const CalculationCase& c, char selector, bool english) 
 }
 
 HeaderStandardLine headerStandardLine(const CalculationCase& c) {
-  switch (governingStandard(c.deviceType, c.pipeDiameter20)) {
-    case Standard::AsmeMfc14M: return {"ASME MFC-14M-2003", 46};
-    case Standard::IsoTr15377: return {"ISO/TR 15377:2018", 46};
-    default: return {"ISO 5167:2022", 40};
-  }
+  const Standard standard = governingStandard(c.deviceType, c.pipeDiameter20);
+  return {standardLabel(standard, StandardLabelUse::Printed),
+          standard == Standard::Iso5167 ? 40 : 46};
 }
 
 SignOffLabels signOffLabels(bool english) {
@@ -198,14 +100,13 @@ SignOffLabels signOffLabels(bool english) {
   return {"Nr punktu", "Wyd.", "Data", "Opracował", "Sprawdził", "Zatwierdził"};
 }
 
+// The engine's pipe-diameter range of the device (whole millimetres).
 int minimumPipeDiameter(int deviceType) {
-  if (deviceType < 1 || deviceType > 12) return 0;
-  return kMinimumD[static_cast<size_t>(deviceType - 1)];
+  return static_cast<int>(pipeDiameterRange(deviceType).min);
 }
 
 int maximumPipeDiameter(int deviceType) {
-  if (deviceType < 1 || deviceType > 12) return 0;
-  return kMaximumD[static_cast<size_t>(deviceType - 1)];
+  return static_cast<int>(pipeDiameterRange(deviceType).max);
 }
 
 std::string reportFlowUnitText(int flowUnit, Real refTemperature, Real refPressure) {

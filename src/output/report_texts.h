@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel::output {
 
@@ -16,9 +16,8 @@ std::string fluidName(const CalculationCase& c, bool english);
 std::string deviceName(int deviceType, bool english);
 std::string materialName(int material, bool english);
 
-// Which upstream-fitting list applies to the device.
-enum class FittingList { Orifice, SmallBore, Nozzle, Venturi };
-FittingList fittingListFor(int deviceType, Real pipeDiameter20);
+// The printed name of the upstream fitting of the list in force
+// (`straightLengthTable`, calc/limits.h).
 std::string fittingName(const CalculationCase& c, bool english);
 
 // First line of the header block: the standard the measuring point is

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/loss_uncertainty.h"
 #include "calc/solvers.h"
 #include "output/page_draw.h"
@@ -72,22 +72,26 @@ GraphData computeGraphData(CalculationCase& c) {
   }
 
   RangeSweepScope scope(c);
+  const DeviceSetup device = deviceSetupOf(c);
+  const FluidState fluid = fluidStateOf(c);
+  const TaskContext task = taskContextOf(c);
   auto pointAt = [&](Real q, bool atQ100) {
     GraphPoint p;
     p.q = q;
     const Real ratio = q / d.q100;
-    const SolveResult r = solveDifferentialPressure(c, massFlow100 * ratio, beta);
+    const SolveResult r = solveDifferentialPressure(device, fluid, task, massFlow100 * ratio, beta);
     if (r.status == SolverStatus::NoSolution ||
-        !(c.dischargeCoefficient > 0 && c.dischargeCoefficient <= 1))
+        !(r.coefficients.C > 0 && r.coefficients.C <= 1))
       return p;
-    p.dp = mmH2O ? c.dpMmH2O : c.dpKPa;
+    p.dp = mmH2O ? r.value : r.dpKPa;
     if (atQ100) {
       p.uncertainty = d.u100;
     } else {
       // The same budget as the main result, with the equation's u(C) and
-      // the expansibility the solver left for this reading.
+      // the expansibility of this reading.
+      c.expansibility = r.expansibility;
       const UncertaintyBudget u =
-          flowUncertaintyOf(uncertaintyInputsOf(c, ratio * ratio * dp100, c.cUncertainty));
+          flowUncertaintyOf(uncertaintyInputsOf(c, ratio * ratio * dp100, r.coefficients.uC));
       if (!u.valid) return p;
       p.uncertainty = u.total;
     }

@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel::output {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/mixture.h"
 #include "props/natural_gas.h"
 #include "props/water_steam.h"

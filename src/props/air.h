@@ -10,8 +10,8 @@
 
 #include <string>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "props/components.h"
 
 namespace dorvel {

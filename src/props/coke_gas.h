@@ -11,7 +11,7 @@
 // Units: p [kPa], T [K], R = 8.31451 kPa*m3/(kmol*K), t [degC].
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

@@ -13,7 +13,7 @@
 #include <array>
 #include <cstdint>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

@@ -12,7 +12,7 @@
 #include <array>
 #include <functional>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

@@ -14,7 +14,7 @@
 
 #include <array>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel::ifc67 {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

@@ -18,7 +18,7 @@
 #include <array>
 #include <optional>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "props/components.h"
 
 namespace dorvel {

@@ -17,8 +17,8 @@
 #include <array>
 #include <string>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "props/components.h"
 #include "props/sgerg88.h"
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "props/aga8_92dc.h"
 #include "props/components.h"
 #include "props/gerg2008.h"

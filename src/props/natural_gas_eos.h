@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "props/gas_eos.h"
 #include "props/natural_gas.h"
 

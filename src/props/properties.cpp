@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/ammonia.h"
 #include "props/coke_gas.h"
@@ -21,7 +21,6 @@ namespace {
 constexpr Real kSumTolerance = 0.001L;
 
 bool isGasKind(int k) { return k == FluidAir || k == FluidOtherGas || (k >= 7 && k <= 12); }
-bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
 bool isOtherGasKind(int k) { return k == FluidOtherGas || (k >= 10 && k <= 12); }
 
 void noSolution(Interaction& ui) {
@@ -348,20 +347,32 @@ bool computeFluidProperties(CalculationCase& c, int kind, Interaction& ui) {
   }
 }
 
-void takeManualGasProperties(CalculationCase& c) {
-  c.densityEnteredByHand = 1;
-  c.enteredDensity = c.manualDensity;
-  if (c.densityKind == 2) {
-    c.refDensity = c.manualDensity;
-    c.density = 0;
-  } else {
-    c.density = c.manualDensity;
-    c.refDensity = 0;
+void takeManualGasProperty(CalculationCase& c, ManualGasProperty property) {
+  switch (property) {
+    case ManualGasProperty::Density:
+      c.densityEnteredByHand = 1;
+      c.enteredDensity = c.manualDensity;
+      if (c.densityKind == 2) {
+        c.refDensity = c.manualDensity;
+        c.density = 0;
+      } else {
+        c.density = c.manualDensity;
+        c.refDensity = 0;
+      }
+      break;
+    case ManualGasProperty::K1: c.compressibilityK1 = c.manualK1; break;
+    case ManualGasProperty::Viscosity: c.viscosityEntered = c.manualViscosity; break;
+    case ManualGasProperty::IsentropicExponent:
+      c.isentropicExponent = c.manualIsentropicExponent;
+      break;
   }
-  c.compressibilityK1 = c.manualK1;
-  c.viscosityEntered = c.manualViscosity;
-  c.isentropicExponent = c.manualIsentropicExponent;
   rememberPropertyInputs(c);
+}
+
+void takeManualGasProperties(CalculationCase& c) {
+  for (ManualGasProperty p : {ManualGasProperty::Density, ManualGasProperty::K1,
+                              ManualGasProperty::Viscosity, ManualGasProperty::IsentropicExponent})
+    takeManualGasProperty(c, p);
 }
 
 bool preparePropertiesAsPage(CalculationCase& c, Interaction& ui) {

@@ -3,8 +3,8 @@
 // remembers the inputs they were computed from.
 #pragma once
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 
 namespace dorvel {
 
@@ -36,5 +36,11 @@ bool preparePropertiesAsPage(CalculationCase& c, Interaction& ui);
 //! The four "<-" buttons of the other-gas page: the hand-typed density,
 //! compressibility ratio, viscosity and isentropic exponent taken over.
 void takeManualGasProperties(CalculationCase& c);
+// One of them, as the page's "<-" buttons take it: the density (as the
+// working or the reference density, by `densityKind`, marked as typed by
+// hand), K1, the viscosity or the isentropic exponent; the property snapshot
+// is taken again.
+enum class ManualGasProperty { Density, K1, Viscosity, IsentropicExponent };
+void takeManualGasProperty(CalculationCase& c, ManualGasProperty property);
 
 }  // namespace dorvel

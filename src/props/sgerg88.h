@@ -15,7 +15,7 @@
 // range checks).
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

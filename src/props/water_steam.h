@@ -10,7 +10,7 @@
 
 #include <optional>
 
-#include "calc/case.h"
+#include "base/case.h"
 
 namespace dorvel {
 

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "ui/texts/language.h"
 
 namespace dorvel::ui {

@@ -9,10 +9,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "calc/format.h"
-
 #include <cstdlib>
-#include "calc/shared.h"
+
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/liquids.h"
 #include "ui/page_edit.h"

@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 
 class QLabel;
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 
 namespace dorvel::ui {
 

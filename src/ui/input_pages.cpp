@@ -13,8 +13,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
+#include "calc/coefficients.h"
+#include "calc/limits.h"
 #include "ui/texts/language.h"
 #include "ui/main_window.h"
 #include "ui/page_edit.h"
@@ -604,27 +606,15 @@ void TDanegl::layoutTaskRows() {
 }
 
 void TDanegl::showFittingList() {
-  int shown = 0;  // ISO
-  switch (case_.deviceType) {
-    case DevIsa1932Nozzle: case DevLongRadiusNozzle: case DevVenturiNozzle: case DevQuarterCircle:
-      shown = 2;
-      break;
-    case DevVenturiAsCast: case DevVenturiMachined: case DevVenturiRoughWelded:
-      shown = 3;
-      break;
-    case DevOrificeCorner: case DevOrificeDD2: case DevOrificeFlange: case DevEccentricOrifice:
-    case DevConicalEntrance:
-    {
-      // Small-bore pipes (ASME MFC-14M): corner tappings 6 <= D < 25 mm,
-      // flange tappings 25 <= D < 50 mm.
-      const Real d = case_.pipeDiameter20;
-      const bool smallBore = (case_.deviceType == DevOrificeCorner && d >= 6 && d < 25) ||
-                             (case_.deviceType == DevOrificeFlange && d >= 25 && d < 50);
-      shown = smallBore ? 1 : 0;
-    }
-      break;
-    default:
-      return;  // unset device type: no change
+  // The list in force is the engine's (the one the straight lengths are read
+  // from): ISO orifice, small-bore (ASME), nozzle, Venturi.
+  int shown = 0;
+  switch (straightLengthTable(case_.deviceType, case_.pipeDiameter20)) {
+    case LengthTable::Orifice: shown = 0; break;
+    case LengthTable::SmallBore: shown = 1; break;
+    case LengthTable::Nozzle: shown = 2; break;
+    case LengthTable::Venturi: shown = 3; break;
+    case LengthTable::None: return;  // unset device type: no change
   }
   for (int i = 0; i < 4; ++i) fittingLists_[static_cast<size_t>(i)]->setVisible(i == shown);
   case_.asmeFittingListShown = shown == 1;
@@ -632,7 +622,7 @@ void TDanegl::showFittingList() {
 
 void TDanegl::showDrainHoleRow() {
   const int t = case_.deviceType;
-  const bool drain = t >= 1 && t <= 4;
+  const bool drain = drainHoleFactorOf(t) > 0;  // orifice plates and the ISA 1932 nozzle
   const bool rough = t == DevEccentricOrifice;
   laSpust_->setVisible(drain || rough);
   laSpustUnit_->setVisible(drain || rough);

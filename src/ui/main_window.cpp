@@ -44,9 +44,9 @@
 #include <QWhatsThis>
 #include <QWindow>
 
-#include "calc/format.h"
+#include "base/format.h"
 #include "calc/limits.h"
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "files/case_file.h"
 #include "files/settings.h"
 #include "ui/texts/language.h"
@@ -206,8 +206,9 @@ std::string readProblem(const std::string& path) {
   return "not a Dorvel case file, or a case file that breaks off";
 }
 
-const char* const kStandardTexts[3] = {"ISO 5167:2022", "ISO/TR 15377:2018", "ASME-MFC-14M-2003"};
 const char* const kStandardNames[3] = {"LaISO", "LaISO_TR", "LaASME"};
+constexpr std::array<Standard, 3> kStandards = {Standard::Iso5167, Standard::IsoTr15377,
+                                                Standard::AsmeMfc14M};
 }  // namespace
 
 TDanegl::TDanegl(QWidget* parent) : QMainWindow(parent) {
@@ -581,7 +582,8 @@ void TDanegl::buildTaskPanel() {
 void TDanegl::resetStandardLabels() {
   for (int i = 0; i < 3; ++i) {
     QLabel* l = standardLabels_[static_cast<size_t>(i)];
-    l->setText(QString::fromLatin1(kStandardTexts[i]));
+    l->setText(QString::fromLatin1(
+        dorvel::standardLabel(kStandards[static_cast<size_t>(i)], StandardLabelUse::Window)));
     QPalette p = l->palette();
     p.setColor(QPalette::Window, Qt::white);
     p.setColor(QPalette::WindowText, Qt::black);

@@ -27,8 +27,8 @@
 #include <functional>
 #include <memory>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
 #include "ui/texts/language.h"
 
 class QAction;

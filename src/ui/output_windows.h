@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "output/range_table.h"
 #include "output/uncertainty_graphs.h"
 

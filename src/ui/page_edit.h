@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 
 namespace dorvel::ui {
 

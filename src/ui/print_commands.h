@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "output/page_output.h"
 
 class QLabel;

@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
-#include "calc/format.h"
-#include "calc/shared.h"
+#include "base/format.h"
+#include "base/shared.h"
 #include "props/air.h"
 #include "props/natural_gas_eos.h"
 #include "props/properties.h"
@@ -427,33 +427,23 @@ QWidget* TDanegl::buildOtherGasPanel() {
     bus[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     mg->addWidget(bus[i], i, 3);
   }
+  // The transfer itself is the property routines' (the command line takes
+  // all four the same way); the page shows what was taken.
   connect(bus[0], &QPushButton::clicked, this, [this] {
-    case_.densityEnteredByHand = 1;
-    case_.enteredDensity = case_.manualDensity;
+    takeManualGasProperty(case_, ManualGasProperty::Density);
     la5ges_->setText(fixed(case_.enteredDensity, 8, 5));
-    if (case_.densityKind == 2) {
-      case_.refDensity = case_.enteredDensity;
-      case_.density = 0;
-    } else {
-      case_.density = case_.enteredDensity;
-      case_.refDensity = 0;
-    }
-    rememberPropertyInputs(case_);
   });
   connect(bus[3], &QPushButton::clicked, this, [this] {
-    case_.compressibilityK1 = case_.manualK1;
+    takeManualGasProperty(case_, ManualGasProperty::K1);
     la5K1_->setText(fixed(case_.compressibilityK1, 6, 5));
-    rememberPropertyInputs(case_);
   });
   connect(bus[1], &QPushButton::clicked, this, [this] {
-    case_.viscosityEntered = case_.manualViscosity;
+    takeManualGasProperty(case_, ManualGasProperty::Viscosity);
     la5lep_->setText(general(case_.viscosityEntered, 5));
-    rememberPropertyInputs(case_);
   });
   connect(bus[2], &QPushButton::clicked, this, [this] {
-    case_.isentropicExponent = case_.manualIsentropicExponent;
+    takeManualGasProperty(case_, ManualGasProperty::IsentropicExponent);
     la5kapa_->setText(fixed(case_.isentropicExponent, 5, 3));
-    rememberPropertyInputs(case_);
   });
 
   auto* res = new QGroupBox("Results");

@@ -1,7 +1,7 @@
 // Messages and questions of the engine as message boxes of the window system.
 #pragma once
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 
 class QWidget;
 

@@ -17,7 +17,7 @@
 #include <QStandardPaths>
 
 #include "calc/driver.h"
-#include "calc/shared.h"
+#include "base/shared.h"
 #include "calc/results_view.h"
 #include "output/page_output.h"
 #include "props/properties.h"
@@ -259,7 +259,8 @@ EnterOutcome ResultsPage::enter() {
   panel_->hide();
   for (QPushButton* b : {print_, printPolish_, table_, graphs_}) b->setEnabled(false);
   emit resultsAvailable(false);
-  convertPressureUnits(case_);
+  // The property routines and the driver convert the pressure units
+  // themselves.
   const int kind = case_.fluidKind;
   if (!propertiesCurrent(case_, kind)) {
     const bool computedHere = kind == FluidWater || kind == FluidSteam ||
@@ -299,7 +300,7 @@ void ResultsPage::showResults() {
   fill(intermediate_, intermediate.size() == 6 ? 0 : 1, intermediate);
   fill(limits_, 0, limits);
 
-  markStandard(standardInForce(case_));
+  markStandard(governingStandard(case_.deviceType, case_.pipeDiameter20));
   if (auto* equation = panel_->findChild<QLabel*>(QStringLiteral("LaRownanieStanu"))) {
     const std::string name = equationOfState(case_);
     const bool named = !name.empty() && name.rfind("SGERG-88", 0) != 0;
@@ -321,14 +322,14 @@ void ResultsPage::setStatus(StatusKind kind, const QString& text) {
   setStatusBarState(statusBar_, kind, kind == StatusKind::Normal ? idleText_ : text);
 }
 
-void ResultsPage::markStandard(const std::string& standard) {
-  int which = 0;
-  if (standard == "ISO/TR 15377:2018") which = 1;
-  if (standard == "ASME MFC-14M-2003") which = 2;
+void ResultsPage::markStandard(Standard standard) {
+  const int which = standard == Standard::AsmeMfc14M   ? 2
+                    : standard == Standard::IsoTr15377 ? 1
+                                                       : 0;
   for (int i = 0; i < 3; ++i) {
     QLabel* l = standardLabels_[i];
     if (l == nullptr) continue;
-    if (i == which) l->setText(tx(qs(standard)));
+    if (i == which) l->setText(tx(qs(standardLabel(standard, StandardLabelUse::Results))));
     QPalette palette = l->palette();
     palette.setColor(QPalette::Window, i == which ? QColor(Qt::yellow) : QColor(Qt::white));
     l->setPalette(palette);

@@ -11,8 +11,9 @@
 #include <functional>
 #include <vector>
 
-#include "calc/case.h"
-#include "calc/interaction.h"
+#include "base/case.h"
+#include "base/interaction.h"
+#include "calc/limits.h"
 #include "output/page_output.h"
 
 class QGroupBox;
@@ -116,7 +117,7 @@ class ResultsPage : public QWidget {
                        std::array<Row, 6>& rows);
   void setRow(const Row& row, const QString& caption, const QString& value, const QString& unit);
   void popUpPrintMenu(QPushButton* at, bool english);
-  void markStandard(const std::string& standard);
+  void markStandard(Standard standard);
   void setStatus(StatusKind kind, const QString& text);
 
   CalculationCase& case_;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "files/case_fields.h"
 #include "files/case_file.h"
 

@@ -2,9 +2,9 @@
 // table, graph and page tests.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/driver.h"
-#include "calc/interaction.h"
+#include "base/interaction.h"
 
 namespace dorvel::testing {
 

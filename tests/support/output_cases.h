@@ -5,7 +5,7 @@
 // not checked against the solvers here: the report only formats them.
 #pragma once
 
-#include "calc/case.h"
+#include "base/case.h"
 #include "calc/loss_uncertainty.h"
 
 namespace dorvel::testing {

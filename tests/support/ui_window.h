@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 #include "ui/main_window.h"
 
 namespace dorvel::testing {

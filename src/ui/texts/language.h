@@ -21,7 +21,7 @@
 #include <memory>
 #include <vector>
 
-#include "calc/interaction.h"
+#include "base/interaction.h"
 
 class QMenu;
 class QSettings;

@@ -1,4 +1,4 @@
-#include "calc/format.h"
+#include "base/format.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "calc/shared.h"
+#include "base/shared.h"
 
 #include <cstring>
 
-#include "calc/format.h"
+#include "base/format.h"
 
 namespace dorvel {
 
@@ -58,10 +58,6 @@ void convertPressureUnits(CalculationCase& c) {
       break;
   }
 }
-
-namespace {
-bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
-}  // namespace
 
 void rememberPropertyInputs(CalculationCase& c) {
   PropertySnapshot& s = c.lastPropertyInputs;

@@ -15,7 +15,7 @@
 #include <ctime>
 #include <string>
 
-#include "calc/uncertainty_budget.h"
+#include "base/uncertainty_budget.h"
 
 namespace dorvel {
 
@@ -72,6 +72,8 @@ bool isCompressible(int fluidKind);
 // The fluid codes a case may hold: the eight kinds of the fluid list and the
 // older files' natural-gas (8) and steam (13) codes.  10 to 12 name no fluid.
 bool isFluidKindCode(int fluidKind);
+// Natural gas: code 9, and 8 of the legacy files.
+bool isNaturalGasKind(int fluidKind);
 // Device families.
 bool isOrificePlate(int deviceType);  // codes 1-3
 

@@ -1,6 +1,6 @@
-#include "calc/case.h"
+#include "base/case.h"
 
-#include "calc/format.h"
+#include "base/format.h"
 
 namespace dorvel {
 
@@ -10,6 +10,7 @@ bool isCompressible(int k) {
 }
 
 bool isFluidKindCode(int k) { return (k >= FluidWater && k <= FluidNaturalGas) || k == FluidSteam13; }
+bool isNaturalGasKind(int k) { return k == FluidNaturalGas || k == FluidNaturalGas8; }
 
 bool isOrificePlate(int t) { return t >= DevOrificeCorner && t <= DevOrificeFlange; }
 
