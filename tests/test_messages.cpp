@@ -66,7 +66,9 @@ TEST(MessageTable, NumbersTheEngineReturnsAreRows) {
     EXPECT_EQ(gasValidityNotice(code).text(true), findMessage(code)->english) << code;
   }
   for (int code = 1298; code <= 1307; ++code)
-    if (code != 1301) EXPECT_NE(findMessage(code), nullptr) << code;
+    if (code != 1301) {
+      EXPECT_NE(findMessage(code), nullptr) << code;
+    }
   for (int error : {1, 2, 4, 5, 6, 7}) {
     const Message m = caseFileReadErrorMessage(error, "/d/f.dvl");
     ASSERT_NE(findMessage(m.number()), nullptr) << error;

@@ -253,8 +253,9 @@ TEST(PrintLongTexts, TitlesWrapThenEndWithAnEllipsisPathsLoseTheirMiddle) {
               s.find("revamped") != std::string::npos || s.find("checked") != std::string::npos)
             shown += s + "|";
         }
-        if (title.size() > 300)
+        if (title.size() > 300) {
           EXPECT_NE(shown.find(kEllipsis), std::string::npos) << what << ": " << shown;
+        }
         if (title == title122) {
           EXPECT_NE(shown.find("checked 2026"), std::string::npos) << what << ": " << shown;
           EXPECT_EQ(shown.find(kEllipsis), std::string::npos) << what << ": " << shown;
@@ -361,7 +362,9 @@ TEST(PrintGraphs, LabelsInsideTheFramesAndMarkersApart) {
       // other text.
       for (const DrawnText& t : device.texts())
         for (const QRectF& m : markers)
-          if (t.rect != m) EXPECT_FALSE(t.rect.intersects(m)) << file << " " << t.text.toStdString();
+          if (t.rect != m) {
+            EXPECT_FALSE(t.rect.intersects(m)) << file << " " << t.text.toStdString();
+          }
     }
   }
 }
