@@ -203,17 +203,7 @@ ResidualDerivatives Aga8Mixture::residual(const AtTemperature& at, Real rho, boo
     const Real g = t.b - t.c * t.k * dk;
     const Real g1 = -t.c * t.k * t.k * dk;
     const Real g2 = -t.c * t.k * t.k * t.k * dk;
-    const Real th1 = g * phi;
-    const Real th2 = (g * g + g1) * phi;
-    r.r1 += th1;
-    r.r2 += th2 - th1;
-    if (!full) continue;
-    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
-    r.ar += phi;
-    r.r3 += th3 - 3 * th2 + 2 * th1;
-    r.rt1 -= t.u * phi;
-    r.rt2 += t.u * (t.u + 1) * phi;
-    r.rtd -= t.u * th1;
+    r.addTerm(phi, g, g1, g2, t.u, full);
   }
   return r;
 }

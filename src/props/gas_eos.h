@@ -61,6 +61,25 @@ struct IdealGasTerms {
 //   RT1 = T*d(ar)/dT, RT2 = T^2*d2(ar)/dT2, RTD = T*rho*d2(ar)/(dT d(rho)).
 struct ResidualDerivatives {
   Real ar = 0, r1 = 0, r2 = 0, r3 = 0, rt1 = 0, rt2 = 0, rtd = 0;
+
+  //! Adds one term phi = c * delta^d * f(delta) * tau^t of the residual
+  //! Helmholtz energy, given g = delta * d(ln phi)/d(delta) and the two
+  //! derivatives g1 = delta * dg/d(delta), g2 = delta * dg1/d(delta) of its
+  //! density part; `tauExponent` is t.  With `full` false only the density
+  //! derivatives r1, r2 (enough for the pressure) are formed.
+  void addTerm(Real phi, Real g, Real g1, Real g2, Real tauExponent, bool full) {
+    const Real th1 = g * phi;
+    const Real th2 = (g * g + g1) * phi;
+    r1 += th1;
+    r2 += th2 - th1;
+    if (!full) return;
+    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
+    ar += phi;
+    r3 += th3 - 3 * th2 + 2 * th1;
+    rt1 -= tauExponent * phi;
+    rt2 += tauExponent * (tauExponent + 1) * phi;
+    rtd -= tauExponent * th1;
+  }
 };
 
 // The same of the ideal-gas part: alpha0, I1 = T*d(alpha0)/dT and

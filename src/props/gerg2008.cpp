@@ -209,17 +209,7 @@ ResidualDerivatives Gerg2008Mixture::residual(const AtTemperature& at, Real rho,
       g1 = -t.c * t.c * dc;
       g2 = -t.c * t.c * t.c * dc;
     }
-    const Real th1 = g * phi;
-    const Real th2 = (g * g + g1) * phi;
-    r.r1 += th1;
-    r.r2 += th2 - th1;
-    if (!full) continue;
-    const Real th3 = (g * g * g + 3 * g * g1 + g2) * phi;
-    r.ar += phi;
-    r.r3 += th3 - 3 * th2 + 2 * th1;
-    r.rt1 -= t.t * phi;
-    r.rt2 += t.t * (t.t + 1) * phi;
-    r.rtd -= t.t * th1;
+    r.addTerm(phi, g, g1, g2, t.t, full);
   }
   return r;
 }
