@@ -8,6 +8,7 @@
 
 #include "calc/coefficients.h"
 #include "base/format.h"
+#include "calc/driver.h"
 #include "calc/solvers.h"
 #include "support/testing.h"
 
@@ -61,22 +62,10 @@ Real testDp(const Fluid& f) {
 // The solvers take the case's device, fluid and task as values; these
 // helpers store what they return into the case as the driver does, so that
 // the checks below read the case fields the results page shows.
-void store(CalculationCase& c, const Coefficients& k) {
-  c.dischargeCoefficient = k.C;
-  c.cUncertainty = k.uC;
-  c.roughnessLimitFactor = k.roughnessLimitFactor;
-  c.upstreamLengthRequired = k.lengths.upstreamA;
-  c.upstreamLengthB = k.lengths.upstreamB;
-  c.downstreamLengthRequired = k.lengths.downstreamA;
-  c.downstreamLengthB = k.lengths.downstreamB;
-  if (k.status == SolverStatus::NoSolution) return;
-  c.reynoldsMin = k.reynoldsLimits.min;
-  if (k.reynoldsLimits.hasMax) c.reynoldsMax = k.reynoldsLimits.max;
-}
+void store(CalculationCase& c, const Coefficients& k) { storeCoefficients(c, k); }
 
 void store(CalculationCase& c, const SolveResult& r) {
-  if (r.coefficientsEvaluated) store(c, r.coefficients);
-  if (r.status != SolverStatus::NoSolution) c.expansibility = r.expansibility;
+  storeSolve(c, r);
   if (r.reynoldsKnown) c.reynolds = r.reynolds;
 }
 

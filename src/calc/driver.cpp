@@ -14,10 +14,6 @@
 
 namespace dorvel {
 
-namespace {
-
-bool finite(Real x) { return std::isfinite(x); }
-
 // The case fields of a coefficient evaluation: a NoSolution clears C, u(C),
 // the roughness limit and the lengths and leaves the Reynolds limits as they
 // were; the orifice plates keep the driver's upper limit.
@@ -40,6 +36,11 @@ void storeSolve(CalculationCase& c, const SolveResult& r) {
   if (r.coefficientsEvaluated) storeCoefficients(c, r.coefficients);
   if (r.status != SolverStatus::NoSolution) c.expansibility = r.expansibility;
 }
+
+namespace {
+
+bool finite(Real x) { return std::isfinite(x); }
+
 
 // One run of the driver: the case, the user and the error bookkeeping of the
 // checkpoints.

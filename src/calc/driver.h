@@ -6,6 +6,7 @@
 
 #include "base/case.h"
 #include "base/interaction.h"
+#include "calc/solvers.h"
 
 namespace dorvel {
 
@@ -17,6 +18,15 @@ namespace dorvel {
 //! raised or a deviation from the standard was accepted.  A false return
 //! leaves the derived fields as far as they had been updated.
 bool runCalculation(CalculationCase& c, Interaction& ui, bool& nonConforming);
+
+//! The case fields of a coefficient evaluation, as the driver stores them: a
+//! NoSolution clears C, u(C), the roughness limit and the lengths and leaves
+//! the Reynolds limits as they were; the orifice plates keep the driver's
+//! upper limit.
+void storeCoefficients(CalculationCase& c, const Coefficients& k);
+//! What a solve leaves in the case besides its unknown: the last
+//! coefficients, and on success epsilon.
+void storeSolve(CalculationCase& c, const SolveResult& r);
 
 //! The dry part of the working density over the reference density of a gas
 //! with the relative humidity phi:
