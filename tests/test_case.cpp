@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "base/case.h"
 #include "base/format.h"
@@ -142,6 +145,44 @@ TEST(NumberEntry, LocaleNeverChangesThePoint) {
   EXPECT_EQ(formatFixed(3.25L, 8, 2), "    3.25");
   EXPECT_EQ(formatGeneral(0.5L, 4), "0.5");
   std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+// Plain decimals are read without the C library; every text, plain or not,
+// must read as std::from_chars reads it (value to the last bit, and the same
+// refusals), with a leading '+' allowed and nothing beyond a double's range.
+TEST(NumberEntry, ReadsEveryTextAsTheCLibrary) {
+  const auto reference = [](std::string t, long double& v) {
+    while (!t.empty() && (t.back() == ' ' || t.back() == '\r' || t.back() == '\n')) t.pop_back();
+    size_t b = t.find_first_not_of(" \t");
+    if (b == std::string::npos) return false;
+    t.erase(0, b);
+    if (t[0] == '+') t.erase(0, 1);
+    else if (t.size() > 1 && t[0] == '-' && t[1] == '+') return false;
+    if (t.empty() || t[0] == '+') return false;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+    return r.ec == std::errc{} && r.ptr == t.data() + t.size() && std::isfinite(v) &&
+           std::fabs(v) <= static_cast<long double>(DBL_MAX);
+  };
+  std::mt19937_64 g(5);
+  const std::string alphabet = "0123456789012345678901234567890123456789.e-+E ";
+  int plain = 0;
+  for (int i = 0; i < 200000; ++i) {
+    std::string t;
+    if (i % 2) {  // a plain decimal of up to 25 digits with an exponent
+      t = std::to_string(g() % 1000000) + "." + std::to_string(g() >> (g() % 64));
+      if (g() % 3 == 0) t += "e" + std::to_string(static_cast<int>(g() % 80) - 40);
+      if (g() % 2) t.insert(0, "-");
+    } else {
+      for (int n = 1 + static_cast<int>(g() % 12); n > 0; --n) t += alphabet[g() % alphabet.size()];
+    }
+    long double got = 0, want = 0;
+    const bool ok = parseReal(t, got);
+    ASSERT_EQ(ok, reference(t, want)) << t;
+    if (!ok) continue;
+    ++plain;
+    ASSERT_TRUE(got == want && std::signbit(got) == std::signbit(want)) << t;
+  }
+  EXPECT_GT(plain, 100000);
 }
 
 TEST(PressureUnits, AllUnitsAndDifferentialPressure) {

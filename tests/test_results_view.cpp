@@ -4,10 +4,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "base/case.h"
+#include "base/format.h"
 #include "cli/json_output.h"
 #include "calc/results_view.h"
 
@@ -32,6 +36,54 @@ TEST(ResultsView, FixedFormatKeepsAtMostEightSignificantDigits) {
   EXPECT_EQ(formatExponent(0.0010023L, 4), "1.002E-3");
   EXPECT_EQ(formatExponent(250, 2), "2.5E+2");
   EXPECT_EQ(formatExponent(1.5e-12L, 3), "1.50E-12");
+}
+
+// The page formats take their digits from a scaled integer; printf on the
+// exact binary value is the reference: the general format as "%.*Le" then
+// "%.*Lf", the page's fixed format as the value rounded to its significant
+// digits, read back and printed.  Values are random and cut at a 5 (a
+// decimal half, where the binary value decides) with their neighbours.
+TEST(ResultsView, FormatsAgreeWithPrintf) {
+  const auto printed = [](const char* format, int digits, Real x) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, format, digits, x);
+    return std::string(buf);
+  };
+  const auto strip = [](std::string t) {
+    if (t.find('.') != std::string::npos) {
+      while (t.back() == '0') t.pop_back();
+      if (t.back() == '.') t.pop_back();
+    }
+    return t;
+  };
+  const auto general = [&](Real x, int digits) {
+    const std::string sci = printed("%.*Le", digits - 1, x);
+    const int exponent = std::atoi(sci.c_str() + sci.find('e') + 1);
+    if (exponent < digits && exponent >= -4) return strip(printed("%.*Lf", digits - 1 - exponent, x));
+    return strip(sci.substr(0, sci.find('e'))) + "E" + std::to_string(exponent);
+  };
+  std::mt19937_64 g(3);
+  for (int i = 0; i < 30000; ++i) {
+    const int digits = 1 + static_cast<int>(g() % 15);
+    const std::string text = std::string(g() % 4 ? "" : "-") + std::to_string(g() % 1000000000) +
+                             (g() % 2 ? "5" : "") + "e" + std::to_string(static_cast<int>(g() % 24) - 16);
+    const Real x = std::strtold(text.c_str(), nullptr);
+    for (Real v : {x, std::nextafter(x, INFINITY), std::nextafter(x, -INFINITY)}) {
+      if (v == 0) continue;
+      ASSERT_EQ(formatGeneral(v, digits), general(v, digits)) << text << " " << digits;
+      const int decimals = static_cast<int>(g() % 6);
+      const Real rounded = std::strtold(printed("%.*Le", digits - 1, v).c_str(), nullptr);
+      const std::string want = std::fabs(rounded) >= std::pow(10.0L, digits)
+                                   ? general(rounded, digits)
+                                   : printed("%.*Lf", decimals, rounded);
+      const std::string fixed = printed("%.*Lf", decimals, v);
+      if (fixed.find_first_not_of("-0.") != std::string::npos) {  // "-0.00": formatFixed drops the sign
+        ASSERT_EQ(formatFixed(v, 0, decimals), fixed) << text << " " << decimals;
+      }
+      if (want.find_first_not_of("-0.") == std::string::npos) continue;
+      ASSERT_EQ(pageFixed(v, decimals, digits), want) << text << " " << digits << " " << decimals;
+    }
+  }
 }
 
 TEST(ResultsView, StandardLabelByDeviceAndPipe) {
@@ -154,4 +206,31 @@ TEST(ResultsView, JsonNumberIsTheShortestText) {
   EXPECT_GT(checked, 50000);
   EXPECT_EQ(jsonNumber(0.0004908632473641225L), "0.0004908632473641225");  // tie: fixed
   EXPECT_EQ(jsonNumber(-5.00543070602143e-05L), "-5.00543070602143e-05");
+}
+
+// The round-trip text is worked out by exact integer arithmetic: it must be
+// std::to_chars' shortest text to the character for computed values (any
+// mantissa) at every binary exponent of the quick range and beyond it, and
+// at the powers of ten and two and their neighbours.
+TEST(ResultsView, RoundTripTextIsTheShortestText) {
+  std::mt19937_64 g(11);
+  std::vector<Real> values;
+  for (int e2 = -40; e2 <= 80; ++e2) {
+    for (int i = 0; i < 600; ++i) {
+      const Real mantissa = 1 + static_cast<Real>(g() >> 1) / 0x1p63L;  // [1, 2), 63 random bits
+      values.push_back(std::ldexp(mantissa, e2));
+    }
+    values.push_back(std::ldexp(1.0L, e2));
+  }
+  for (int p = -12; p <= 24; ++p) values.push_back(std::pow(10.0L, p));
+  const size_t base = values.size();
+  for (size_t i = 0; i < base; ++i) {
+    values.push_back(std::nextafter(values[i], INFINITY));
+    values.push_back(-std::nextafter(values[i], -INFINITY));
+  }
+  for (Real v : values) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    ASSERT_EQ(formatRoundTrip(v), std::string(buf, r.ptr)) << static_cast<double>(v);
+  }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace dorvel {
 
@@ -35,9 +36,14 @@ std::string formatExponent(long double x, int digits);
 // Shortest text that reads back to exactly the same long double.
 std::string formatRoundTrip(long double x);
 
+// The same text, std::to_chars' shortest text of a finite x, written to
+// `out` (room for kRoundTripTextSize characters); returns its end.
+inline constexpr int kRoundTripTextSize = 64;
+char* formatRoundTripTo(char* out, long double x);
+
 // Locale-independent parse of a whole text (leading/trailing blanks allowed).
 // Returns false when the text is not a number, or a number beyond the range
 // of a double (|x| > DBL_MAX, about 1.7e308).
-bool parseReal(const std::string& text, long double& out);
+bool parseReal(std::string_view text, long double& out);
 
 }  // namespace dorvel
