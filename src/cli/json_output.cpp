@@ -20,6 +20,18 @@ namespace {
 // only quotes, backslashes and controls are escaped.
 void appendJsonString(std::string& out, std::string_view s) {
   out += '"';
+  // Plain ASCII with nothing to escape (names, units, most texts): whole.
+  size_t plain = 0;
+  while (plain < s.size()) {
+    const unsigned char ch = static_cast<unsigned char>(s[plain]);
+    if (ch < 0x20 || ch >= 0x7f || ch == '"' || ch == '\\') break;
+    ++plain;
+  }
+  if (plain == s.size()) {
+    out.append(s);
+    out += '"';
+    return;
+  }
   // JSON is UTF-8: text that is not (a title typed in Windows-1250) is read
   // as Windows-1250 first; valid text is escaped in place, without a copy.
   const bool valid = isValidUtf8(s);
@@ -59,98 +71,26 @@ std::string jsonString(const std::string& s) {
 
 namespace {
 
-// Most numbers of a case were typed or read back from a case file and have a
-// short decimal form.  x scaled to 18 significant digits and rounded gives N;
-// if x has a text of at most 18 digits, N is that text's digits followed by
-// zeros (the read-back interval is far narrower than one unit of the 18th
-// digit), so N without its trailing zeros, over 10^k, is the only candidate
-// and the shortest one, as std::to_chars finds it.  N and 10^k (k <= 27) are
-// exact in a long double and the division rounds correctly, so N / 10^k == x
-// is the read-back test itself.  The text is laid out as std::to_chars lays
-// it out (fixed unless the exponent form is shorter).  Anything else (more
-// digits, very small or large) returns false and takes the general search.
-bool appendShortDecimal(std::string& out, Real x) {
-  static const std::array<Real, 28> kPow10 = [] {
-    std::array<Real, 28> p{};
-    p[0] = 1;
-    for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
-    return p;
-  }();
-  const bool negative = x < 0;
-  const Real a = negative ? -x : x;
-  if (!(a >= 1e-9L && a < 1e17L)) return false;
-  int lead = 0;  // a lies in [10^lead, 10^(lead + 1)), give or take a rounding
-  if (a >= 1) {
-    while (lead < 17 && a >= kPow10[static_cast<size_t>(lead + 1)]) ++lead;
-  } else {
-    while (lead > -10 && a * kPow10[static_cast<size_t>(-lead)] < 1) --lead;
-  }
-  int k = 17 - lead;
-  if (k < 1 || k >= static_cast<int>(kPow10.size())) return false;
-  Real scaled = a * kPow10[static_cast<size_t>(k)];
-  if (scaled >= 1e18L) scaled = a * kPow10[static_cast<size_t>(--k)];
-  if (!(scaled < 1e18L)) return false;
-  long long n = static_cast<long long>(scaled + 0.5L);
-  if (n <= 0 || n >= 1000000000000000000LL) return false;
-  while (n % 10 == 0) {
-    n /= 10;
-    --k;
-  }
-  if (k < 1 || static_cast<Real>(n) / kPow10[static_cast<size_t>(k)] != a) return false;
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-  const int count = static_cast<int>(end - digits);
-  const int exponent = count - 1 - k;  // of the leading digit
-  const int fixedLength = exponent >= 0 ? count + 1 : count + 1 - exponent;
-  const int absExponent = exponent < 0 ? -exponent : exponent;
-  const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + (absExponent >= 100 ? 3 : 2);
-  if (negative) out += '-';
-  if (fixedLength <= scientificLength) {
-    if (exponent >= 0) {
-      out.append(digits, static_cast<size_t>(exponent + 1));
-      out += '.';
-      out.append(digits + exponent + 1, end);
-    } else {
-      out += "0.";
-      out.append(static_cast<size_t>(-exponent - 1), '0');
-      out.append(digits, end);
-    }
-  } else {
-    out += digits[0];
-    if (count > 1) {
-      out += '.';
-      out.append(digits + 1, end);
-    }
-    out += exponent < 0 ? "e-" : "e+";
-    if (absExponent < 10) out += '0';
-    out += std::to_string(absExponent);
-  }
-  return true;
-}
-
 // The digits of formatRoundTrip (shortest text that reads back to the same
 // long double), appended without a temporary string.
 // Values beyond the range of a double are null as well: JSON readers would
 // turn them into infinity or clamp them.
 void appendNumber(std::string& out, Real x) {
+  if (x == 0) {  // most of the composition arrays
+    out += '0';
+    return;
+  }
   if (!std::isfinite(x) || std::fabs(x) > static_cast<Real>(DBL_MAX)) {
     out += "null";
     return;
   }
-  if (x == 0) {
-    out += '0';
-    return;
-  }
-  char buf[64];
+  char text[kRoundTripTextSize];
   // Whole numbers (codes, typed inputs) need no shortest-digit search.
   if (std::fabs(x) < 1e18L && x == std::trunc(x)) {
-    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
-    out.append(buf, r.ptr);
+    out.append(text, std::to_chars(text, text + sizeof text, static_cast<long long>(x)).ptr);
     return;
   }
-  if (appendShortDecimal(out, x)) return;
-  auto r = std::to_chars(buf, buf + sizeof buf, x);
-  out.append(buf, r.ptr);
+  out.append(text, formatRoundTripTo(text, x));
 }
 
 void appendShown(std::string& out, const std::vector<ShownText>& shown) {
