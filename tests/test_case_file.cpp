@@ -1040,6 +1040,10 @@ TEST(CaseFileText, PolishLettersInWindows1250RoundTrip) {
   EXPECT_FALSE(encodeWindows1250("\u03B2", encoded));  // no Greek in the code page
   EXPECT_FALSE(isValidUtf8("\xC0\xAF"));               // overlong "/"
   EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));           // a surrogate
+  // After and between long ASCII runs (read eight bytes at a time).
+  EXPECT_TRUE(isValidUtf8("Zwężka Venturiego, przepływ \u00B0C w rurociągu nr 12"));
+  EXPECT_FALSE(isValidUtf8("Pomiar przepływu gazu ziemnego \xC0\xAF koniec"));
+  EXPECT_FALSE(isValidUtf8("0123456789abcdef\xE2\x82"));  // cut short at the end
 
   // A file of an earlier Windows installation reads as UTF-8 and is written
   // back byte for byte the same.

@@ -516,9 +516,8 @@ bool readRegularFile(const std::string& path, std::size_t maxSize, std::string& 
     ::close(fd);
     return false;
   }
-  // A regular file: ordinary blocking reads from here on.
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  // A regular file: O_NONBLOCK does not change how it reads (reads of a
+  // regular file wait for the disk whatever the flag), so it may stay.
   if (st.st_size >= 0 && static_cast<std::uintmax_t>(st.st_size) <= maxSize)
     content.reserve(static_cast<size_t>(st.st_size));
   char buf[16384];

@@ -82,7 +82,7 @@ class LineCursor {
   void real(Real& v) {
     std::string_view t;
     Real parsed = 0;
-    if (token(t) && parseReal(std::string(t), parsed))
+    if (token(t) && parseReal(t, parsed))
       v = parsed;
     else
       error_ = true;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace dorvel {
 
@@ -83,8 +84,17 @@ bool nextCharacter(std::string_view s, size_t& pos, char32_t& u) {
 bool isValidUtf8(std::string_view bytes) {
   size_t pos = 0;
   char32_t u = 0;
-  while (pos < bytes.size())
-    if (!nextCharacter(bytes, pos, u)) return false;
+  while (pos < bytes.size()) {
+    // Runs of ASCII, eight bytes at a time.
+    std::uint64_t block = 0;
+    while (pos + sizeof block <= bytes.size()) {
+      std::memcpy(&block, bytes.data() + pos, sizeof block);
+      if (block & 0x8080808080808080ULL) break;
+      pos += sizeof block;
+    }
+    while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80) ++pos;
+    if (pos < bytes.size() && !nextCharacter(bytes, pos, u)) return false;
+  }
   return true;
 }
 
