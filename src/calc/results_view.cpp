@@ -73,6 +73,7 @@ std::vector<UncertaintyRow> uncertaintyRows(const CalculationCase& c, bool en) {
 
 std::vector<ResultRow> resultsPage(const CalculationCase& c) {
   std::vector<ResultRow> rows;
+  rows.reserve(24);
   const std::string basic = "Basic results", inter = "Intermediate results",
                     limits = "Limits of use";
   const bool task1 = c.task == TaskDiameter;

@@ -306,6 +306,7 @@ CalcOutcome calcOne(const Options& o, const std::string& file, bool fromCommandL
   r.refused = !ok;
 
   if (o.json) {
+    r.out.reserve(12288);  // a computed case's object is about 8 KB
     appendCaseJson(r.out, c, file, ok, nonConforming, ui.shown,
                    ok ? standardInForce(c) : std::string(), ok ? statusWarning(c) : std::string(),
                    ok ? statusWarnings(c) : std::vector<std::string>());
