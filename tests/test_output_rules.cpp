@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "base/case.h"
 #include "calc/coefficients.h"
@@ -11,6 +12,7 @@
 #include "calc/limits.h"
 #include "calc/results_view.h"
 #include "calc/solvers.h"
+#include "files/case_fields.h"
 #include "files/case_file.h"
 #include "output/report_texts.h"
 #include "props/properties.h"
@@ -66,6 +68,27 @@ TEST(OneRule, FlangeTappingsInA20mmPipeUseTheSmallBoreListEverywhere) {
   // And the standard in force is the small-bore one in every layer.
   EXPECT_EQ(standardInForce(c), "ASME MFC-14M-2003");
   EXPECT_EQ(output::headerStandardLine(c).text, "ASME MFC-14M-2003");
+}
+
+// The input page's fitting items are the engine's: `fields` names every code
+// with them and --set takes them by that name.
+TEST(OneRule, FittingItemsHaveOneTextForFieldsAndSet) {
+  const std::pair<const char*, LengthTable> lists[] = {{"fittingOrifice", LengthTable::Orifice},
+                                                       {"fittingAsme", LengthTable::SmallBore},
+                                                       {"fittingNozzle", LengthTable::Nozzle},
+                                                       {"fittingVenturi", LengthTable::Venturi}};
+  for (const auto& [field, list] : lists) {
+    const auto& codes = fieldCodes(field);
+    ASSERT_EQ(static_cast<int>(codes.size()), fittingCount(list)) << field;
+    for (const FieldCode& code : codes) {
+      EXPECT_EQ(code.name, fittingListItem(list, code.code)) << field;
+      int read = 0;
+      EXPECT_TRUE(codeFromName(field, fittingListItem(list, code.code), read));
+      EXPECT_EQ(read, code.code) << field;
+    }
+  }
+  EXPECT_STREQ(fittingListItem(LengthTable::Nozzle, 10),
+               "Thermometer pocket or well of diameter between 0.03D and 0.13D");
 }
 
 TEST(OneRule, TheStandardInForceIsOneRuleWithItsLabels) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "base/format.h"
+#include "calc/limits.h"
 #include "files/case_file.h"
 #include "support/ui_window.h"
 #include "version.h"
@@ -120,6 +121,26 @@ TEST_F(UiWindowTest, FittingListFollowsPipeDiameter) {
   EXPECT_TRUE(c().asmeFittingListShown);
   choose("CBkolanoASME", 4);
   EXPECT_EQ(c().fittingAsme, 5);
+}
+
+// The four fitting lists offer the engine's items, in English again after a
+// turn through Polish.
+TEST_F(UiWindowTest, FittingListsOfferTheEnginesItems) {
+  const std::pair<const char*, LengthTable> lists[] = {{"CBKolanoISO", LengthTable::Orifice},
+                                                       {"CBkolanoASME", LengthTable::SmallBore},
+                                                       {"CBkolanoDysz", LengthTable::Nozzle},
+                                                       {"CBkolanoVent", LengthTable::Venturi}};
+  using ui::Language;
+  for (Language language : {Language::English, Language::Polish, Language::English}) {
+    window->setLanguage(language);
+    for (const auto& [name, list] : lists) {
+      auto* box = find<QComboBox>(name);
+      ASSERT_EQ(box->count(), fittingCount(list)) << name;
+      if (language == Language::Polish) continue;
+      for (int code = 1; code <= fittingCount(list); ++code)
+        EXPECT_EQ(box->itemText(code - 1), QString::fromUtf8(fittingListItem(list, code))) << name;
+    }
+  }
 }
 
 TEST_F(UiWindowTest, FluidChangeResetsTheFlowUnit) {

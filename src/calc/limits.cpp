@@ -416,81 +416,123 @@ int CalculationCase::*fittingFieldOf(LengthTable list) {
 
 namespace {
 
-// The printed names of the items of the fitting lists, English and Polish.
+// The items of the fitting lists: as the input page lists them (English;
+// the window translates them) and as the printed pages name them, English
+// and Polish.
 struct FittingName {
+  const char* item;
   const char* english;
   const char* polish;
 };
 
 constexpr std::array<FittingName, 12> kFittingsOrifice{{
     {"Single 90° bend. Two 90° bends in any plane (S>30D)",
+     "Single 90° bend. Two 90° bends in any plane (S>30D)",
      "Pojedyncze kolano 90°, dwa kolana 90° w odstępie >30D"},
-    {"Two 90° bends in the same plane:S-conf.(30D>S>10D)",
+    {"Two 90° bends in the same plane: S-configuration (30D>S>10D)",
+     "Two 90° bends in the same plane:S-conf.(30D>S>10D)",
      "Dwa kolana 90° w jednej płaszcz. w odstępie 30D do 10D"},
-    {"Two 90° bends in the same plane: S-conf.(10D>S)",
+    {"Two 90° bends in the same plane: S-configuration (10D>S)",
+     "Two 90° bends in the same plane: S-conf.(10D>S)",
      "Dwa kolana 90° w jednej płaszczyźnie w odstępie <10D"},
     {"Two 90° bends in perpendicular planes (30D>S>5D)",
+     "Two 90° bends in perpendicular planes (30D>S>5D)",
      "Dwa kolana 90° w różnych płaszcz. w odstępie 30D do 5D"},
     {"Two 90° bends in perpendicular planes (5D>S)",
+     "Two 90° bends in perpendicular planes (5D>S)",
      "Dwa kolana 90° w różnych płaszczyznach w odstępie <5D"},
-    {"Single 90° tee. Mitre 90° bend.", "Trójnik 90°, kolano segmentowe 90°"},
-    {"Single 45° bend. Two bends 45° in the same plane S>2D",
+    {"Single 90° tee with or without an extension. Mitre 90° bend.",
+     "Single 90° tee. Mitre 90° bend.", "Trójnik 90°, kolano segmentowe 90°"},
+    {"Single 45° bend. Two 45° bends in the same plane S-config.(S>2D)",
+     "Single 45° bend. Two bends 45° in the same plane S>2D",
      "Jedno lub dwa kolana 45° w tej samej płaszczyźnie"},
     {"Concentric reducer 2D to D over a length of 1.5D to 3D",
+     "Concentric reducer 2D to D over a length of 1.5D to 3D",
      "Konfuzor 2D do D na długości 1.5D do 3D"},
     {"Concentric expander 0.5D to D over a length of D to 2D",
+     "Concentric expander 0.5D to D over a length of D to 2D",
      "Dyfuzor z 0.5D do D na długości D do 2D"},
-    {"Full bore ball or gate valve fully open", "Zawór kulowy lub zasuwa całkowicie otwarte"},
-    {"Abrupt symmetrical reduction", "Skokowe zwężenie symetryczne"},
-    {"Thermometer pocket or well of diameter < 0.03D",
+    {"Full bore ball valve or gate valve fully open",
+     "Full bore ball or gate valve fully open", "Zawór kulowy lub zasuwa całkowicie otwarte"},
+    {"Abrupt symmetrical reduction",
+     "Abrupt symmetrical reduction", "Skokowe zwężenie symetryczne"},
+    {"Thermometer pocket or well of diameter <0.03D",
+     "Thermometer pocket or well of diameter < 0.03D",
      "Tuleja lub gniazdo termometru o średnicy <0.03D"},
 }};
 
 constexpr std::array<FittingName, 9> kFittingsSmallBore{{
     {"Single 90° bend or tee (flow from one branch only)",
+     "Single 90° bend or tee (flow from one branch only)",
      "Pojedyncze kolano 90° lub trójnik (przepływ jedną gałęzią)"},
     {"Two or more 90° bends in the same plane",
+     "Two or more 90° bends in the same plane",
      "Dwa lub więcej kolan 90° w tej samej płaszczyźnie"},
     {"Two or more 90° bends in different planes",
+     "Two or more 90° bends in different planes",
      "Dwa lub więcej kolan 90° w różnych płaszczyznach"},
-    {"Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
-    {"Expander 0.5D to D over a length of D to 2D", "Dyfuzor z 0.5D do D na długości D do 2D"},
-    {"Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
+    {"Reducer 2D to D over a length of 1.5D to 3D",
+     "Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
+    {"Expander 0.5D to D over a length of 1D to 2D",
+     "Expander 0.5D to D over a length of D to 2D", "Dyfuzor z 0.5D do D na długości D do 2D"},
+    {"Globe valve fully open",
+     "Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
     {"Full bore ball or gate valve fully open",
+     "Full bore ball or gate valve fully open",
      "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
-    {"Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
-    {"Thermometer pocket or well", "Osłona lub gniazdo czujnika termometrycznego"},
+    {"Abrupt symmetrical reduction",
+     "Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
+    {"Thermometer pocket or well",
+     "Thermometer pocket or well", "Osłona lub gniazdo czujnika termometrycznego"},
 }};
 
 constexpr std::array<FittingName, 10> kFittingsNozzle{{
     {"Single 90° bend or tee (flow from one branch only)",
+     "Single 90° bend or tee (flow from one branch only)",
      "Pojedyncze kolano 90° lub trójnik (przepływ jedną gałęzią)"},
     {"Two or more 90° bends in the same plane",
+     "Two or more 90° bends in the same plane",
      "Dwa lub więcej kolan 90° w tej samej płaszczyźnie"},
     {"Two or more 90° bends in different planes",
+     "Two or more 90° bends in different planes",
      "Dwa lub więcej kolan 90° w różnych płaszczyznach"},
-    {"Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
-    {"Expander 0.5D to D over a length of D to 2D", "Dyfuzor 0.5D do D na długości D do 2D"},
-    {"Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
+    {"Reducer 2D to D over a length of 1.5D to 3D",
+     "Reducer 2D to D over a length of 1.5D to 3D", "Konfuzor z 2D do D na długości 1.5D do 3D"},
+    {"Expander 0.5D to D over a length of 1D to 2D",
+     "Expander 0.5D to D over a length of D to 2D", "Dyfuzor 0.5D do D na długości D do 2D"},
+    {"Globe valve fully open",
+     "Globe valve fully open", "Zawór grzybkowy całkowicie otwarty"},
     {"Full bore ball or gate valve fully open",
+     "Full bore ball or gate valve fully open",
      "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
-    {"Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
-    {"Thermometer pocket or well of diameter <=0.03D", "Osłona lub gniazdo termometru o d<=0.03D"},
-    {"Thermometer pocket or well of 0.03D<d<0.13D",
+    {"Abrupt symmetrical reduction",
+     "Abrupt symmetrical reduction", "Nagła symetryczna redukcja"},
+    {"Thermometer pocket or well of diameter<0.03D",
+     "Thermometer pocket or well of diameter <=0.03D", "Osłona lub gniazdo termometru o d<=0.03D"},
+    {"Thermometer pocket or well of diameter between 0.03D and 0.13D",
+     "Thermometer pocket or well of 0.03D<d<0.13D",
      "Osłona lub gniazdo termometru o 0.03D<d<0.13D"},
 }};
 
 constexpr std::array<FittingName, 8> kFittingsVenturi{{
-    {"Single 90° bend", "Pojedyncze kolano 90°"},
-    {"Two or more 90° bends in the same plane or differ.planes",
+    {"Single 90° bend",
+     "Single 90° bend", "Pojedyncze kolano 90°"},
+    {"Two or more 90° bends in the same plane or different planes",
+     "Two or more 90° bends in the same plane or differ.planes",
      "Dwa lub więcej kolan 90° w tej samej lub różnych płaszcz."},
-    {"Reducer 1.33D to D over a length of 2.3D", "Konfuzor z 1.33D do D na długości 2.3D"},
-    {"Expander 0.67D to D over a length of 2.5D", "Dyfuzor 0.67D do D na długości 2.5D"},
-    {"Reducer 3D to D over a length of 3.5D", "Konfuzor 3D do D na długości 3.5D"},
-    {"Expander 0.75D to D over a length of D", "Dyfuzor z 0.75D do D na długości D"},
+    {"Reducer 1.33D to D over a length of 2.3D",
+     "Reducer 1.33D to D over a length of 2.3D", "Konfuzor z 1.33D do D na długości 2.3D"},
+    {"Expander 0.67D to D over a length of 2.5D",
+     "Expander 0.67D to D over a length of 2.5D", "Dyfuzor 0.67D do D na długości 2.5D"},
+    {"Reducer 3D to D over a length of 3.5D",
+     "Reducer 3D to D over a length of 3.5D", "Konfuzor 3D do D na długości 3.5D"},
+    {"Expander 0.75D to D over a length of D",
+     "Expander 0.75D to D over a length of D", "Dyfuzor z 0.75D do D na długości D"},
     {"Full bore ball or gate valve fully open",
+     "Full bore ball or gate valve fully open",
      "Zawór kulowy lub zasuwa pełnootworowe całkowicie otwarte"},
-    {"Thermometer pocket or well of d<0.13D",
+    {"Thermometer pocket or well of diameter < 0.13D",
+     "Thermometer pocket or well of d<0.13D",
      "Osłona lub gniazdo czujnika termometrycznego o d<0.13D"},
 }};
 
@@ -499,6 +541,12 @@ const char* pickFitting(const std::array<FittingName, N>& names, int code, bool 
   if (code < 1 || code > static_cast<int>(N)) return "";
   const FittingName& n = names[static_cast<std::size_t>(code - 1)];
   return english ? n.english : n.polish;
+}
+
+template <std::size_t N>
+const char* pickListItem(const std::array<FittingName, N>& names, int code) {
+  if (code < 1 || code > static_cast<int>(N)) return "";
+  return names[static_cast<std::size_t>(code - 1)].item;
 }
 
 }  // namespace
@@ -520,6 +568,17 @@ const char* fittingItemName(LengthTable list, int code, bool english) {
     case LengthTable::SmallBore: return pickFitting(kFittingsSmallBore, code, english);
     case LengthTable::Nozzle: return pickFitting(kFittingsNozzle, code, english);
     case LengthTable::Venturi: return pickFitting(kFittingsVenturi, code, english);
+    case LengthTable::None: return "";
+  }
+  return "";
+}
+
+const char* fittingListItem(LengthTable list, int code) {
+  switch (list) {
+    case LengthTable::Orifice: return pickListItem(kFittingsOrifice, code);
+    case LengthTable::SmallBore: return pickListItem(kFittingsSmallBore, code);
+    case LengthTable::Nozzle: return pickListItem(kFittingsNozzle, code);
+    case LengthTable::Venturi: return pickListItem(kFittingsVenturi, code);
     case LengthTable::None: return "";
   }
   return "";

@@ -127,6 +127,9 @@ int CalculationCase::*fittingFieldOf(LengthTable list);
 int fittingCount(LengthTable list);
 // Printed name of item `code` (1-based) of a list, "" outside it.
 const char* fittingItemName(LengthTable list, int code, bool english);
+// The same item as the input page lists it (English; the window translates
+// it, `fields` names the code with it), "" outside the list.
+const char* fittingListItem(LengthTable list, int code);
 // Lookup for one table and fitting code (1-based, as in the case).
 StraightLengths straightLengthsFor(LengthTable table, int fitting, Real beta);
 // Lookup for the case: device, D20 and the fitting code of the family

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <utility>
 
+#include "calc/limits.h"
 #include "files/case_fields.h"
 
 namespace dorvel {
@@ -174,6 +175,14 @@ const Info kInfo[] = {
 
 using Codes = std::vector<FieldCode>;
 
+// A fitting list's codes, named as the input page lists them.
+Codes fittingCodes(LengthTable list) {
+  Codes codes;
+  for (int code = 1; code <= fittingCount(list); ++code)
+    codes.push_back({code, fittingListItem(list, code)});
+  return codes;
+}
+
 const std::vector<std::pair<std::string_view, Codes>>& codeTable() {
   static const std::vector<std::pair<std::string_view, Codes>> table = {
       {"task",
@@ -212,49 +221,10 @@ const std::vector<std::pair<std::string_view, Codes>>& codeTable() {
         {5, "Monel"},
         {6, "Aluminium"},
         {7, "Hot-rolled brass"}}},
-      {"fittingOrifice",
-       {{1, "Single 90\u00B0 bend. Two 90\u00B0 bends in any plane (S>30D)"},
-        {2, "Two 90\u00B0 bends in the same plane: S-configuration (30D>S>10D)"},
-        {3, "Two 90\u00B0 bends in the same plane: S-configuration (10D>S)"},
-        {4, "Two 90\u00B0 bends in perpendicular planes (30D>S>5D)"},
-        {5, "Two 90\u00B0 bends in perpendicular planes (5D>S)"},
-        {6, "Single 90\u00B0 tee with or without an extension. Mitre 90\u00B0 bend."},
-        {7, "Single 45\u00B0 bend. Two 45\u00B0 bends in the same plane S-config.(S>2D)"},
-        {8, "Concentric reducer 2D to D over a length of 1.5D to 3D"},
-        {9, "Concentric expander 0.5D to D over a length of D to 2D"},
-        {10, "Full bore ball valve or gate valve fully open"},
-        {11, "Abrupt symmetrical reduction"},
-        {12, "Thermometer pocket or well of diameter <0.03D"}}},
-      {"fittingAsme",
-       {{1, "Single 90\u00B0 bend or tee (flow from one branch only)"},
-        {2, "Two or more 90\u00B0 bends in the same plane"},
-        {3, "Two or more 90\u00B0 bends in different planes"},
-        {4, "Reducer 2D to D over a length of 1.5D to 3D"},
-        {5, "Expander 0.5D to D over a length of 1D to 2D"},
-        {6, "Globe valve fully open"},
-        {7, "Full bore ball or gate valve fully open"},
-        {8, "Abrupt symmetrical reduction"},
-        {9, "Thermometer pocket or well"}}},
-      {"fittingNozzle",
-       {{1, "Single 90\u00B0 bend or tee (flow from one branch only)"},
-        {2, "Two or more 90\u00B0 bends in the same plane"},
-        {3, "Two or more 90\u00B0 bends in different planes"},
-        {4, "Reducer 2D to D over a length of 1.5D to 3D"},
-        {5, "Expander 0.5D to D over a length of 1D to 2D"},
-        {6, "Globe valve fully open"},
-        {7, "Full bore ball or gate valve fully open"},
-        {8, "Abrupt symmetrical reduction"},
-        {9, "Thermometer pocket or well of diameter <0.03D"},
-        {10, "Thermometer pocket or well of diameter >0.03D"}}},
-      {"fittingVenturi",
-       {{1, "Single 90\u00B0 bend"},
-        {2, "Two or more 90\u00B0 bends in the same plane or different planes"},
-        {3, "Reducer 1.33D to D over a length of 2.3D"},
-        {4, "Expander 0.67D to D over a length of 2.5D"},
-        {5, "Reducer 3D to D over a length of 3.5D"},
-        {6, "Expander 0.75D to D over a length of D"},
-        {7, "Full bore ball or gate valve fully open"},
-        {8, "Thermometer pocket or well of diameter < 0.13D"}}},
+      {"fittingOrifice", fittingCodes(LengthTable::Orifice)},
+      {"fittingAsme", fittingCodes(LengthTable::SmallBore)},
+      {"fittingNozzle", fittingCodes(LengthTable::Nozzle)},
+      {"fittingVenturi", fittingCodes(LengthTable::Venturi)},
       {"pressureUnit", {{1, "kG/cm2"}, {2, "kPa"}, {3, "MPa"}, {4, "bar"}}},
       {"flowUnit",
        {{1, "kg/h"},

@@ -45,37 +45,13 @@ const QStringList kMaterialItems = {"300 stainless steel (CrNi)", "Carbon steel"
                                     "400 stainless steel (Cr)",   "Bronze",
                                     "Monel",                      "Aluminium",
                                     "Hot-rolled brass"};
-const QStringList kFittingIso = {
-    QString::fromUtf8("Single 90° bend. Two 90° bends in any plane (S>30D)"),
-    QString::fromUtf8("Two 90° bends in the same plane: S-configuration (30D>S>10D)"),
-    QString::fromUtf8("Two 90° bends in the same plane: S-configuration (10D>S)"),
-    QString::fromUtf8("Two 90° bends in perpendicular planes (30D>S>5D)"),
-    QString::fromUtf8("Two 90° bends in perpendicular planes (5D>S)"),
-    QString::fromUtf8("Single 90° tee with or without an extension. Mitre 90° bend."),
-    QString::fromUtf8("Single 45° bend. Two 45° bends in the same plane S-config.(S>2D)"),
-    "Concentric reducer 2D to D over a length of 1.5D to 3D",
-    "Concentric expander 0.5D to D over a length of D to 2D",
-    "Full bore ball valve or gate valve fully open",
-    "Abrupt symmetrical reduction",
-    "Thermometer pocket or well of diameter <0.03D"};
-const QStringList kFittingAsmeFirst8 = {
-    QString::fromUtf8("Single 90° bend or tee (flow from one branch only)"),
-    QString::fromUtf8("Two or more 90° bends in the same plane"),
-    QString::fromUtf8("Two or more 90° bends in different planes"),
-    "Reducer 2D to D over a length of 1.5D to 3D",
-    "Expander 0.5D to D over a length of 1D to 2D",
-    "Globe valve fully open",
-    "Full bore ball or gate valve fully open",
-    "Abrupt symmetrical reduction"};
-const QStringList kFittingVenturi = {
-    QString::fromUtf8("Single 90° bend"),
-    QString::fromUtf8("Two or more 90° bends in the same plane or different planes"),
-    "Reducer 1.33D to D over a length of 2.3D",
-    "Expander 0.67D to D over a length of 2.5D",
-    "Reducer 3D to D over a length of 3.5D",
-    "Expander 0.75D to D over a length of D",
-    "Full bore ball or gate valve fully open",
-    "Thermometer pocket or well of diameter < 0.13D"};
+// The items of a fitting list as the engine names them.
+QStringList fittingItems(LengthTable list) {
+  QStringList items;
+  for (int code = 1; code <= fittingCount(list); ++code)
+    items << QString::fromUtf8(fittingListItem(list, code));
+  return items;
+}
 const QStringList kFlowUnits = {"kg/h", "kg/s", "t/h", "m3/h (working conditions)",
                                 "m3/h (reference conditions)"};
 
@@ -235,13 +211,10 @@ QWidget* TDanegl::buildBasicPage() {
   grid->addWidget(label("LaMatZwe", "Primary Device Material"), row, 0);
   grid->addWidget(cbMatZwe_, row++, 1, 1, 3);
 
-  QStringList asme = kFittingAsmeFirst8;
-  asme << "Thermometer pocket or well";
-  QStringList nozzle = kFittingAsmeFirst8;
-  nozzle << "Thermometer pocket or well of diameter<0.03D"
-         << "Thermometer pocket or well of diameter between 0.03D and 0.13D";
-  fittingLists_ = {list("CBKolanoISO", kFittingIso), list("CBkolanoASME", asme),
-                   list("CBkolanoDysz", nozzle), list("CBkolanoVent", kFittingVenturi)};
+  fittingLists_ = {list("CBKolanoISO", fittingItems(LengthTable::Orifice)),
+                   list("CBkolanoASME", fittingItems(LengthTable::SmallBore)),
+                   list("CBkolanoDysz", fittingItems(LengthTable::Nozzle)),
+                   list("CBkolanoVent", fittingItems(LengthTable::Venturi))};
   comboCode(fittingLists_[0], case_.fittingOrifice);
   comboCode(fittingLists_[1], case_.fittingAsme);
   comboCode(fittingLists_[2], case_.fittingNozzle);

@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include "calc/limits.h"
+
 namespace dorvel::ui {
 
 namespace {
@@ -22,28 +24,28 @@ const char* const kFittingsFirst8Pl =
     "Zawór grzybkowy całkowicie otwarty\n"
     "Zawór kulowy lub zasuwa pełnoprzelotowe, całkowicie otwarte\n"
     "Skokowe zwężenie symetryczne\n";
-const char* const kFittingsFirst8En =
-    "Single 90° bend or tee (flow from one branch only)\n"
-    "Two or more 90° bends in the same plane\n"
-    "Two or more 90° bends in different planes\n"
-    "Reducer 2D to D over a length of 1.5D to 3D\n"
-    "Expander 0.5D to D over a length of 1D to 2D\n"
-    "Globe valve fully open\n"
-    "Full bore ball or gate valve fully open\n"
-    "Abrupt symmetrical reduction\n";
+
+// The English items of a fitting list, one per line, as the engine names them.
+std::string fittingItems(LengthTable list) {
+  std::string items;
+  for (int code = 1; code <= fittingCount(list); ++code) {
+    if (code > 1) items += '\n';
+    items += fittingListItem(list, code);
+  }
+  return items;
+}
 
 std::vector<TextRow> buildTable() {
   const std::string asmePl = std::string(kFittingsFirst8Pl) + "Osłona lub gniazdo termometru";
-  const std::string asmeEn = std::string(kFittingsFirst8En) + "Thermometer pocket or well";
   const std::string nozzlePl = std::string(kFittingsFirst8Pl) +
                                "Osłona lub gniazdo termometru o średnicy <0.03D\n"
                                "Osłona lub gniazdo termometru o średnicy od 0.03D do 0.13D";
-  const std::string nozzleEn = std::string(kFittingsFirst8En) +
-                               "Thermometer pocket or well of diameter<0.03D\n"
-                               "Thermometer pocket or well of diameter between 0.03D and 0.13D";
-  // The two composed lists live as long as the table.
-  static const std::string sAsmePl = asmePl, sAsmeEn = asmeEn, sNozzlePl = nozzlePl,
-                           sNozzleEn = nozzleEn;
+  // The composed lists live as long as the table.
+  static const std::string sAsmePl = asmePl, sNozzlePl = nozzlePl,
+                           sOrificeEn = fittingItems(LengthTable::Orifice),
+                           sAsmeEn = fittingItems(LengthTable::SmallBore),
+                           sNozzleEn = fittingItems(LengthTable::Nozzle),
+                           sVenturiEn = fittingItems(LengthTable::Venturi);
   return {
       // ---- page "Basic Input Data"
       {"TabSheetDane", Cap, "Dane podstawowe", "Basic Input Data", false},
@@ -117,18 +119,7 @@ std::vector<TextRow> buildTable() {
        "Zawór kulowy lub zasuwa pełnoprzelotowe, całkowicie otwarte\n"
        "Skokowe zwężenie symetryczne\n"
        "Osłona lub gniazdo termometru o średnicy <0.03D",
-       "Single 90° bend. Two 90° bends in any plane (S>30D)\n"
-       "Two 90° bends in the same plane: S-configuration (30D>S>10D)\n"
-       "Two 90° bends in the same plane: S-configuration (10D>S)\n"
-       "Two 90° bends in perpendicular planes (30D>S>5D)\n"
-       "Two 90° bends in perpendicular planes (5D>S)\n"
-       "Single 90° tee with or without an extension. Mitre 90° bend.\n"
-       "Single 45° bend. Two 45° bends in the same plane S-config.(S>2D)\n"
-       "Concentric reducer 2D to D over a length of 1.5D to 3D\n"
-       "Concentric expander 0.5D to D over a length of D to 2D\n"
-       "Full bore ball valve or gate valve fully open\n"
-       "Abrupt symmetrical reduction\n"
-       "Thermometer pocket or well of diameter <0.03D"},
+       sOrificeEn.c_str()},
       {"EdTytu", Hint, "Wpisz dowolny tekst", "", false},
       {"BuKoniec", Cap, "&Koniec...", "E&xit..."},
       {"BuKoniec", Hint, "Wyjście z programu", "Exit Dorvel"},
@@ -145,14 +136,7 @@ std::vector<TextRow> buildTable() {
        "Dyfuzor 0.75D do D na długości D\n"
        "Zawór kulowy lub zasuwa pełnoprzelotowe, całkowicie otwarte\n"
        "Osłona lub gniazdo termometru o średnicy < 0.13D",
-       "Single 90° bend\n"
-       "Two or more 90° bends in the same plane or different planes\n"
-       "Reducer 1.33D to D over a length of 2.3D\n"
-       "Expander 0.67D to D over a length of 2.5D\n"
-       "Reducer 3D to D over a length of 3.5D\n"
-       "Expander 0.75D to D over a length of D\n"
-       "Full bore ball or gate valve fully open\n"
-       "Thermometer pocket or well of diameter < 0.13D"},
+       sVenturiEn.c_str()},
       // ---- page "Uncertainty Sources"
       {"TabSheetNiepewn", Cap, "Źródła niepewności", "Uncertainty Sources", false},
       {"GBgesto", Cap, "Niepewność wyznaczenia gęstości roboczej",
