@@ -291,10 +291,15 @@ void appendCaseJson(std::string& out, const CalculationCase& c, const std::strin
     appendJsonString(out, warnings[i]);
   }
   out += ']';
+  // The members' keys (,"name":) are made once.
+  static const std::vector<std::string> keys = [] {
+    std::vector<std::string> k;
+    for (const auto& f : caseFields()) k.push_back(",\"" + std::string(f.name) + "\":");
+    return k;
+  }();
+  size_t key = 0;
   for (const auto& f : caseFields()) {
-    out += ",\"";
-    out += f.name;
-    out += "\":";
+    out += keys[key++];
     std::visit(
         [&](auto member) {
           using M = decltype(member);
