@@ -239,10 +239,12 @@ std::string pageFixed(long double x, int decimals, int precision) {
   // Round to `precision` significant digits first; the decimals beyond them
   // are zeros.
   // The fixed text is made from the digits of the rounded value (the results
-  // of a case are formatted thousands of times a second in batch runs).  The
-  // cases where reading the rounded value back and printing it again could
-  // end otherwise take that slower way: a cut exactly at a half (the binary
-  // value decides the rounding) and values beyond the plain ranges.
+  // of a case are formatted thousands of times a second in batch runs), so
+  // the decimals beyond them are zeros even where the long double nearest
+  // the rounded value would print other digits there (from about the 19th
+  // significant place on).  A cut exactly at a half (the binary value
+  // decides the rounding) and values beyond the plain ranges take the slower
+  // way: the rounded value read back and printed.
   const bool negative = x < 0;
   std::string digits;
   int e = 0;
@@ -400,9 +402,10 @@ bool shortestDigits(long double a, char* digits, int& count, int& exponent) {
     dg[2] = static_cast<char>('0' + v);
     std::memcpy(dg, kPairs + 2 * high, 2);
   }
-  // An n-digit candidate lies within 128 units of q only when the digits
-  // from n to the 19th are all 0 (rounding down) or all 9 (rounding up):
-  // shorter candidates need not be tried.
+  // A candidate must lie within half an ulp (at most 54 units) of the
+  // value; one whose cut digits up to the 19th are not all 0 (rounding down)
+  // or all 9 (rounding up) lies at least 100 units away, so shorter
+  // candidates need not be tried.
   int first = 21;
   for (const char run : {'0', '9'}) {
     int n = 19;
