@@ -28,7 +28,11 @@ export DISPLAY=":$n" QT_QPA_PLATFORM=xcb HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/
 # strict_string_checks takes for an overflow; that check is for our code.
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
 mkdir -p "$HOME"
-for i in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+# The X server may take a while under a loaded sanitizer run; a program
+# started before it is there ends at once (Qt cannot open the display).
+up=0
+for i in $(seq 300); do xdotool getmouselocation >/dev/null 2>&1 && { up=1; break; }; sleep 0.1; done
+[ "$up" -eq 1 ] || { echo "FAIL: the X server :$n did not start"; exit 1; }
 
 # Starts the program on a copy of the example (file-size limit $1 blocks,
 # or "unlimited"), types Ctrl+S into its window and waits $2 seconds.
@@ -36,11 +40,13 @@ for i in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 save_with_limit() {
   local limit="$1" case="$tmp/case-$1.dvl"
   cp "$example" "$case"
-  bash -c "ulimit -f $limit; exec \"\$0\" \"\$1\"" "$gui" "$case" >"$tmp/app-$limit.log" 2>&1 &
+  # The program's output goes through a pipe: under the limit it could not
+  # write a word of it to a file itself.
+  bash -c "ulimit -f $limit; exec \"\$0\" \"\$1\"" "$gui" "$case" > >(cat >"$tmp/app-$limit.log") 2>&1 &
   app=$!
   pids+=($app)
   local win=""
-  for i in $(seq 100); do
+  for i in $(seq 200); do
     win="$(xdotool search --onlyvisible --name "case-$limit.dvl" 2>/dev/null | head -1)"
     [ -n "$win" ] && break
     sleep 0.2
