@@ -39,26 +39,6 @@ std::string nameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool writeAll(int fd, const std::string& content, int& err) {
-  const char* p = content.data();
-  size_t left = content.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      return false;
-    }
-    if (n == 0) {
-      err = EIO;
-      return false;
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // A link the kernel's protection of shared sticky folders would refuse to
 // follow (fs.protected_symlinks): one lying in a world-writable sticky folder
 // (/tmp, a shared drop folder) and owned neither by the caller nor by the
@@ -288,7 +268,9 @@ bool mayWrite(const std::string& target, const struct stat& st) {
   return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-bool writeAllAt(int fd, const std::string& content, int& err) {
+// Writes the whole content from the start of the file (a fresh temporary
+// one, or the file itself when it is rewritten in place).
+bool writeAll(int fd, const std::string& content, int& err) {
   const char* p = content.data();
   size_t left = content.size();
   off_t at = 0;
@@ -362,7 +344,7 @@ bool rewriteInPlace(const std::string& target, const struct stat& old, const std
     reason = systemError("cannot write", target, err);
     return false;
   }
-  bool ok = writeAllAt(fd, content, err);
+  bool ok = writeAll(fd, content, err);
   if (ok && ::ftruncate(fd, static_cast<off_t>(content.size())) != 0) {
     err = errno;
     ok = false;
@@ -374,7 +356,7 @@ bool rewriteInPlace(const std::string& target, const struct stat& old, const std
   if (!ok) {
     int ignored = 0;
     const bool restored = readable && static_cast<off_t>(previous.size()) == st.st_size &&
-                          writeAllAt(fd, previous, ignored) &&
+                          writeAll(fd, previous, ignored) &&
                           ::ftruncate(fd, static_cast<off_t>(previous.size())) == 0 &&
                           ::fsync(fd) == 0;
     reason = systemError("cannot write", target, err) +
