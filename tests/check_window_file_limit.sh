@@ -20,19 +20,29 @@ trap cleanup EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-n=$(( 300 + RANDOM % 300 )); while [ -e /tmp/.X11-unix/X$n ]; do n=$((n+1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 >/dev/null 2>&1 & pids+=($!)
+# Xvfb picks a display it could bind and writes its number when it accepts
+# connections (-displayfd): no guessing at free numbers, which another X
+# server (even one in another container sharing the abstract socket names)
+# could take between the guess and the start.  -noreset: an X server resets
+# itself when its last client leaves, and refuses the clients that knock
+# meanwhile; the probe below is such a last client, the program the next one.
+# Under a loaded sanitizer run the server may take a while to come up.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 & xvfb=$!; pids+=($xvfb)
+n=""
+for i in $(seq 300); do
+  n="$(tr -dc 0-9 <"$tmp/display" 2>/dev/null)"
+  [ -n "$n" ] && grep -q $'\n' "$tmp/display" 2>/dev/null && break
+  kill -0 "$xvfb" 2>/dev/null || break
+  n=""; sleep 0.1
+done
+[ -n "$n" ] || { echo "FAIL: the X server did not start: $(cat "$tmp/xvfb.log")"; exit 1; }
 export DISPLAY=":$n" QT_QPA_PLATFORM=xcb HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config"
 # In a sanitizer build, libxkbcommon-x11 (under Qt's xcb platform) copies a
 # counted, unterminated name with strndup, which AddressSanitizer's
 # strict_string_checks takes for an overflow; that check is for our code.
 [ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
 mkdir -p "$HOME"
-# The X server may take a while under a loaded sanitizer run; a program
-# started before it is there ends at once (Qt cannot open the display).
-up=0
-for i in $(seq 300); do xdotool getmouselocation >/dev/null 2>&1 && { up=1; break; }; sleep 0.1; done
-[ "$up" -eq 1 ] || { echo "FAIL: the X server :$n did not start"; exit 1; }
+xdotool getmouselocation >/dev/null 2>&1 || { echo "FAIL: no connection to the X server :$n"; exit 1; }
 
 # Starts the program on a copy of the example (file-size limit $1 blocks,
 # or "unlimited"), types Ctrl+S into its window and waits $2 seconds.
@@ -49,8 +59,10 @@ save_with_limit() {
   for i in $(seq 200); do
     win="$(xdotool search --onlyvisible --name "case-$limit.dvl" 2>/dev/null | head -1)"
     [ -n "$win" ] && break
+    kill -0 "$app" 2>/dev/null || break
     sleep 0.2
   done
+  kill -0 "$xvfb" 2>/dev/null || { echo "FAIL: the X server :$n ended: $(cat "$tmp/xvfb.log")"; exit 1; }
   [ -n "$win" ] || { fail "no window (limit $limit): $(cat "$tmp/app-$limit.log")"; return 1; }
   sleep 1
   xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
